@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <memory>
+
+namespace vantrel {
+
+// Formats printf-style into a fresh heap buffer of exactly the text's length + 1.
+// Results longer than 2047 characters are truncated.
+std::shared_ptr<char[]> format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// Root of the engine's exceptions. Copies share one message buffer.
+class Exception : public std::exception {
+public:
+    explicit Exception(std::shared_ptr<char[]> message);
+    ~Exception() override;
+    const char* what() const noexcept override;
+
+private:
+    std::shared_ptr<char[]> message;
+};
+
+// A failed system call; carries the errno value read after the message was formatted.
+class Win32Exception : public Exception {
+public:
+    Win32Exception(std::shared_ptr<char[]> message, std::uint32_t errorCode);
+    std::uint32_t getErrorCode() const noexcept { return errorCode; }
+
+private:
+    std::uint32_t errorCode;
+};
+
+// A failed audio-engine call; carries the call's result code.
+class ComException : public Exception {
+public:
+    ComException(std::shared_ptr<char[]> message, std::int32_t result);
+    std::int32_t getResult() const noexcept { return result; }
+
+private:
+    std::int32_t result;
+};
+
+// A refused display-mode change; carries the result code.
+class DisplayException : public Exception {
+public:
+    DisplayException(std::shared_ptr<char[]> message, std::int32_t result);
+    std::int32_t getResult() const noexcept { return result; }
+
+private:
+    std::int32_t result;
+};
+
+// Malformed data or an impossible position.
+class IoException : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A thread was asked to stop while it slept or waited.
+class InterruptedException : public Exception {
+public:
+    using Exception::Exception;
+};
+
+} // namespace vantrel

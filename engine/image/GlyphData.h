@@ -1,0 +1,18 @@
+#pragma once
+
+#include <memory>
+
+#include "engine/image/Geometry.h"
+#include "engine/image/Image.h"
+
+namespace vantrel {
+
+// One rasterised glyph: the image's top-left corner lies at pen + offset, the pen then
+// moves by advance. `image` is a Gray8 coverage map, empty for a glyph without ink.
+struct GlyphData {
+    Point offset;
+    Point advance;
+    std::shared_ptr<Image> image;
+};
+
+} // namespace vantrel

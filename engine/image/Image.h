@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "engine/image/PixelFormat.h"
+
+namespace vantrel {
+
+// The engine's one pixel buffer. Copies share the pixels; nothing but the pixel bytes
+// changes after construction.
+class Image {
+public:
+    // Adopts an existing buffer of at least pitch x height bytes.
+    Image(std::uint32_t width, std::uint32_t height, PixelFormat format, std::uint32_t pitch,
+          std::shared_ptr<unsigned char> pixels);
+
+    // Allocates its own uncleared buffer with pitch = width x bytes per pixel.
+    // Throws std::bad_alloc when the pitch does not fit 32 bits or memory runs out.
+    Image(std::uint32_t width, std::uint32_t height, PixelFormat format);
+
+    std::uint32_t getWidth() const noexcept { return width; }
+    std::uint32_t getHeight() const noexcept { return height; }
+    PixelFormat getFormat() const noexcept { return format; }
+    std::uint32_t getPitch() const noexcept { return pitch; }
+    unsigned char* getPixels() const noexcept { return pixels.get(); }
+    const std::shared_ptr<unsigned char>& getPixelsShared() const noexcept { return pixels; }
+
+    // Start of row y; the offset is computed in 64 bits.
+    unsigned char* row(std::uint32_t y) const noexcept
+    {
+        return pixels.get() + static_cast<std::size_t>(y) * pitch;
+    }
+
+private:
+    std::uint32_t width;
+    std::uint32_t height;
+    PixelFormat format;
+    std::uint32_t pitch;
+    std::shared_ptr<unsigned char> pixels;
+};
+
+} // namespace vantrel
