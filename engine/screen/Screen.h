@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "engine/image/Image.h"
 #include "engine/screen/FramePacer.h"
 #include "engine/screen/PresentTarget.h"
+#include "engine/screen/ScreenObserver.h"
 #include "engine/sprite/FillRectSprite.h"
 #include "engine/sprite/ImageSprite.h"
 #include "engine/sprite/ScreenDrawer.h"
@@ -44,6 +46,7 @@ struct FrameJob {
     std::uint8_t level = 0;
     std::shared_ptr<Image> rule;
     std::uint8_t softness = 255;
+    std::chrono::steady_clock::time_point dispatchTime;
 };
 
 struct WorkerRecord {
@@ -105,6 +108,9 @@ public:
     ScreenDrawer& getDrawer(std::uint8_t layerIndex) { return *layers.at(layerIndex).drawer; }
     const Layer& getLayer(std::uint8_t layerIndex) const { return layers.at(layerIndex); }
 
+    // Receives frame and iteration timings; set before start().
+    void setObserver(std::shared_ptr<IScreenObserver> newObserver) { observer = std::move(newObserver); }
+
     // The last presented frame. Read it only while no frame is being drawn.
     const Image& getFrontBuffer() const noexcept { return *buffers[1]; }
 
@@ -132,6 +138,7 @@ public:
 private:
     friend class RenderLoop;
     friend class FrameDispatcher;
+    friend class FrameWorker;
 
     template <class SpriteType, class... Args>
     std::shared_ptr<SpriteType> createSprite(std::uint8_t layerIndex, Args&&... args)
@@ -160,6 +167,7 @@ private:
     std::vector<WorkerRecord> workers;
     Event presentEvent;
     FramePacer pacer;
+    std::shared_ptr<IScreenObserver> observer;
 };
 
 } // namespace vantrel

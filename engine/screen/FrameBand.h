@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "engine/image/Geometry.h"
+#include "engine/image/Image.h"
+#include "engine/image/TransitionTable.h"
+#include "engine/sprite/ScreenDrawer.h"
+
+namespace vantrel {
+
+// What a worker needs to draw the bands of one frame, taken when the frame starts.
+struct FrameSnapshot {
+    const ScreenDrawer* first = nullptr;  // drawn straight into the back buffer
+    const ScreenDrawer* second = nullptr; // drawn into the scratch band and blended over
+    Image* back = nullptr;
+    const Image* front = nullptr;
+    std::uint8_t level = 0;
+    const Image* rule = nullptr;
+    TransitionTable table;
+    std::uint32_t bandHeight = 1;
+};
+
+// Builds the snapshot for the layers taking part (either drawer may be null).
+FrameSnapshot makeFrameSnapshot(const ScreenDrawer* layer0, const ScreenDrawer* layer1,
+                                Image& back, const Image& front, std::uint8_t level,
+                                const Image* rule, std::uint8_t softness);
+
+// Brings one band of the back buffer up to date from the front buffer where the previous
+// frame changed it, draws the first layer into it and blends the second over it.
+void drawFrameBand(const FrameSnapshot& frame, Image& scratch, std::uint32_t band);
+
+} // namespace vantrel

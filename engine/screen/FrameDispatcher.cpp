@@ -1,0 +1,185 @@
+#include "engine/screen/FrameDispatcher.h"
+
+#include <utility>
+
+#include "engine/image/MemoryHelper.h"
+#include "engine/screen/FrameBand.h"
+#include "engine/screen/Screen.h"
+
+namespace vantrel {
+
+namespace {
+
+struct WorkerContext {
+    Screen* screen;
+    std::shared_ptr<Event> start;
+    std::shared_ptr<Event> done;
+    std::shared_ptr<unsigned char> scratch;
+};
+
+Image makeScratch(const ScreenDrawer& drawer, const Image& back,
+                  std::shared_ptr<unsigned char> block)
+{
+    return Image(drawer.getWidth(), drawer.getBandHeight(), back.getFormat(), back.getPitch(),
+                 std::move(block));
+}
+
+std::uint64_t nanosecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                          std::chrono::steady_clock::now() - start)
+                                          .count());
+}
+
+} // namespace
+
+class FrameWorker {
+public:
+    static void run(const WorkerContext& context, ThreadNotifier& notifier);
+    static FrameSnapshot takeSnapshot(Screen& screen);
+};
+
+FrameSnapshot FrameWorker::takeSnapshot(Screen& screen)
+{
+    FrameJob& job = screen.frameJob;
+    return makeFrameSnapshot(job.drawers[0].get(), job.drawers[1].get(), *screen.buffers[0],
+                             *screen.buffers[1], job.level, job.rule.get(), job.softness);
+}
+
+void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
+{
+    Screen& screen = *context.screen;
+    const ScreenDrawer& layer0 = *screen.layers[0].drawer;
+    const std::uint32_t bandCount = layer0.getBandCount();
+    Image scratch = makeScratch(layer0, *screen.buffers[0], context.scratch);
+    FrameJob& job = screen.frameJob;
+
+    for (;;) {
+        if (!notifier.wait(*context.start)) {
+            return;
+        }
+        context.start->reset();
+        FrameSnapshot frame = takeSnapshot(screen);
+        const Rect rect = job.rect;
+
+        for (;;) {
+            std::uint32_t band;
+            {
+                std::lock_guard<std::mutex> guard(job.jobLock);
+                band = job.nextBand++;
+            }
+            if (band >= bandCount) {
+                break;
+            }
+            drawFrameBand(frame, scratch, band);
+        }
+
+        bool last;
+        {
+            std::lock_guard<std::mutex> guard(job.jobLock);
+            last = --job.remaining == 0;
+        }
+        const Image* newFront = nullptr;
+        if (last) {
+            notifier.wait(screen.presentEvent);
+            screen.presentEvent.reset();
+            std::swap(screen.buffers[0], screen.buffers[1]);
+            newFront = screen.buffers[1].get();
+        }
+        auto dispatchTime = job.dispatchTime;
+        context.done->set();
+        if (last) {
+            if (!rect.isEmpty()) {
+                screen.target->present(*newFront, rect);
+            }
+            if (screen.observer) {
+                screen.observer->frameTimed(nanosecondsSince(dispatchTime));
+            }
+            screen.presentEvent.set();
+        }
+    }
+}
+
+void FrameDispatcher::createWorker(Screen& screen)
+{
+    WorkerRecord record{std::make_shared<Thread>(), std::make_shared<Event>(),
+                        std::make_shared<Event>()};
+    screen.workers.push_back(record);
+    record.start->reset();
+    record.done->set();
+    const ScreenDrawer& layer0 = *screen.layers[0].drawer;
+    WorkerContext context{&screen, record.start, record.done,
+                          MemoryHelper::allocateAligned(std::size_t{screen.buffers[0]->getPitch()} *
+                                                        layer0.getBandHeight())};
+    record.thread->start(
+        [context](ThreadNotifier& notifier) { FrameWorker::run(context, notifier); });
+}
+
+void FrameDispatcher::stopWorkers(Screen& screen)
+{
+    for (WorkerRecord& worker : screen.workers) {
+        worker.thread->requestStop();
+    }
+    for (WorkerRecord& worker : screen.workers) {
+        worker.thread->stop();
+        worker.thread.reset();
+    }
+    screen.workers.clear();
+}
+
+bool FrameDispatcher::dispatchFrame(Screen& screen)
+{
+    Screen::Lock guard(screen);
+    const std::uint8_t level = screen.transitionLevel;
+    const bool withLayer0 = level < 255 && !screen.layers[0].dirty.isEmpty();
+    const bool withLayer1 = level != 0 && !screen.layers[1].dirty.isEmpty();
+    if (!withLayer0 && !withLayer1) {
+        return false;
+    }
+    for (const WorkerRecord& worker : screen.workers) {
+        if (!worker.done->isSignalled()) {
+            return false;
+        }
+    }
+
+    FrameJob& job = screen.frameJob;
+    job.rect = Rect{};
+    for (std::size_t i = 0; i < 2; ++i) {
+        ScreenDrawer& drawer = *screen.layers[i].drawer;
+        drawer.takeReadyFrame();
+        bool takesPart = i == 0 ? withLayer0 : withLayer1;
+        job.drawers[i] = takesPart ? screen.layers[i].drawer : nullptr;
+        if (takesPart) {
+            job.rect = unite(job.rect, drawer.current.dirtyRect);
+        }
+    }
+    job.nextBand = 0;
+    job.remaining = screen.workers.size();
+    job.level = level;
+    job.rule = screen.transitionRule;
+    job.softness = screen.ruleSoftness;
+    job.dispatchTime = std::chrono::steady_clock::now();
+
+    for (const WorkerRecord& worker : screen.workers) {
+        worker.done->reset();
+        worker.start->set();
+    }
+    screen.pacer.frameDispatched = true;
+    return true;
+}
+
+void FrameDispatcher::drawOnCallingThread(Screen& screen)
+{
+    const ScreenDrawer& layer0 = *screen.layers[0].drawer;
+    Image scratch(layer0.getWidth(), layer0.getBandHeight(), PixelFormat::Bgrx32);
+    FrameSnapshot frame = FrameWorker::takeSnapshot(screen);
+    for (std::uint32_t band = 0; band < layer0.getBandCount(); ++band) {
+        drawFrameBand(frame, scratch, band);
+    }
+    std::swap(screen.buffers[0], screen.buffers[1]);
+    if (!screen.frameJob.rect.isEmpty()) {
+        screen.target->present(*screen.buffers[1], screen.frameJob.rect);
+    }
+}
+
+} // namespace vantrel

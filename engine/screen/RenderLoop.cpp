@@ -1,0 +1,123 @@
+#include "engine/screen/RenderLoop.h"
+
+#include <chrono>
+#include <exception>
+#include <thread>
+
+#include "engine/screen/FrameDispatcher.h"
+#include "engine/screen/Screen.h"
+
+namespace vantrel {
+
+namespace {
+
+void pause() noexcept
+{
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#else
+    std::this_thread::yield();
+#endif
+}
+
+} // namespace
+
+void RenderLoop::composeLayers(Screen& screen)
+{
+    if (screen.transitionLevel != 0 && screen.transitionLevel != 255) {
+        ScreenDrawer::merge(screen.layers[0].drawer->pending, screen.layers[1].drawer->pending);
+    }
+    for (Layer& layer : screen.layers) {
+        layer.dirty = layer.drawer->compose();
+        // A frame composed earlier but not yet taken (the workers were busy) still waits.
+        if (layer.dirty.isEmpty() && layer.drawer->ready.dirty) {
+            layer.dirty = layer.drawer->ready.dirtyRect;
+        }
+    }
+}
+
+void RenderLoop::runTasks(Screen& screen)
+{
+    if (!screen.pendingTasks.empty()) {
+        for (ScreenTask& task : screen.pendingTasks) {
+            screen.tasks.push_back(std::move(task));
+        }
+        screen.pendingTasks.clear();
+    }
+    std::size_t kept = 0;
+    std::size_t i = 0;
+    try {
+        for (; i < screen.tasks.size(); ++i) {
+            if (!screen.tasks[i](screen)) {
+                if (kept != i) {
+                    screen.tasks[kept] = std::move(screen.tasks[i]);
+                }
+                ++kept;
+            }
+        }
+    } catch (...) {
+        // The task that threw stays where it was; the others keep their order.
+        screen.tasks.erase(screen.tasks.begin() + static_cast<std::ptrdiff_t>(kept),
+                           screen.tasks.begin() + static_cast<std::ptrdiff_t>(i));
+        throw;
+    }
+    screen.tasks.resize(kept);
+}
+
+void RenderLoop::iterate(Screen& screen, bool drawSynchronously)
+{
+    auto start = std::chrono::steady_clock::now();
+    {
+        Screen::Lock guard(screen);
+        try {
+            if (FrameDispatcher::dispatchFrame(screen) && drawSynchronously) {
+                FrameDispatcher::drawOnCallingThread(screen);
+            }
+            runTasks(screen);
+            composeLayers(screen);
+        } catch (const std::exception&) {
+            // One failing iteration must not stop the engine; the next one starts afresh.
+        }
+    }
+    screen.pacer.frameDispatched = false;
+    if (screen.observer) {
+        screen.observer->iterationTimed(static_cast<std::uint64_t>(
+            std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() -
+                                                                 start)
+                .count()));
+    }
+}
+
+void RenderLoop::run(Screen& screen, ThreadNotifier& notifier)
+{
+    screen.workers.reserve(screen.workerCount);
+    for (std::uint32_t i = 0; i < screen.workerCount; ++i) {
+        FrameDispatcher::createWorker(screen);
+    }
+    screen.presentEvent.set();
+    {
+        Screen::Lock guard(screen);
+        screen.pacer.restart();
+        composeLayers(screen);
+    }
+
+    FramePacer::Waiter waiter{[&notifier] { notifier.sleep(1); }, pause};
+    while (!notifier.isSignalled()) {
+        iterate(screen, false);
+        try {
+            screen.pacer.wait(waiter);
+        } catch (const std::exception&) {
+            break;
+        }
+    }
+
+    FrameDispatcher::stopWorkers(screen);
+    Screen::Lock guard(screen);
+    for (Layer& layer : screen.layers) {
+        if (layer.drawer->rendering) {
+            layer.drawer->finishRender();
+        }
+    }
+}
+
+} // namespace vantrel

@@ -1,0 +1,217 @@
+#include "engine/sprite/ScreenDrawer.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "engine/image/DrawingOperations.h"
+#include "engine/sprite/SpriteManager.h"
+
+namespace vantrel {
+
+namespace {
+
+void clearSpans(std::vector<BandSpan>& spans)
+{
+    std::fill(spans.begin(), spans.end(), BandSpan{});
+}
+
+BandSpan uniteSpans(const BandSpan& a, const BandSpan& b)
+{
+    if (a.isEmpty()) {
+        return b;
+    }
+    if (b.isEmpty()) {
+        return a;
+    }
+    return BandSpan{std::min(a.left, b.left), std::max(a.right, b.right)};
+}
+
+void drawCommand(Image& destination, const ClipRegion& clip, const DrawCommand& command)
+{
+    switch (command.kind) {
+    case DrawCommandKind::Fill:
+        fillRect(destination, &clip, command.blendMode, command.bounds, command.color,
+                 command.opacity);
+        break;
+    case DrawCommandKind::Glyphs:
+        drawGlyphs(destination, &clip, command.blendMode, command.origin, command.glyphs,
+                   static_cast<std::size_t>(command.count), command.color, command.opacity);
+        break;
+    case DrawCommandKind::ImageRect:
+        drawImageRect(destination, &clip, command.blendMode, command.bounds, *command.image,
+                      command.sourceRect, command.opacity, command.smooth);
+        break;
+    default:
+        drawImage(destination, &clip, command.blendMode, command.bounds, *command.image,
+                  command.sourcePosition, command.opacity);
+        break;
+    }
+}
+
+} // namespace
+
+ScreenDrawer::ScreenDrawer(std::weak_ptr<SpriteManager> manager, std::uint32_t width,
+                           std::uint32_t height, std::uint32_t requestedBandHeight)
+    : manager(std::move(manager)), width(width), height(height),
+      // A band is at least one row, even for frames wider than a whole band budget.
+      bandHeight(std::max<std::uint32_t>(1, std::min(requestedBandHeight, height))),
+      bandCount(static_cast<std::uint32_t>((std::uint64_t{height} + bandHeight + 1) / bandHeight))
+{
+    for (FrameState* state : {&pending, &ready, &current}) {
+        state->bands.assign(bandCount, BandSpan{});
+    }
+    previousBands.assign(bandCount, BandSpan{});
+}
+
+Rect ScreenDrawer::bandRows(std::uint32_t band) const noexcept
+{
+    std::uint64_t top = std::min<std::uint64_t>(std::uint64_t{band} * bandHeight, height);
+    std::uint64_t bottom = std::min<std::uint64_t>(top + bandHeight, height);
+    return Rect{0, static_cast<std::int32_t>(top), 0, static_cast<std::int32_t>(bottom)};
+}
+
+void ScreenDrawer::invalidate(const Rect& rect)
+{
+    if (rect.left >= rect.right || rect.top >= rect.bottom || width == 0 || height == 0) {
+        return;
+    }
+    auto w = static_cast<std::int64_t>(width);
+    auto h = static_cast<std::int64_t>(height);
+    if (rect.left > w || rect.right < 0 || rect.top > h || rect.bottom < 0) {
+        return;
+    }
+    Rect clamped{std::max(rect.left, 0), std::max(rect.top, 0),
+                 static_cast<std::int32_t>(std::min<std::int64_t>(rect.right, w)),
+                 static_cast<std::int32_t>(std::min<std::int64_t>(rect.bottom, h))};
+    if (clamped.isEmpty()) {
+        return;
+    }
+    auto first = static_cast<std::uint32_t>(clamped.top) / bandHeight;
+    auto last = std::min<std::uint32_t>(
+        bandCount,
+        static_cast<std::uint32_t>((std::uint64_t(clamped.bottom) + bandHeight - 1) / bandHeight));
+    for (std::uint32_t band = first; band < last; ++band) {
+        pending.bands[band] = uniteSpans(pending.bands[band], BandSpan{clamped.left, clamped.right});
+    }
+    Rect rows{clamped.left, static_cast<std::int32_t>(first * bandHeight), clamped.right,
+              static_cast<std::int32_t>(std::min<std::uint64_t>(height, std::uint64_t{last} * bandHeight))};
+    pending.dirtyRect = unite(pending.dirtyRect, rows);
+    pending.dirty = true;
+}
+
+Rect ScreenDrawer::compose()
+{
+    auto sprites = manager.lock();
+    if (!pending.dirty) {
+        return Rect{};
+    }
+    pending.commands.clear();
+    pending.resources.clear();
+    if (sprites) {
+        if (sprites->needsSort) {
+            sprites->sort();
+        }
+        pending.commands.reserve(sprites->entries.size());
+        pending.resources.images.reserve(sprites->entries.size());
+        pending.resources.glyphs.reserve(sprites->entries.size());
+        for (const SpriteManager::Entry& entry : sprites->entries) {
+            entry.sprite->draw(pending.commands, pending.resources);
+        }
+    }
+    merge(pending, ready);
+    swap(pending, ready);
+    clear(pending);
+    return ready.dirtyRect;
+}
+
+void ScreenDrawer::finishRender()
+{
+    previousBands.swap(current.bands);
+    current.bands.resize(bandCount);
+    clearSpans(current.bands);
+    current.dirtyRect = Rect{};
+    current.dirty = false;
+    current.commands.clear();
+    current.resources.clear();
+    rendering = false;
+}
+
+void ScreenDrawer::takeReadyFrame()
+{
+    if (rendering) {
+        finishRender();
+    }
+    rendering = true;
+    swap(ready, current);
+}
+
+Rect ScreenDrawer::drawBand(Image& destination, std::uint32_t band, std::int32_t rowOffset) const
+{
+    Rect rows = bandRows(band);
+    const BandSpan& span = current.bands[band];
+    Rect rect{span.left, rows.top, span.right, rows.bottom};
+    if (rect.isEmpty()) {
+        return rect;
+    }
+    ClipRegion clip{rect.offsetBy(0, rowOffset), Point{0, rowOffset}};
+    for (const DrawCommand& command : current.commands) {
+        if (command.bounds.bottom <= rect.top || command.bounds.top >= rect.bottom) {
+            continue;
+        }
+        drawCommand(destination, clip, command);
+    }
+    return rect;
+}
+
+Rect ScreenDrawer::repaintSpan(std::uint32_t band) const
+{
+    const BandSpan& previous = previousBands[band];
+    const BandSpan& now = current.bands[band];
+    // A band that the previous frame left alone needs nothing from the front buffer.
+    if (previous.isEmpty()) {
+        return Rect{};
+    }
+    if (!now.isEmpty() && previous.left >= now.left && previous.right <= now.right) {
+        return Rect{};
+    }
+    BandSpan wide = uniteSpans(previous, now);
+    Rect rows = bandRows(band);
+    return Rect{wide.left, rows.top, wide.right, rows.bottom};
+}
+
+void ScreenDrawer::merge(FrameState& a, FrameState& b)
+{
+    bool any = false;
+    std::size_t count = std::min(a.bands.size(), b.bands.size());
+    for (std::size_t band = 0; band < count; ++band) {
+        BandSpan both = uniteSpans(a.bands[band], b.bands[band]);
+        if (!both.isEmpty()) {
+            a.bands[band] = both;
+            b.bands[band] = both;
+            any = true;
+        }
+    }
+    if (any) {
+        Rect both = unite(a.dirtyRect, b.dirtyRect);
+        a.dirtyRect = both;
+        b.dirtyRect = both;
+        a.dirty = true;
+        b.dirty = true;
+    }
+}
+
+void ScreenDrawer::swap(FrameState& a, FrameState& b) noexcept
+{
+    std::swap(a, b);
+}
+
+void ScreenDrawer::clear(FrameState& a)
+{
+    clearSpans(a.bands);
+    a.dirtyRect = Rect{};
+    a.dirty = false;
+    a.commands.clear();
+    a.resources.clear();
+}
+
+} // namespace vantrel
