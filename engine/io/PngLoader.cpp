@@ -1,0 +1,297 @@
+#include "engine/io/PngLoader.h"
+
+#include <png.h>
+
+#include <csetjmp>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+#include "engine/base/Exception.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr png_uint_32 maxDimension = 1000000;
+constexpr png_alloc_size_t maxChunkBytes = 8000000;
+constexpr std::uint64_t maxImageBytes = std::numeric_limits<std::uint32_t>::max();
+
+struct PngHeader {
+    png_uint_32 width;
+    png_uint_32 height;
+    int bitDepth;
+    int colorType;
+    int interlaceType;
+    bool hasTransparency;
+};
+
+void ignoreWarning(png_structp, png_const_charp) {}
+
+[[noreturn]] void jumpToRecoveryPoint(png_structp png, png_const_charp)
+{
+    png_longjmp(png, 1);
+}
+
+// The guarded steps below hold only trivially destructible locals: a libpng error leaves
+// them by longjmp.
+
+bool readInfoGuarded(png_structp png, png_infop info, PngHeader* header)
+{
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
+    }
+    png_read_info(png, info);
+    png_get_IHDR(png, info, &header->width, &header->height, &header->bitDepth, &header->colorType,
+                 &header->interlaceType, nullptr, nullptr);
+    header->hasTransparency = png_get_valid(png, info, PNG_INFO_tRNS) != 0;
+    return true;
+}
+
+bool transformGuarded(png_structp png, png_infop info, const PngHeader* header, PngHeader* result,
+                      png_size_t* rowBytes)
+{
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
+    }
+    switch (header->colorType) {
+    case PNG_COLOR_TYPE_GRAY:
+        if (header->bitDepth < 8) {
+            png_set_expand_gray_1_2_4_to_8(png);
+        }
+        break;
+    case PNG_COLOR_TYPE_RGB:
+        png_set_bgr(png);
+        break;
+    case PNG_COLOR_TYPE_PALETTE:
+        png_set_palette_to_rgb(png);
+        png_set_bgr(png);
+        break;
+    case PNG_COLOR_TYPE_RGB_ALPHA:
+        png_set_bgr(png);
+        break;
+    default:
+        break;
+    }
+    if (header->hasTransparency) {
+        png_set_tRNS_to_alpha(png);
+    }
+    if (header->bitDepth > 8) {
+        png_set_strip_16(png);
+    }
+    if (header->interlaceType != PNG_INTERLACE_NONE) {
+        png_set_interlace_handling(png);
+    }
+    png_read_update_info(png, info);
+    png_get_IHDR(png, info, &result->width, &result->height, &result->bitDepth, &result->colorType,
+                 &result->interlaceType, nullptr, nullptr);
+    *rowBytes = png_get_rowbytes(png, info);
+    return true;
+}
+
+bool readRowGuarded(png_structp png, png_bytep row)
+{
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
+    }
+    png_read_row(png, row, nullptr);
+    return true;
+}
+
+bool readImageGuarded(png_structp png, png_bytepp rows)
+{
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
+    }
+    png_read_image(png, rows);
+    return true;
+}
+
+// The format the requested transformations lead to, known before libpng allocates rows.
+PixelFormat expectedFormat(const PngHeader& header)
+{
+    switch (header.colorType) {
+    case PNG_COLOR_TYPE_GRAY:
+        return header.hasTransparency ? PixelFormat::GrayAlpha16 : PixelFormat::Gray8;
+    case PNG_COLOR_TYPE_RGB:
+    case PNG_COLOR_TYPE_PALETTE:
+        return header.hasTransparency ? PixelFormat::Bgra32 : PixelFormat::Bgr24;
+    case PNG_COLOR_TYPE_GRAY_ALPHA:
+        return PixelFormat::GrayAlpha16;
+    case PNG_COLOR_TYPE_RGB_ALPHA:
+        return PixelFormat::Bgra32;
+    default:
+        return PixelFormat::Gray8;
+    }
+}
+
+PixelFormat formatOfColorType(int colorType)
+{
+    switch (colorType) {
+    case PNG_COLOR_TYPE_RGB:
+        return PixelFormat::Bgr24;
+    case PNG_COLOR_TYPE_GRAY_ALPHA:
+        return PixelFormat::GrayAlpha16;
+    case PNG_COLOR_TYPE_RGB_ALPHA:
+        return PixelFormat::Bgra32;
+    default:
+        return PixelFormat::Gray8;
+    }
+}
+
+bool fitsImageSizes(const PngHeader& header, PixelFormat format)
+{
+    std::uint64_t pitch = std::uint64_t{header.width} * bytesPerPixel(format);
+    return pitch <= maxImageBytes && pitch * header.height <= maxImageBytes;
+}
+
+[[noreturn]] void throwOutOfMemory()
+{
+    throw Exception(format("Out of memory in %s method.", "vantrel::PngLoader::PngLoader"));
+}
+
+[[noreturn]] void throwInvalidFormat(const char* method)
+{
+    throw IoException(format("Invalid file format in %s method.", method));
+}
+
+} // namespace
+
+PngLoader::PngLoader(std::shared_ptr<IStreamReader> stream) : stream(std::move(stream))
+{
+    png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, jumpToRecoveryPoint, ignoreWarning);
+    if (png == nullptr) {
+        throwOutOfMemory();
+    }
+    info = png_create_info_struct(png);
+    if (info == nullptr) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        throwOutOfMemory();
+    }
+    endInfo = png_create_info_struct(png);
+    if (endInfo == nullptr) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        throwOutOfMemory();
+    }
+
+    png_set_user_limits(png, maxDimension, maxDimension);
+    png_set_chunk_malloc_max(png, maxChunkBytes);
+    png_set_read_fn(png, this, &PngLoader::readProc);
+
+    PngHeader header{};
+    if (!readInfoGuarded(png, info, &header)) {
+        failConstruction();
+    }
+    PixelFormat expected = expectedFormat(header);
+    if (!fitsImageSizes(header, expected)) {
+        failConstruction();
+    }
+    PngHeader result{};
+    png_size_t rowBytes = 0;
+    if (!transformGuarded(png, info, &header, &result, &rowBytes)) {
+        failConstruction();
+    }
+    // libpng must deliver exactly the rows the destination is sized for.
+    if (formatOfColorType(result.colorType) != expected || result.bitDepth != 8 || result.width != header.width ||
+        result.height != header.height || rowBytes != std::uint64_t{result.width} * bytesPerPixel(expected)) {
+        failConstruction();
+    }
+    width = result.width;
+    height = result.height;
+    format = expected;
+    interlaced = header.interlaceType != PNG_INTERLACE_NONE;
+}
+
+PngLoader::~PngLoader()
+{
+    if (png != nullptr) {
+        png_destroy_read_struct(&png, info != nullptr ? &info : nullptr,
+                                info != nullptr && endInfo != nullptr ? &endInfo : nullptr);
+    }
+}
+
+void PngLoader::failConstruction()
+{
+    png_destroy_read_struct(&png, &info, &endInfo);
+    png = nullptr;
+    info = nullptr;
+    endInfo = nullptr;
+    throwInvalidFormat("vantrel::PngLoader::PngLoader");
+}
+
+std::uint32_t PngLoader::getWidthImpl()
+{
+    return width;
+}
+
+std::uint32_t PngLoader::getHeightImpl()
+{
+    return height;
+}
+
+PixelFormat PngLoader::getFormatImpl()
+{
+    return format;
+}
+
+std::uint32_t PngLoader::getPitchImpl()
+{
+    return width * bytesPerPixel(format);
+}
+
+std::size_t PngLoader::loadImpl(void* destination, std::size_t size)
+{
+    std::uint32_t pitch = getPitchImpl();
+    if (failed || rowsDelivered >= height || size < pitch) {
+        throwInvalidFormat("vantrel::PngLoader::loadImpl");
+    }
+    if (interlaced) {
+        if (!interlacedPixels) {
+            decodeInterlacedImage();
+        }
+        std::memcpy(destination, interlacedPixels.get() + std::size_t{rowsDelivered} * pitch, pitch);
+    } else if (!readRowGuarded(png, static_cast<png_bytep>(destination))) {
+        failed = true;
+        throwInvalidFormat("vantrel::PngLoader::loadImpl");
+    }
+    ++rowsDelivered;
+    return pitch;
+}
+
+void PngLoader::decodeInterlacedImage()
+{
+    std::size_t pitch = getPitchImpl();
+    auto pixels = std::make_unique<unsigned char[]>(pitch * height);
+    std::vector<png_bytep> rows(height);
+    for (std::uint32_t y = 0; y < height; ++y) {
+        rows[y] = pixels.get() + y * pitch;
+    }
+    if (!readImageGuarded(png, rows.data())) {
+        failed = true;
+        throwInvalidFormat("vantrel::PngLoader::loadImpl");
+    }
+    interlacedPixels = std::move(pixels);
+}
+
+void PngLoader::readProc(png_struct_def* png, unsigned char* data, std::size_t length)
+{
+    // The exception is gone before the jump: nothing with a destructor is live here.
+    if (!readFromStream(png, data, length)) {
+        png_longjmp(png, 1);
+    }
+}
+
+bool PngLoader::readFromStream(png_struct_def* png, unsigned char* data, std::size_t length) noexcept
+{
+    try {
+        auto* loader = static_cast<PngLoader*>(png_get_io_ptr(png));
+        if (loader->stream->read(data, length) != length) {
+            throwInvalidFormat("vantrel::PngLoader::readProc");
+        }
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace vantrel

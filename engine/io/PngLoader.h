@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "engine/io/IImageLoader.h"
+#include "engine/io/IStreamReader.h"
+
+struct png_struct_def;
+struct png_info_def;
+
+namespace vantrel {
+
+// Decodes a PNG stream into rows of Gray8, Bgr24, GrayAlpha16 or Bgra32 (straight alpha).
+// The constructor reads everything up to the image data; each load decodes one row.
+class PngLoader : public IImageLoader {
+public:
+    explicit PngLoader(std::shared_ptr<IStreamReader> stream);
+    ~PngLoader() override;
+    PngLoader(const PngLoader&) = delete;
+    PngLoader& operator=(const PngLoader&) = delete;
+
+protected:
+    std::uint32_t getWidthImpl() override;
+    std::uint32_t getHeightImpl() override;
+    PixelFormat getFormatImpl() override;
+    std::uint32_t getPitchImpl() override;
+    // Writes exactly getPitch bytes; `size` must be at least that.
+    std::size_t loadImpl(void* destination, std::size_t size) override;
+
+private:
+    static void readProc(png_struct_def* png, unsigned char* data, std::size_t length);
+    static bool readFromStream(png_struct_def* png, unsigned char* data, std::size_t length) noexcept;
+    [[noreturn]] void failConstruction();
+    void decodeInterlacedImage();
+
+    std::shared_ptr<IStreamReader> stream;
+    png_struct_def* png = nullptr;
+    png_info_def* info = nullptr;
+    png_info_def* endInfo = nullptr;
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    PixelFormat format = PixelFormat::Gray8;
+
+    // Adam7 passes cannot be served one final row at a time, so the whole picture is
+    // decoded on the first load and handed out from here.
+    bool interlaced = false;
+    std::unique_ptr<unsigned char[]> interlacedPixels;
+    std::uint32_t rowsDelivered = 0;
+    // After a libpng error the read structure must not be used again.
+    bool failed = false;
+};
+
+} // namespace vantrel
