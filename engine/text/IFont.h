@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/image/GlyphData.h"
+
+namespace vantrel {
+
+// Turns a character code into the glyph a pen draws for it.
+class IFont {
+public:
+    virtual ~IFont() = default;
+
+    GlyphData getGlyphData(std::uint32_t code) { return getGlyphDataImpl(code); }
+
+protected:
+    virtual GlyphData getGlyphDataImpl(std::uint32_t code) = 0;
+};
+
+} // namespace vantrel

@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <cstdint>
+#include <cstring>
+#include <iostream>
+#include <limits>
+#include <string>
+
+#include "engine/base/Exception.h"
+#include "engine/text/Font.h"
+
+using namespace vantrel;
+
+namespace {
+
+// The face name the scene asks for, UTF-8.
+const char* const sceneFace = "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
+
+class SceneFont : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        line32 = new Font(sceneFace, 0, 32, false, false);
+        line24 = new Font(sceneFace, 0, 24, false, false);
+    }
+    static void TearDownTestSuite()
+    {
+        delete line32;
+        delete line24;
+    }
+
+    static Font* line32;
+    static Font* line24;
+};
+
+Font* SceneFont::line32 = nullptr;
+Font* SceneFont::line24 = nullptr;
+
+// Columns holding ink, as [first, last + 1); (0, 0) without ink.
+std::pair<std::uint32_t, std::uint32_t> inkColumns(const Image& image)
+{
+    std::uint32_t first = image.getWidth();
+    std::uint32_t end = 0;
+    for (std::uint32_t y = 0; y < image.getHeight(); ++y) {
+        for (std::uint32_t x = 0; x < image.getWidth(); ++x) {
+            if (image.row(y)[x] != 0) {
+                first = std::min(first, x);
+                end = std::max(end, x + 1);
+            }
+        }
+    }
+    return end == 0 ? std::make_pair(0u, 0u) : std::make_pair(first, end);
+}
+
+} // namespace
+
+TEST_F(SceneFont, TheSceneFaceNameFindsTheProportionalGothicFace)
+{
+    std::cout << "[ face     ] " << line32->getFace().family << " (" << line32->getFace().file
+              << ")\n";
+    EXPECT_EQ(line32->getFace().family, "IPAPGothic");
+    Font english("MS PGothic", 0, 16, false, false);
+    EXPECT_EQ(english.getFace().family, "IPAPGothic");
+}
+
+TEST(Font, AnUnknownFaceNameStillFindsSomeFace)
+{
+    Font unknown("Vantrel No Such Face", 0, 16, false, false);
+    EXPECT_FALSE(unknown.getFace().file.empty());
+    EXPECT_TRUE(unknown.getGlyphData('A').image);
+    Font unnamed("", 0, 16, false, false);
+    EXPECT_FALSE(unnamed.getFace().file.empty());
+}
+
+TEST_F(SceneFont, LineMetricsFollowTheCellHeight)
+{
+    const FontMetrics& big = line32->getMetrics();
+    EXPECT_EQ(big.height, 32);
+    EXPECT_EQ(big.ascent, 26);
+    EXPECT_EQ(big.descent, 6);
+    const FontMetrics& small = line24->getMetrics();
+    EXPECT_EQ(small.height, 24);
+    EXPECT_EQ(small.ascent, 20);
+    EXPECT_EQ(small.descent, 4);
+}
+
+TEST(Font, EachCodeIsRasterisedOnceAndItsImageShared)
+{
+    Font font(sceneFace, 0, 32, false, false);
+    GlyphData first = font.getGlyphData('A');
+    GlyphData second = font.getGlyphData('A');
+    EXPECT_EQ(font.getRasterisationCount(), 1u);
+    EXPECT_EQ(font.getCache().getCount(), 1u);
+    ASSERT_TRUE(first.image);
+    EXPECT_EQ(first.image, second.image);
+    EXPECT_EQ(first.offset, second.offset);
+    EXPECT_EQ(first.advance, second.advance);
+
+    font.getGlyphData('B');
+    font.getGlyphData('A');
+    EXPECT_EQ(font.getRasterisationCount(), 2u);
+}
+
+TEST_F(SceneFont, ASpaceHasAnAdvanceButNoImage)
+{
+    GlyphData space = line32->getGlyphData(' ');
+    EXPECT_FALSE(space.image);
+    EXPECT_GT(space.advance.x, 0);
+    EXPECT_EQ(space.advance.y, 0);
+}
+
+TEST_F(SceneFont, DigitsShareOneAdvance)
+{
+    for (Font* font : {line32, line24}) {
+        std::int32_t zero = font->getGlyphData('0').advance.x;
+        EXPECT_GT(zero, 0);
+        for (char digit = '1'; digit <= '9'; ++digit) {
+            EXPECT_EQ(font->getGlyphData(static_cast<std::uint8_t>(digit)).advance.x, zero)
+                << digit;
+        }
+    }
+}
+
+TEST_F(SceneFont, GlyphsHangFromTheTopOfTheLine)
+{
+    std::int32_t ascent = line32->getMetrics().ascent;
+    GlyphData capital = line32->getGlyphData('H');
+    ASSERT_TRUE(capital.image);
+    EXPECT_GT(capital.offset.y, 0);
+    EXPECT_EQ(capital.offset.y + static_cast<std::int32_t>(capital.image->getHeight()), ascent);
+    GlyphData descender = line32->getGlyphData('g');
+    ASSERT_TRUE(descender.image);
+    EXPECT_GT(descender.offset.y + static_cast<std::int32_t>(descender.image->getHeight()),
+              ascent);
+    EXPECT_LE(descender.offset.y + static_cast<std::int32_t>(descender.image->getHeight()),
+              line32->getMetrics().height);
+}
+
+TEST_F(SceneFont, CoverageIsFullInsideStemsAndRowsArePaddedToFourBytes)
+{
+    GlyphData capital = line32->getGlyphData('H');
+    ASSERT_TRUE(capital.image);
+    const Image& image = *capital.image;
+    EXPECT_EQ(image.getFormat(), PixelFormat::Gray8);
+    std::uint8_t highest = 0;
+    for (std::uint32_t y = 0; y < image.getHeight(); ++y) {
+        for (std::uint32_t x = 0; x < image.getWidth(); ++x) {
+            highest = std::max(highest, image.row(y)[x]);
+        }
+    }
+    EXPECT_EQ(highest, 255);
+
+    for (unsigned char c = '!'; c <= '~'; ++c) {
+        GlyphData glyph = line24->getGlyphData(c);
+        ASSERT_TRUE(glyph.image) << c;
+        EXPECT_EQ(glyph.image->getWidth() % 4, 0u) << c;
+        EXPECT_EQ(glyph.image->getPitch(), glyph.image->getWidth()) << c;
+        auto [first, end] = inkColumns(*glyph.image);
+        EXPECT_LT(first, end) << c;
+        EXPECT_LE(glyph.image->getWidth() - end, 3u) << c;
+    }
+}
+
+// The image must hold FreeType's coverage byte for byte, with zero padding columns.
+TEST_F(SceneFont, CoverageMatchesTheRasteriserAndPaddingColumnsAreZero)
+{
+    FT_Library library = nullptr;
+    ASSERT_EQ(FT_Init_FreeType(&library), 0);
+    FT_Face face = nullptr;
+    ASSERT_EQ(FT_New_Face(library, line32->getFace().file.c_str(), line32->getFace().index,
+                          &face),
+              0);
+    ASSERT_EQ(FT_Set_Char_Size(face, 1904, 1904, 72, 72), 0);
+
+    int paddedGlyphs = 0;
+    for (unsigned char c : std::string("Iil1.,Wgq@")) {
+        ASSERT_EQ(FT_Load_Char(face, c, FT_LOAD_NO_BITMAP | FT_LOAD_RENDER), 0);
+        const FT_Bitmap& bitmap = face->glyph->bitmap;
+        GlyphData glyph = line32->getGlyphData(c);
+        ASSERT_TRUE(glyph.image) << c;
+        const Image& image = *glyph.image;
+        EXPECT_EQ(glyph.offset.x, face->glyph->bitmap_left) << c;
+        EXPECT_EQ(glyph.offset.y, line32->getMetrics().ascent - face->glyph->bitmap_top) << c;
+        EXPECT_EQ(glyph.advance.x, (face->glyph->advance.x + 32) >> 6) << c;
+        ASSERT_EQ(image.getWidth(), (bitmap.width + 3) / 4 * 4) << c;
+        ASSERT_EQ(image.getHeight(), bitmap.rows) << c;
+        paddedGlyphs += image.getWidth() != bitmap.width ? 1 : 0;
+        for (std::uint32_t y = 0; y < bitmap.rows; ++y) {
+            const unsigned char* source = bitmap.buffer + y * bitmap.pitch;
+            EXPECT_EQ(std::memcmp(image.row(y), source, bitmap.width), 0) << c << " row " << y;
+            for (std::uint32_t x = bitmap.width; x < image.getWidth(); ++x) {
+                EXPECT_EQ(image.row(y)[x], 0) << c << " row " << y << " column " << x;
+            }
+        }
+    }
+    EXPECT_GT(paddedGlyphs, 0);
+    FT_Done_Face(face);
+    FT_Done_FreeType(library);
+}
+
+TEST_F(SceneFont, CodesFromBytesAbove127GiveTheMissingGlyph)
+{
+    GlyphData missing = line32->getGlyphData(0x10FFFF);
+    for (std::uint32_t code : {0xFFFFFF80u, 0xFFFFFFC3u, 0xFFFFFFFFu, 0xD800u}) {
+        GlyphData glyph = line32->getGlyphData(code);
+        EXPECT_EQ(glyph.advance, missing.advance) << code;
+        EXPECT_EQ(glyph.offset, missing.offset) << code;
+        ASSERT_EQ(static_cast<bool>(glyph.image), static_cast<bool>(missing.image)) << code;
+        if (glyph.image) {
+            ASSERT_EQ(glyph.image->getWidth(), missing.image->getWidth());
+            ASSERT_EQ(glyph.image->getHeight(), missing.image->getHeight());
+            EXPECT_EQ(std::memcmp(glyph.image->getPixels(), missing.image->getPixels(),
+                                  glyph.image->getWidth() * glyph.image->getHeight()),
+                      0);
+        }
+    }
+    EXPECT_NE(line32->getCache().find(0xFFFFFFFFu), nullptr);
+}
+
+TEST_F(SceneFont, MissingStylesAreSynthesised)
+{
+    Font bold(sceneFace, 0, 32, true, false);
+    Font italic(sceneFace, 0, 32, false, true);
+    EXPECT_TRUE(bold.isBoldSynthesised());
+    EXPECT_FALSE(bold.isItalicSynthesised());
+    EXPECT_TRUE(italic.isItalicSynthesised());
+    EXPECT_FALSE(line32->isBoldSynthesised());
+
+    GlyphData regularStem = line32->getGlyphData('l');
+    GlyphData boldStem = bold.getGlyphData('l');
+    GlyphData slantedStem = italic.getGlyphData('l');
+    auto [regularFirst, regularEnd] = inkColumns(*regularStem.image);
+    auto [boldFirst, boldEnd] = inkColumns(*boldStem.image);
+    auto [slantedFirst, slantedEnd] = inkColumns(*slantedStem.image);
+    EXPECT_GT(boldEnd - boldFirst, regularEnd - regularFirst);
+    EXPECT_GE(boldStem.advance.x, regularStem.advance.x);
+    EXPECT_GT(slantedEnd - slantedFirst, regularEnd - regularFirst + 2);
+    EXPECT_EQ(slantedStem.advance.x, regularStem.advance.x);
+}
+
+TEST_F(SceneFont, AWidthNarrowsTheCharacters)
+{
+    Font narrow(sceneFace, 10, 32, false, false);
+    EXPECT_EQ(narrow.getMetrics().averageCharWidth, 10);
+    EXPECT_EQ(narrow.getMetrics().height, 32);
+    EXPECT_LT(narrow.getGlyphData('0').advance.x, line32->getGlyphData('0').advance.x);
+    GlyphData tall = narrow.getGlyphData('H');
+    ASSERT_TRUE(tall.image);
+    EXPECT_EQ(tall.image->getHeight(), line32->getGlyphData('H').image->getHeight());
+}
+
+TEST(Font, AnImpossibleSizeFailsWithTheCallsName)
+{
+    try {
+        Font huge(sceneFace, 0, std::numeric_limits<std::int32_t>::max(), false, false);
+        FAIL() << "no exception";
+    } catch (const Win32Exception& error) {
+        EXPECT_STREQ(error.what(), "FT_Set_Char_Size API failed in vantrel::Font::Font method.");
+        EXPECT_NE(error.getErrorCode(), 0u);
+    }
+}
+
+TEST(Font, AFaceWithItsOwnBoldIsNotEmboldenedAgain)
+{
+    Font bold("DejaVu Sans", 0, 16, true, false);
+    if (bold.getFace().family != "DejaVu Sans") {
+        GTEST_SKIP() << "DejaVu Sans is not installed";
+    }
+    EXPECT_NE(bold.getFace().file.find("Bold"), std::string::npos);
+    EXPECT_FALSE(bold.isBoldSynthesised());
+    EXPECT_TRUE(bold.getGlyphData('H').image);
+}

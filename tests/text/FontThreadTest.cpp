@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "engine/text/Font.h"
+
+using namespace vantrel;
+
+namespace {
+
+const char* const sceneFace = "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
+
+// Builds a font and rasterises a few hundred glyphs, returning the sum of their advances.
+std::int64_t typeset(std::int32_t height)
+{
+    Font font(sceneFace, 0, height, false, false);
+    std::int64_t total = 0;
+    for (int round = 0; round < 2; ++round) {
+        for (std::uint32_t code = 0x20; code < 0x180; ++code) {
+            total += font.getGlyphData(code).advance.x;
+        }
+    }
+    return total;
+}
+
+} // namespace
+
+TEST(FontThreads, FontsOnSeparateThreadsAgreeWithASingleThread)
+{
+    const std::vector<std::int32_t> heights{32, 24, 32, 24};
+    std::vector<std::int64_t> expected;
+    for (std::int32_t height : heights) {
+        expected.push_back(typeset(height));
+    }
+
+    std::vector<std::int64_t> results(heights.size());
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < heights.size(); ++i) {
+        threads.emplace_back([&, i] { results[i] = typeset(heights[i]); });
+    }
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(results, expected);
+}
