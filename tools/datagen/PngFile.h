@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "tools/datagen/Canvas.h"
+
+namespace vantrel::datagen {
+
+// Write 8-bit PNG files; throw std::runtime_error naming the file on failure.
+void writePng(const std::string& path, const GrayImage& image);
+void writePng(const std::string& path, const RgbaImage& image);
+
+} // namespace vantrel::datagen
