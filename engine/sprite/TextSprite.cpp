@@ -1,0 +1,81 @@
+#include "engine/sprite/TextSprite.h"
+
+#include <utility>
+
+#include "engine/sprite/ScreenDrawer.h"
+#include "engine/sprite/SpriteManager.h"
+#include "engine/text/IFont.h"
+
+namespace vantrel {
+
+TextSprite::TextSprite(std::weak_ptr<SpriteManager> manager, std::weak_ptr<ScreenDrawer> drawer,
+                       std::uint32_t id, std::int32_t x, std::int32_t y, std::int32_t zOrder,
+                       const char* text, std::size_t length, IFont& font, Color color)
+    : manager(std::move(manager)), drawer(std::move(drawer)), id(id), x(x), y(y), zOrder(zOrder),
+      glyphs(std::make_shared<GlyphData[]>(length)), count(length), color(color)
+{
+    for (std::size_t i = 0; i < length; ++i) {
+        // Bytes above 127 become the codes 0xFFFFFF80..0xFFFFFFFF.
+        auto code = static_cast<std::uint32_t>(static_cast<std::int32_t>(
+            static_cast<signed char>(text[i])));
+        glyphs[i] = font.getGlyphData(code);
+    }
+}
+
+template <class Visitor>
+void TextSprite::walkGlyphs(Visitor&& visit) const
+{
+    Point pen{x, y};
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const GlyphData& glyph = glyphs[i];
+        if (glyph.image) {
+            Rect area{pen.x + glyph.offset.x, pen.y + glyph.offset.y, 0, 0};
+            area.right = area.left + static_cast<std::int32_t>(glyph.image->getWidth());
+            area.bottom = area.top + static_cast<std::int32_t>(glyph.image->getHeight());
+            visit(area);
+        }
+        pen.x += glyph.advance.x;
+        pen.y += glyph.advance.y;
+    }
+}
+
+Rect TextSprite::getBounds() const noexcept
+{
+    Rect bounds;
+    walkGlyphs([&bounds](const Rect& area) { bounds = unite(bounds, area); });
+    return bounds;
+}
+
+void TextSprite::drawImpl(DrawCommands& commands, DrawResources& resources)
+{
+    if (!visible || opacity == 0) {
+        return;
+    }
+    resources.glyphs.push_back(glyphs);
+    DrawCommand command;
+    command.kind = DrawCommandKind::Glyphs;
+    command.blendMode = blendMode;
+    command.opacity = opacity;
+    command.bounds = getBounds();
+    command.origin = Point{x, y};
+    command.glyphs = glyphs.get();
+    command.count = count;
+    command.color = color;
+    commands.push_back(command);
+}
+
+void TextSprite::invalidateImpl()
+{
+    if (auto target = drawer.lock()) {
+        walkGlyphs([&target](const Rect& area) { target->invalidate(area); });
+    }
+}
+
+void TextSprite::requestSortImpl()
+{
+    if (auto owner = manager.lock()) {
+        owner->needsSort = true;
+    }
+}
+
+} // namespace vantrel
