@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// What a test PNG holds: samples at the file's own bit depth, one value per channel
+// (palette files: one index per pixel), rows top first.
+struct PngPicture {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    int colorType = 0;
+    int bitDepth = 8;
+    bool interlaced = false;
+    std::vector<std::uint16_t> samples;
+    std::vector<std::uint8_t> palette; // r, g, b per entry
+    bool hasTransparency = false;
+    std::vector<std::uint8_t> paletteAlpha;     // palette files
+    std::uint16_t transparentGray = 0;          // gray files
+    std::uint16_t transparentRgb[3] = {0, 0, 0}; // RGB files
+};
+
+int channelsOf(int colorType);
+
+// A picture of pseudo-random samples; the transparent key colour appears in it.
+PngPicture makePicture(std::uint32_t width, std::uint32_t height, int colorType, int bitDepth, bool interlaced,
+                       bool transparency, std::uint32_t seed);
+
+// Encodes with libpng.
+std::vector<unsigned char> encodePng(const PngPicture& picture);
+
+// The rows the engine's loader must produce for `picture`, in its output layout.
+std::vector<std::uint8_t> expectedRows(const PngPicture& picture);
+
+// A file with a hand-made header (any dimensions, no limit checks) and a tiny image stream.
+std::vector<unsigned char> pngWithHeader(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType);
+
+// Appends a chunk with a correct or a deliberately wrong CRC.
+void appendChunk(std::vector<unsigned char>& file, const char* type, const std::vector<unsigned char>& data,
+                 bool correctCrc = true);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+// A fresh directory under /tmp, removed with everything in it at the end of the test.
+class TemporaryDirectory {
+public:
+    TemporaryDirectory()
+    {
+        char pattern[] = "/tmp/vantrel-io-XXXXXX";
+        const char* made = mkdtemp(pattern);
+        path = made != nullptr ? made : "";
+    }
+    ~TemporaryDirectory()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    TemporaryDirectory(const TemporaryDirectory&) = delete;
+    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
+
+    std::string file(const std::string& name) const { return path + "/" + name; }
+
+    std::string write(const std::string& name, const std::vector<unsigned char>& bytes) const
+    {
+        std::string full = file(name);
+        std::ofstream out(full, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return full;
+    }
+
+    const std::string& getPath() const { return path; }
+
+private:
+    std::string path;
+};
