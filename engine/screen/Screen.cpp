@@ -95,6 +95,29 @@ void Screen::setTransitionRule(std::shared_ptr<Image> rule)
     }
 }
 
+bool Screen::isSettled()
+{
+    Lock guard(*this);
+    for (const WorkerRecord& worker : workers) {
+        if (!worker.done->isSignalled()) {
+            return false;
+        }
+    }
+    if (!workers.empty() && !presentEvent.isSignalled()) {
+        return false;
+    }
+    // A layer that does not show at this level is not waited for.
+    const bool shows[2] = {transitionLevel < 255, transitionLevel != 0};
+    for (std::size_t i = 0; i < layers.size(); ++i) {
+        const Layer& layer = layers[i];
+        if (shows[i] && (!layer.dirty.isEmpty() || layer.drawer->ready.dirty ||
+                         layer.drawer->pending.dirty)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void Screen::step(std::uint32_t time)
 {
     pacer.frameTime = time;

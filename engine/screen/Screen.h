@@ -111,6 +111,10 @@ public:
     // Receives frame and iteration timings; set before start().
     void setObserver(std::shared_ptr<IScreenObserver> newObserver) { observer = std::move(newObserver); }
 
+    // True when nothing is left to draw: no composed frame waits, none is being drawn or
+    // presented. Takes the Screen lock.
+    bool isSettled();
+
     // The last presented frame. Read it only while no frame is being drawn.
     const Image& getFrontBuffer() const noexcept { return *buffers[1]; }
 

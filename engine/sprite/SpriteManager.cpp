@@ -33,7 +33,9 @@ void SpriteManager::remove(std::uint32_t id)
 
 void SpriteManager::sort()
 {
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    // Stable, so sprites of equal z-order keep the order they were added in on every frame
+    // and a picture never depends on which frame drew which part of it.
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
         return a.sprite->getZOrder() < b.sprite->getZOrder();
     });
     needsSort = false;

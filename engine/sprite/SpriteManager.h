@@ -22,7 +22,7 @@ public:
     std::shared_ptr<ISprite> find(std::uint32_t id) const;
     // Hides every visible sprite of that id (redrawing its area), then erases them all.
     void remove(std::uint32_t id);
-    // Orders the entries by ascending z-order (not stable) and clears needsSort.
+    // Orders the entries by ascending z-order, ties in insertion order; clears needsSort.
     void sort();
 
     bool needsSort = false;

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "engine/screen/FramePacer.h"
+#include "engine/screen/RuleTable.h"
+
+using namespace vantrel;
+
+namespace {
+
+// A clock that only moves when the pacer sleeps or spins, one millisecond each.
+struct FakeTime : ::testing::Test {
+    std::uint32_t now = 1000;
+    int spins = 0;
+    FramePacer pacer{[this] { return now; }};
+    FramePacer::Waiter waiter{[this] { ++now; }, [this] {
+                                  ++spins;
+                                  ++now;
+                              }};
+};
+
+} // namespace
+
+TEST_F(FakeTime, SixtyDeadlinesMakeOneSecond)
+{
+    EXPECT_EQ(pacer.deadlines.front(), 16u);
+    EXPECT_EQ(pacer.deadlines[1], 33u);
+    EXPECT_EQ(pacer.deadlines.back(), 1000u);
+    std::uint32_t previous = pacer.frameTime;
+    for (int i = 0; i < 60; ++i) {
+        pacer.wait(waiter);
+        std::uint32_t step = pacer.frameTime - previous;
+        EXPECT_TRUE(step == 16 || step == 17) << "iteration " << i << " after " << step << " ms";
+        previous = pacer.frameTime;
+    }
+    EXPECT_EQ(pacer.frameTime, 2000u);
+    EXPECT_EQ(pacer.windowStart, 1000u);
+    EXPECT_EQ(pacer.nextFrame, 60u);
+    pacer.wait(waiter);
+    EXPECT_EQ(pacer.windowStart, 2000u) << "the window advances by one second";
+    EXPECT_EQ(pacer.frameTime, 2016u);
+    EXPECT_EQ(pacer.nextFrame, 1u);
+    EXPECT_GT(spins, 0) << "the last millisecond is spun, not slept";
+}
+
+TEST_F(FakeTime, LateIterationsRunBackToBackUntilTheScheduleIsMet)
+{
+    pacer.wait(waiter); // 1016
+    now += 100;         // the iteration overran by 100 ms
+    std::uint32_t before = now;
+    pacer.wait(waiter);
+    EXPECT_EQ(pacer.frameTime, before) << "no wait after a late iteration";
+    EXPECT_EQ(pacer.nextFrame, 2u);
+    int immediate = 0;
+    while (true) {
+        std::uint32_t start = now;
+        pacer.wait(waiter);
+        if (pacer.frameTime != start) {
+            break;
+        }
+        ++immediate;
+    }
+    EXPECT_EQ(immediate, 5) << "deadlines 1050 to 1116 had all come by 1116";
+    EXPECT_EQ(pacer.frameTime, 1133u);
+}
+
+TEST_F(FakeTime, AFiveSecondBacklogIsDropped)
+{
+    pacer.wait(waiter);
+    now += 6000;
+    pacer.wait(waiter);
+    EXPECT_EQ(pacer.windowStart, 7016u);
+    EXPECT_EQ(pacer.frameTime, 7032u);
+    EXPECT_EQ(pacer.nextFrame, 1u);
+}
+
+TEST_F(FakeTime, WaitSurvivesTheClockWrapping)
+{
+    now = 0xFFFFFFF0u;
+    pacer.restart();
+    pacer.wait(waiter);
+    EXPECT_EQ(pacer.frameTime, 0xFFFFFFF0u + 16u);
+    EXPECT_EQ(pacer.nextFrame, 1u);
+}
+
+TEST(RuleTable, SoftEdgeSweepsWithTheLevel)
+{
+    TransitionTable half = buildRuleTable(127, 64);
+    EXPECT_EQ(half.progress, 128u);
+    EXPECT_EQ(half.weights[95], 0);
+    EXPECT_EQ(half.weights[96], 0);
+    EXPECT_EQ(half.weights[100], 4 * 255 / 64);
+    EXPECT_EQ(half.weights[159], 63 * 255 / 64);
+    EXPECT_EQ(half.weights[160], 255);
+
+    TransitionTable none = buildRuleTable(0, 64);
+    EXPECT_EQ(none.progress, 0u);
+    for (auto weight : none.weights) {
+        EXPECT_EQ(weight, 0);
+    }
+    TransitionTable full = buildRuleTable(255, 64);
+    EXPECT_EQ(full.progress, 256u);
+    EXPECT_EQ(full.weights[0], 255);
+    EXPECT_EQ(levelWeight(128), 129u);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "engine/image/DrawingOperations.h"
+#include "engine/screen/RuleTable.h"
+#include "engine/screen/Screen.h"
+
+namespace vantrel::testing {
+
+// The picture a Screen should show, drawn from scratch: every visible sprite of each layer
+// in z-order over the whole frame, then the layers combined at the transition level.
+// Call it while nothing else changes the Screen (or under its lock).
+inline Image drawLayerFromScratch(Screen& screen, std::uint8_t layerIndex)
+{
+    Image frame(screen.getWidth(), screen.getHeight(), PixelFormat::Bgrx32);
+    std::memset(frame.getPixels(), 0, std::size_t{frame.getPitch()} * frame.getHeight());
+    std::vector<SpriteManager::Entry> entries = screen.getSprites(layerIndex).entries;
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return a.sprite->getZOrder() < b.sprite->getZOrder();
+    });
+    DrawCommands commands;
+    DrawResources resources;
+    for (auto& entry : entries) {
+        entry.sprite->draw(commands, resources);
+    }
+    for (const DrawCommand& command : commands) {
+        switch (command.kind) {
+        case DrawCommandKind::Fill:
+            fillRect(frame, nullptr, command.blendMode, command.bounds, command.color, command.opacity);
+            break;
+        case DrawCommandKind::Glyphs:
+            drawGlyphs(frame, nullptr, command.blendMode, command.origin, command.glyphs,
+                       command.count, command.color, command.opacity);
+            break;
+        case DrawCommandKind::ImageRect:
+            drawImageRect(frame, nullptr, command.blendMode, command.bounds, *command.image,
+                          command.sourceRect, command.opacity, command.smooth);
+            break;
+        case DrawCommandKind::ImagePoint:
+            drawImage(frame, nullptr, command.blendMode, command.bounds, *command.image,
+                      command.sourcePosition, command.opacity);
+            break;
+        }
+    }
+    return frame;
+}
+
+inline Image drawFrameFromScratch(Screen& screen)
+{
+    std::uint8_t level = screen.transitionLevel;
+    if (level == 0) {
+        return drawLayerFromScratch(screen, 0);
+    }
+    if (level == 255) {
+        return drawLayerFromScratch(screen, 1);
+    }
+    Image base = drawLayerFromScratch(screen, 0);
+    Image over = drawLayerFromScratch(screen, 1);
+    Rect all{0, 0, static_cast<std::int32_t>(base.getWidth()), static_cast<std::int32_t>(base.getHeight())};
+    if (const auto& rule = screen.getTransitionRule()) {
+        drawTransition(base, all, over, Point{}, *rule, Point{},
+                       buildRuleTable(level, screen.getRuleSoftness()));
+    } else {
+        drawImage(base, nullptr, BlendMode::Normal, all, over, Point{}, level);
+    }
+    return base;
+}
+
+// Index of the first differing pixel, or -1.
+inline long firstDifference(const Image& a, const Image& b)
+{
+    for (std::uint32_t y = 0; y < a.getHeight(); ++y) {
+        const unsigned char* rowA = a.row(y);
+        const unsigned char* rowB = b.row(y);
+        for (std::uint32_t x = 0; x < a.getWidth() * 4; ++x) {
+            if (rowA[x] != rowB[x]) {
+                return static_cast<long>(y) * a.getWidth() + x / 4;
+            }
+        }
+    }
+    return -1;
+}
+
+} // namespace vantrel::testing

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+#include "engine/screen/MemoryPresentTarget.h"
+#include "engine/screen/Screen.h"
+
+using namespace vantrel;
+using namespace std::chrono_literals;
+
+namespace {
+
+template <class Condition>
+bool eventually(Condition condition, std::chrono::milliseconds limit = 10s)
+{
+    auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
+
+struct Stepped : ::testing::Test {
+    std::shared_ptr<MemoryPresentTarget> target = std::make_shared<MemoryPresentTarget>(64, 32);
+    Screen screen{target, 64, 32, 1};
+};
+
+// Counts presents and catches two presents overlapping.
+class CountingTarget : public IPresentTarget {
+public:
+    std::atomic<int> presents{0};
+    std::atomic<int> inside{0};
+    std::atomic<bool> overlapped{false};
+
+protected:
+    void presentImpl(const Image&, const Rect&) override
+    {
+        if (++inside > 1) {
+            overlapped = true;
+        }
+        std::this_thread::sleep_for(200us);
+        --inside;
+        ++presents;
+    }
+};
+
+} // namespace
+
+TEST_F(Stepped, ATaskReturningTrueRunsOnce)
+{
+    int once = 0, always = 0;
+    screen.addTask([&](Screen&) { return ++once > 0; });
+    screen.addTask([&](Screen&) { return ++always < 0; });
+    for (int i = 0; i < 3; ++i) {
+        screen.step(16u * i);
+    }
+    EXPECT_EQ(once, 1);
+    EXPECT_EQ(always, 3);
+}
+
+TEST_F(Stepped, ATaskAddedByATaskRunsFromTheNextIteration)
+{
+    std::vector<int> order;
+    screen.addTask([&](Screen& s) {
+        order.push_back(1);
+        if (order.size() == 1) {
+            s.addTask([&](Screen&) {
+                order.push_back(2);
+                return true;
+            });
+        }
+        return false;
+    });
+    screen.step(0);
+    EXPECT_EQ(order, (std::vector<int>{1}));
+    screen.step(16);
+    EXPECT_EQ(order, (std::vector<int>{1, 1, 2}));
+}
+
+TEST_F(Stepped, AThrowingTaskStaysInPlaceAndTheOthersKeepTheirOrder)
+{
+    std::vector<char> order;
+    int calls = 0;
+    screen.addTask([&](Screen&) { order.push_back('a'); return true; });
+    screen.addTask([&](Screen&) { order.push_back('b'); return false; });
+    screen.addTask([&](Screen&) {
+        order.push_back('c');
+        if (++calls == 1) {
+            throw std::runtime_error("once");
+        }
+        return false;
+    });
+    screen.addTask([&](Screen&) { order.push_back('d'); return false; });
+    screen.step(0);
+    screen.step(16);
+    EXPECT_EQ(std::string(order.begin(), order.end()), "abcbcd");
+}
+
+TEST_F(Stepped, FrameDispatchedOnlyInIterationsThatDrawAFrame)
+{
+    std::vector<bool> seen;
+    screen.addTask([&](Screen& s) {
+        seen.push_back(s.frameDispatched());
+        return false;
+    });
+    screen.createFillRectSprite(0, 1u, Rect{0, 0, 64, 32}, 0, Color::gray(200))->show();
+    screen.step(0);  // composes the first frame
+    screen.step(16); // draws it
+    screen.step(33); // nothing changed
+    EXPECT_EQ(seen, (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(target->getPresentCount(), 1u);
+    EXPECT_EQ(target->getLastRect(), (Rect{0, 0, 64, 32}));
+    EXPECT_EQ(target->snapshot().row(31)[4 * 63], 200);
+    EXPECT_EQ(screen.frameTime(), 33u);
+}
+
+TEST_F(Stepped, ATransitionRuleInvalidatesOnlyMidTransition)
+{
+    auto rule = std::make_shared<Image>(64, 32, PixelFormat::Gray8);
+    screen.setTransitionRule(rule);
+    EXPECT_EQ(screen.getRuleSoftness(), 64);
+    EXPECT_FALSE(screen.getDrawer(0).pending.dirty) << "level 0: stored without invalidating";
+    screen.transitionLevel = 100;
+    screen.setTransitionRule(rule);
+    EXPECT_FALSE(screen.getDrawer(0).pending.dirty) << "the same rule changes nothing";
+    screen.setTransitionRule(nullptr);
+    EXPECT_EQ(screen.getDrawer(0).pending.dirtyRect, (Rect{0, 0, 64, 32}));
+    EXPECT_EQ(screen.getDrawer(1).pending.dirtyRect, (Rect{0, 0, 64, 32}));
+}
+
+TEST(Screen, NeverStartedDestroysCleanly)
+{
+    auto target = std::make_shared<MemoryPresentTarget>(16, 16);
+    Screen screen(target, 16, 16);
+    EXPECT_GE(screen.getWorkerCount(), 1u);
+}
+
+TEST(Screen, RunsPresentsAndRestarts)
+{
+    auto target = std::make_shared<CountingTarget>();
+    Screen screen(target, 300, 200, 2);
+    auto sprite = screen.createFillRectSprite(0, 1u, Rect{0, 0, 50, 50}, 0, Color::gray(1));
+    sprite->show();
+    std::atomic<int> iterations{0};
+    screen.addTask([&](Screen& s) {
+        ++iterations;
+        sprite->setPosition(static_cast<std::int32_t>(s.frameTime() % 200), 10);
+        return false;
+    });
+    screen.start();
+    ASSERT_TRUE(eventually([&] { return target->presents >= 5; }));
+    screen.start(); // restarts the loop with fresh workers
+    int before = target->presents;
+    ASSERT_TRUE(eventually([&] { return target->presents >= before + 5; }));
+    screen.stop();
+    EXPECT_FALSE(target->overlapped) << "presents never overlap";
+    EXPECT_GT(iterations, 0);
+}
+
+TEST(Screen, InvalidateRedrawsBothLayersWhole)
+{
+    auto target = std::make_shared<MemoryPresentTarget>(100, 60);
+    Screen screen(target, 100, 60, 2);
+    screen.createFillRectSprite(0, 1u, Rect{0, 0, 100, 60}, 0, Color::gray(7))->show();
+    screen.start();
+    ASSERT_TRUE(eventually([&] { return screen.isSettled() && target->getPresentCount() > 0; }));
+    {
+        Screen::Lock guard(screen);
+        screen.invalidate();
+    }
+    std::uint64_t before = target->getPresentCount();
+    ASSERT_TRUE(eventually([&] { return target->getPresentCount() > before; }));
+    EXPECT_EQ(target->getLastRect(), (Rect{0, 0, 100, 60}));
+}
+
+TEST(Screen, DestructionWhileDrawingEndsPromptly)
+{
+    auto start = std::chrono::steady_clock::now();
+    {
+        auto target = std::make_shared<CountingTarget>();
+        Screen screen(target, 1366, 768, 2);
+        auto sprite = screen.createFillRectSprite(0, 1u, Rect{0, 0, 1366, 768}, 0, Color::gray(3));
+        sprite->show();
+        sprite->setBlendMode(BlendMode::Multiply);
+        screen.addTask([&](Screen& s) {
+            s.invalidate();
+            return false;
+        });
+        screen.start();
+        ASSERT_TRUE(eventually([&] { return target->presents >= 2; }));
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+}
