@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+#include "engine/sound/ISound.h"
+#include "engine/sound/WaveDataReader.h"
+
+namespace vantrel {
+
+// Keeps the samples of a WAVE file and plays nothing.
+class NullSound : public ISound {
+public:
+    explicit NullSound(WaveDataReader& reader);
+
+protected:
+    void startImpl() override;
+    void stopImpl() override;
+    void rewindImpl() override;
+
+private:
+    std::vector<unsigned char> samples;
+};
+
+} // namespace vantrel

@@ -1,0 +1,39 @@
+#include "engine/sound/SoundManager.h"
+
+#include <exception>
+
+#include "engine/sound/NullSoundManager.h"
+#include "engine/sound/SdlAudioSoundManager.h"
+
+namespace vantrel {
+
+SoundManager::SoundManager()
+{
+    try {
+        backend = std::make_shared<SdlAudioSoundManager>();
+    } catch (const std::exception&) {
+        backend = std::make_shared<NullSoundManager>();
+    }
+}
+
+std::shared_ptr<ISound> SoundManager::loadSoundImpl(std::int32_t id, const void* data, std::uint32_t size)
+{
+    return backend->loadSound(id, data, size);
+}
+
+std::shared_ptr<ISound> SoundManager::loadSoundImpl(std::int32_t id, IStreamReader& stream)
+{
+    return backend->loadSound(id, stream);
+}
+
+void SoundManager::unloadSoundImpl(std::int32_t id)
+{
+    backend->unloadSound(id);
+}
+
+std::shared_ptr<ISound> SoundManager::getSoundImpl(std::int32_t id)
+{
+    return backend->getSound(id);
+}
+
+} // namespace vantrel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+
+#include "engine/sound/ISoundManager.h"
+#include "engine/sound/Singleton.h"
+
+namespace vantrel {
+
+// The program's way to sound: forwards to the SDL audio back end, or to the silent one when
+// audio cannot start. Normally reached through getInstance.
+class SoundManager : public ISoundManager, public Singleton<SoundManager> {
+public:
+    SoundManager();
+
+protected:
+    std::shared_ptr<ISound> loadSoundImpl(std::int32_t id, const void* data, std::uint32_t size) override;
+    std::shared_ptr<ISound> loadSoundImpl(std::int32_t id, IStreamReader& stream) override;
+    void unloadSoundImpl(std::int32_t id) override;
+    std::shared_ptr<ISound> getSoundImpl(std::int32_t id) override;
+
+private:
+    std::shared_ptr<ISoundManager> backend;
+};
+
+} // namespace vantrel
