@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Cumulative processor time of one "cpu" line of /proc/stat, in clock ticks.
+struct ProcessorTimes {
+    std::string name; // "cpu" for the sum of all processors, "cpu0", "cpu1", ...
+    std::uint64_t total = 0; // user, nice, system, idle, iowait, irq, softirq, steal
+    std::uint64_t busy = 0;  // total without idle and iowait
+};
+
+// Every "cpu" line of a /proc/stat text, in file order. Missing fields count as 0;
+// lines that are not "cpu" lines are skipped.
+std::vector<ProcessorTimes> parseProcessorTimes(const std::string& text);
+
+// Busy share in percent between two readings of one processor; 0 when no time passed
+// or the counters went backwards.
+double busyPercent(const ProcessorTimes& before, const ProcessorTimes& after);
+
+// Per-processor load from /proc/stat, one instance per processor in the order "(0)",
+// "(1)", ..., then "(_Total)". Each collection measures the busy share since the
+// previous one; until there are two collections every load is 0.
+class ProcessorLoadSource {
+public:
+    // Learns the instances from one reading; an unreadable file gives none.
+    explicit ProcessorLoadSource(std::string statPath = "/proc/stat");
+
+    // Reads the file again; an unreadable file leaves every value as it was.
+    void collect();
+
+    std::size_t getCount() const noexcept { return instances.size(); }
+    const std::string& getLabel(std::size_t index) const { return instances.at(index).label; }
+    double getLoad(std::size_t index) const { return instances.at(index).load; }
+
+private:
+    struct Instance {
+        std::string label;
+        std::string name;
+        ProcessorTimes previous;
+        bool collected = false;
+        double load = 0.0;
+    };
+
+    bool read(std::vector<ProcessorTimes>& times) const;
+
+    std::string statPath;
+    std::vector<Instance> instances;
+};

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "scene/ParticleTask.h"
+#include "tests/scene/SceneTestSupport.h"
+
+using vantrel::Point;
+
+TEST(PlanTrail, RestingCursorGetsOnePairAndAJitterPair)
+{
+    TrailPlan plan = planTrail(Point{100, 100}, Point{100, 100});
+    EXPECT_EQ(plan.pathPairs, (std::vector<Point>{{100, 100}}));
+    EXPECT_TRUE(plan.jitter);
+}
+
+TEST(PlanTrail, ShortMoveHasNoPathPairs)
+{
+    TrailPlan plan = planTrail(Point{0, 0}, Point{7, 0});
+    EXPECT_EQ(plan.pathPairs, (std::vector<Point>{{7, 0}}));
+    EXPECT_TRUE(plan.jitter);
+}
+
+TEST(PlanTrail, LongMoveSpawnsEveryFourPixelsTruncatingTowardZero)
+{
+    TrailPlan plan = planTrail(Point{0, 0}, Point{40, -12});
+    std::vector<Point> expected{{4, -1},  {8, -2},  {12, -3}, {16, -4}, {20, -6},
+                                {24, -7}, {28, -8}, {32, -9}, {36, -10}, {40, -12}};
+    EXPECT_EQ(plan.pathPairs, expected);
+    EXPECT_FALSE(plan.jitter);
+}
+
+TEST(PlanTrail, EightPixelsIsEnoughToDropTheJitter)
+{
+    TrailPlan plan = planTrail(Point{10, 10}, Point{10, 18});
+    EXPECT_EQ(plan.pathPairs, (std::vector<Point>{{10, 14}, {10, 18}}));
+    EXPECT_FALSE(plan.jitter);
+}
+
+TEST(AgedOpacity, FallsByFourToZero)
+{
+    std::vector<int> sequence;
+    for (std::uint8_t o = 128; o != 0;) {
+        o = agedOpacity(o);
+        sequence.push_back(o);
+    }
+    EXPECT_EQ(sequence.size(), 32u);
+    EXPECT_EQ(sequence.front(), 124);
+    EXPECT_EQ(sequence.back(), 0);
+    EXPECT_EQ(agedOpacity(3), 0);
+    EXPECT_EQ(agedOpacity(5), 1);
+}
+
+namespace {
+
+struct ParticleFixture : ::testing::Test {
+    std::unique_ptr<vantrel::Screen> screen = makeTestScreen(640, 480);
+    std::shared_ptr<FixedPointer> pointer = std::make_shared<FixedPointer>();
+    std::shared_ptr<vantrel::Image> image1 = makePicture(48, 48);
+    std::shared_ptr<vantrel::Image> image2 = makePicture(32, 32);
+
+    std::vector<std::shared_ptr<vantrel::ImageSprite>> particles()
+    {
+        std::vector<std::shared_ptr<vantrel::ImageSprite>> result;
+        for (const auto& entry : screen->getSprites(0).entries) {
+            if (entry.id == ParticleTask::particleId) {
+                result.push_back(std::dynamic_pointer_cast<vantrel::ImageSprite>(entry.sprite));
+            }
+        }
+        return result;
+    }
+};
+
+} // namespace
+
+TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOne)
+{
+    pointer->position = Point{200, 150};
+    vantrel::Mouse mouse(pointer);
+    ParticleTask task(mouse, image1, image2);
+    task(*screen);
+
+    auto spawned = particles();
+    ASSERT_EQ(spawned.size(), 4u);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(spawned[i]->getX(), 176);
+        EXPECT_EQ(spawned[i]->getY(), 126);
+        EXPECT_EQ(spawned[i]->getOpacity(), 128);
+        EXPECT_EQ(spawned[i]->getBlendMode(), vantrel::BlendMode::Add);
+        EXPECT_TRUE(spawned[i]->isVisible());
+    }
+    EXPECT_EQ(spawned[0]->getImage(), image1);
+    EXPECT_EQ(spawned[1]->getImage(), image2);
+    for (int i = 2; i < 4; ++i) {
+        EXPECT_EQ(spawned[i]->getOpacity(), 96);
+        EXPECT_LE(std::abs(spawned[i]->getX() - 176), 15);
+        EXPECT_LE(std::abs(spawned[i]->getY() - 126), 15);
+    }
+    EXPECT_EQ(spawned[2]->getX(), spawned[3]->getX());
+}
+
+TEST_F(ParticleFixture, ParticlesGrowFadeAndGoTheCallAfterReachingZero)
+{
+    pointer->position = Point{200, 150};
+    vantrel::Mouse mouse(pointer);
+    ParticleTask task(mouse, image1, image2);
+    auto other = screen->createImageSprite(0, 7u, 5, 5, 1000, image1);
+    other->setOpacity(128);
+    other->show();
+
+    task(*screen);
+    auto first = particles().front();
+    for (int call = 1; call <= 32; ++call) {
+        task(*screen);
+        EXPECT_EQ(first->getOpacity(), std::max(0, 128 - 4 * call));
+    }
+    EXPECT_EQ(first->getWidth(), 48u + 128u);
+    EXPECT_EQ(first->getX(), 176 - 64);
+    EXPECT_EQ(first->getY(), 126 - 64);
+    EXPECT_EQ(first.use_count(), 2); // still listed
+    task(*screen);
+    EXPECT_EQ(first.use_count(), 1); // erased
+    EXPECT_FALSE(first->isVisible());
+
+    EXPECT_EQ(other->getOpacity(), 128);
+    EXPECT_EQ(other->getWidth(), 48u);
+    EXPECT_EQ(screen->getSprites(0).find(7), other);
+}
+
+TEST_F(ParticleFixture, MovingCursorSpawnsAlongItsPath)
+{
+    pointer->position = Point{100, 100};
+    vantrel::Mouse mouse(pointer);
+    ParticleTask task(mouse, image1, image2);
+    pointer->position = Point{140, 88};
+    mouse.update();
+    task(*screen);
+
+    auto spawned = particles();
+    ASSERT_EQ(spawned.size(), 20u); // nine path pairs and the pair at the cursor
+    EXPECT_EQ(spawned[0]->getX(), 76 + 4);
+    EXPECT_EQ(spawned[0]->getY(), 76 - 1);
+    EXPECT_EQ(spawned[19]->getX(), 116);
+    EXPECT_EQ(spawned[19]->getY(), 64);
+    for (const auto& particle : spawned) {
+        EXPECT_EQ(particle->getOpacity(), 128);
+    }
+}

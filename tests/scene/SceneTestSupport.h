@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
+#include "engine/image/Image.h"
+#include "engine/screen/MemoryPresentTarget.h"
+#include "engine/screen/Screen.h"
+#include "scene/PointerSource.h"
+
+// A pointer that stays where the test puts it.
+class FixedPointer : public vantrel::IPointerSource {
+public:
+    vantrel::Point position;
+
+protected:
+    vantrel::Point getPositionImpl() override { return position; }
+};
+
+// A Screen that is only ever stepped by hand (no threads).
+inline std::unique_ptr<vantrel::Screen> makeTestScreen(std::uint32_t width, std::uint32_t height)
+{
+    return std::make_unique<vantrel::Screen>(std::make_shared<vantrel::MemoryPresentTarget>(width, height),
+                                             width, height, 1);
+}
+
+// A cleared picture of the given size.
+inline std::shared_ptr<vantrel::Image> makePicture(std::uint32_t width, std::uint32_t height,
+                                                   vantrel::PixelFormat format = vantrel::PixelFormat::Bgra32)
+{
+    auto image = std::make_shared<vantrel::Image>(width, height, format);
+    std::memset(image->getPixels(), 0, std::size_t{image->getPitch()} * height);
+    return image;
+}
