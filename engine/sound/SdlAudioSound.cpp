@@ -21,7 +21,7 @@ std::unique_ptr<SdlAudioVoice> createVoice(const WaveFormat& waveFormat)
     if (!stream) {
         throw ComException(format("SDL_NewAudioStream API failed in %s method.", constructorName), -1);
     }
-    return std::make_unique<SdlAudioVoice>(*source, std::move(stream));
+    return std::make_unique<SdlAudioVoice>(*source, std::move(stream), SdlAudioMixer::deviceRate);
 }
 
 } // namespace

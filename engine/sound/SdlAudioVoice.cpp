@@ -17,13 +17,28 @@ void widen24To32(const unsigned char* source, std::size_t samples, std::int32_t*
     }
 }
 
+// SDL 2.26 holds back the resampler's look-ahead (512 frames, more when downsampling) and its
+// flush does not always release it, which would cut the end of the sound; silence pushes it out.
+std::size_t resamplerTailFrames(int sourceRate, int targetRate)
+{
+    if (sourceRate == targetRate) {
+        return 0;
+    }
+    std::uint64_t faster = static_cast<std::uint64_t>(std::max(sourceRate, targetRate));
+    return static_cast<std::size_t>((512 * faster + targetRate - 1) / static_cast<std::uint64_t>(targetRate) + 64);
+}
+
 } // namespace
 
-SdlAudioVoice::SdlAudioVoice(const SdlSampleFormat& source, Stream stream) : source(source), stream(std::move(stream))
+SdlAudioVoice::SdlAudioVoice(const SdlSampleFormat& source, Stream stream, int targetRate)
+    : source(source), stream(std::move(stream))
 {
+    std::size_t channels = static_cast<std::size_t>(source.channels);
     if (source.packed24) {
-        widened.resize(framesPerFeed * static_cast<std::size_t>(source.channels));
+        widened.resize(framesPerFeed * channels);
     }
+    std::size_t fedFrameBytes = source.packed24 ? channels * sizeof(std::int32_t) : source.frameBytes;
+    tail.assign(resamplerTailFrames(source.rate, targetRate) * fedFrameBytes, source.format == AUDIO_U8 ? 0x80 : 0);
 }
 
 void SdlAudioVoice::setSamples(const unsigned char* samples, std::size_t size)
@@ -55,6 +70,9 @@ void SdlAudioVoice::feedOnce()
         fedBytes = playableBytes;
     }
     if (fedBytes == playableBytes) {
+        if (!tail.empty()) {
+            SDL_AudioStreamPut(stream.get(), tail.data(), static_cast<int>(tail.size()));
+        }
         SDL_AudioStreamFlush(stream.get());
     }
 }

@@ -21,7 +21,7 @@ public:
     };
     using Stream = std::unique_ptr<SDL_AudioStream, StreamDeleter>;
 
-    SdlAudioVoice(const SdlSampleFormat& source, Stream stream);
+    SdlAudioVoice(const SdlSampleFormat& source, Stream stream, int targetRate);
 
     // The samples must not move or change while the voice exists. A trailing partial frame
     // is not played.
@@ -45,6 +45,8 @@ private:
     std::size_t fedBytes = 0;
     bool started = false;
     std::vector<std::int32_t> widened;
+    // Silence in the fed format, put behind the last sample when the stream resamples.
+    std::vector<unsigned char> tail;
 };
 
 } // namespace vantrel

@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <vector>
+
+#include "engine/base/Exception.h"
+#include "engine/sound/SdlAudioMixer.h"
+#include "engine/sound/SdlAudioSound.h"
+#include "engine/sound/WaveDataReader.h"
+#include "tests/sound/WaveFiles.h"
+
+using namespace vantrel;
+
+namespace {
+
+std::shared_ptr<SdlAudioSound> makeSound(const std::shared_ptr<SdlAudioMixer>& mixer, const Bytes& file)
+{
+    WaveDataReader reader(file.data(), static_cast<std::uint32_t>(file.size()));
+    return std::make_shared<SdlAudioSound>(mixer, reader);
+}
+
+// `frames` stereo frames of mixer output.
+std::vector<float> mixFrames(SdlAudioMixer& mixer, std::size_t frames)
+{
+    std::vector<float> out(frames * 2, 99.0f);
+    mixer.mix(reinterpret_cast<unsigned char*>(out.data()), static_cast<int>(out.size() * sizeof(float)));
+    return out;
+}
+
+bool allZero(const std::vector<float>& values, std::size_t from = 0)
+{
+    for (std::size_t i = from; i < values.size(); ++i) {
+        if (values[i] != 0.0f) {
+            return false;
+        }
+    }
+    return true;
+}
+
+Bytes floatStereoFile(const std::vector<float>& values)
+{
+    return waveFile({chunk("fmt ", basicFormat(3, 2, 48000, 32)), chunk("data", floatSamples(values))});
+}
+
+std::vector<float> ramp(std::size_t count)
+{
+    std::vector<float> values(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        values[i] = static_cast<float>(i + 1) / 4096.0f * (i % 2 ? -1.0f : 1.0f);
+    }
+    return values;
+}
+
+class SdlAudioMixerTest : public testing::Test {
+protected:
+    std::shared_ptr<SdlAudioMixer> mixer = std::make_shared<SdlAudioMixer>();
+};
+
+} // namespace
+
+TEST_F(SdlAudioMixerTest, PlaysOnceFromTheStartAfterRewindAndStart)
+{
+    std::vector<float> values = ramp(600);
+    auto sound = makeSound(mixer, floatStereoFile(values));
+    EXPECT_TRUE(allZero(mixFrames(*mixer, 512)));
+
+    sound->rewind();
+    sound->start();
+    std::vector<float> out = mixFrames(*mixer, 1000);
+    EXPECT_EQ(std::vector<float>(out.begin(), out.begin() + 600), values);
+    EXPECT_TRUE(allZero(out, 600));
+    // No loop: the end stays silent, even when started again, until the next rewind.
+    EXPECT_TRUE(allZero(mixFrames(*mixer, 1000)));
+    sound->start();
+    EXPECT_TRUE(allZero(mixFrames(*mixer, 1000)));
+    sound->rewind();
+    out = mixFrames(*mixer, 300);
+    EXPECT_EQ(std::vector<float>(out.begin(), out.end()), values);
+}
+
+TEST_F(SdlAudioMixerTest, StopPausesAndRewindRestarts)
+{
+    std::vector<float> values = ramp(600);
+    auto sound = makeSound(mixer, floatStereoFile(values));
+    sound->rewind();
+    sound->start();
+    std::vector<float> out = mixFrames(*mixer, 100);
+    EXPECT_EQ(out, std::vector<float>(values.begin(), values.begin() + 200));
+    sound->stop();
+    EXPECT_TRUE(allZero(mixFrames(*mixer, 100)));
+    sound->start();
+    out = mixFrames(*mixer, 50);
+    EXPECT_EQ(out, std::vector<float>(values.begin() + 200, values.begin() + 300));
+    // The click's restart: stop, rewind, start.
+    sound->stop();
+    sound->rewind();
+    sound->start();
+    out = mixFrames(*mixer, 50);
+    EXPECT_EQ(out, std::vector<float>(values.begin(), values.begin() + 100));
+}
+
+TEST_F(SdlAudioMixerTest, ConvertsEveryIntegerDepthAndLayout)
+{
+    struct Case {
+        const char* name;
+        Bytes format;
+        Bytes data;
+        std::vector<float> left;
+        std::vector<float> right;
+    };
+    Bytes u8 = {0, 64, 128, 192, 255};
+    Bytes s24;
+    for (std::uint32_t v : {0x7FFFFFu, 0x800000u, 0x000001u, 0xFFFFFFu}) {
+        appendLittleEndian(s24, v, 3);
+    }
+    Bytes s32;
+    for (std::uint32_t v : {0x7FFFFF00u, 0x80000000u, 0x00000100u, 0xFFFFFF00u}) {
+        appendLittleEndian(s32, v, 4);
+    }
+    const float k23 = 8388608.0f;
+    std::vector<float> deep = {8388607 / k23, -1.0f, 1 / k23, -1 / k23};
+    const Case cases[] = {
+        {"u8 mono", basicFormat(1, 1, 48000, 8), u8, {-1.0f, -0.5f, 0.0f, 0.5f, 127 / 128.0f}, {}},
+        {"s16 mono", basicFormat(1, 1, 48000, 16), int16Samples({-32768, -16384, 0, 16384, 32767}),
+         {-1.0f, -0.5f, 0.0f, 0.5f, 32767 / 32768.0f}, {}},
+        {"s16 stereo", basicFormat(1, 2, 48000, 16), int16Samples({1024, -2048, 4096, 8192}), {1 / 32.0f, 1 / 8.0f},
+         {-1 / 16.0f, 1 / 4.0f}},
+        {"s24 mono", basicFormat(1, 1, 48000, 24), s24, deep, {}},
+        {"s32 mono", basicFormat(1, 1, 48000, 32), s32, deep, {}},
+        {"extensible s16 stereo", extensibleFormat(1, 2, 48000, 16), int16Samples({1024, -2048, 4096, 8192}),
+         {1 / 32.0f, 1 / 8.0f}, {-1 / 16.0f, 1 / 4.0f}},
+        {"extensible s24 mono", extensibleFormat(1, 1, 48000, 24), s24, deep, {}},
+        {"extensible float mono", extensibleFormat(3, 1, 48000, 32), floatSamples({0.25f, -0.75f}),
+         {0.25f, -0.75f}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto sound = makeSound(mixer, waveFile({chunk("fmt ", c.format), chunk("data", c.data)}));
+        sound->rewind();
+        sound->start();
+        std::vector<float> out = mixFrames(*mixer, 64);
+        const std::vector<float>& right = c.right.empty() ? c.left : c.right;
+        for (std::size_t i = 0; i < c.left.size(); ++i) {
+            EXPECT_FLOAT_EQ(out[2 * i], c.left[i]) << i;
+            EXPECT_FLOAT_EQ(out[2 * i + 1], right[i]) << i;
+        }
+        EXPECT_TRUE(allZero(out, 2 * c.left.size()));
+    }
+}
+
+TEST_F(SdlAudioMixerTest, ResamplesToTheDeviceRate)
+{
+    std::vector<std::int16_t> constant(2400, 16384);
+    auto sound = makeSound(mixer, waveFile({chunk("fmt ", basicFormat(1, 1, 24000, 16)),
+                                            chunk("data", int16Samples(constant))}));
+    sound->rewind();
+    sound->start();
+    // In device-sized buffers, as the audio thread asks.
+    std::vector<float> out;
+    for (int buffer = 0; buffer < 8; ++buffer) {
+        std::vector<float> part = mixFrames(*mixer, 1000);
+        out.insert(out.end(), part.begin(), part.end());
+    }
+    std::size_t sounding = 0;
+    for (std::size_t frame = 0; frame < 8000; ++frame) {
+        sounding += std::fabs(out[2 * frame]) > 0.01f ? 1 : 0;
+    }
+    EXPECT_NEAR(static_cast<double>(sounding), 4800.0, 64.0);
+    EXPECT_NEAR(out[2 * 2400], 0.5f, 0.01f);
+}
+
+TEST_F(SdlAudioMixerTest, SumsVoicesAndClampsTheResult)
+{
+    auto a = makeSound(mixer, floatStereoFile({0.75f, -0.75f, 0.25f, std::numeric_limits<float>::quiet_NaN()}));
+    auto b = makeSound(mixer, floatStereoFile({0.75f, -0.75f, 0.5f, 0.0f}));
+    a->rewind();
+    a->start();
+    b->rewind();
+    b->start();
+    std::vector<float> out = mixFrames(*mixer, 4);
+    EXPECT_EQ(out[0], 1.0f);
+    EXPECT_EQ(out[1], -1.0f);
+    EXPECT_EQ(out[2], 0.75f);
+    EXPECT_EQ(out[3], 0.0f);
+}
+
+TEST_F(SdlAudioMixerTest, PartialTrailingFrameAndEmptyDataPlayNothingExtra)
+{
+    Bytes data = int16Samples({16384, 16384, -16384});
+    auto partial = makeSound(mixer, waveFile({chunk("fmt ", basicFormat(1, 2, 48000, 16)), chunk("data", data)}));
+    auto empty = makeSound(mixer, waveFile({chunk("fmt ", basicFormat(1, 2, 48000, 16)), chunk("data", {})}));
+    partial->rewind();
+    partial->start();
+    empty->rewind();
+    empty->start();
+    std::vector<float> out = mixFrames(*mixer, 8);
+    EXPECT_EQ(out[0], 0.5f);
+    EXPECT_EQ(out[1], 0.5f);
+    EXPECT_TRUE(allZero(out, 2));
+}
+
+TEST_F(SdlAudioMixerTest, DestroyedSoundsLeaveTheMix)
+{
+    auto sound = makeSound(mixer, floatStereoFile(ramp(4000)));
+    sound->rewind();
+    sound->start();
+    mixFrames(*mixer, 10);
+    sound.reset();
+    EXPECT_TRUE(allZero(mixFrames(*mixer, 100)));
+}
+
+TEST_F(SdlAudioMixerTest, FormatsThatCannotBeConvertedAreRefused)
+{
+    Bytes badBlockAlign = basicFormat(1, 2, 48000, 16);
+    badBlockAlign[12] = 3;
+    Bytes unknownGuid = extensibleFormat(1, 2, 48000, 16);
+    unknownGuid[30] ^= 0xFF;
+    Bytes shortExtensible = basicFormat(0xFFFE, 2, 48000, 16);
+    appendLittleEndian(shortExtensible, 0, 2);
+    const Bytes formats[] = {
+        basicFormat(1, 3, 48000, 16),  basicFormat(1, 0, 48000, 16),  basicFormat(1, 1, 0, 16),
+        basicFormat(1, 1, 48000, 12),  basicFormat(3, 1, 48000, 64),  basicFormat(3, 1, 48000, 16),
+        basicFormat(2, 1, 48000, 4),   badBlockAlign,                  unknownGuid,
+        shortExtensible,               extensibleFormat(1, 6, 48000, 16),
+    };
+    for (const Bytes& format : formats) {
+        Bytes file = waveFile({chunk("fmt ", format), chunk("data", Bytes(16))});
+        try {
+            makeSound(mixer, file);
+            ADD_FAILURE() << "accepted format tag " << int(format[0]) << " channels " << int(format[2]);
+        } catch (const ComException& error) {
+            EXPECT_STREQ(error.what(), "SDL_NewAudioStream API failed in vantrel::SdlAudioSound::SdlAudioSound method.");
+        }
+    }
+}
