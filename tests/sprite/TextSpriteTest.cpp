@@ -123,7 +123,7 @@ TEST_F(TextLayer, ThePenMovesAlongBothAxes)
     auto sprite = text("dd", 2, 0, 0);
     EXPECT_EQ(sprite->getBounds(), (Rect{0, 0, 9, 14}));
     sprite->show();
-    expectSpan(band(0), 0, 9);
+    expectSpan(band(0), 0, 4);
     expectSpan(band(1), 5, 9);
 }
 

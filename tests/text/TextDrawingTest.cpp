@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
+#include "engine/image/DrawingOperations.h"
+#include "engine/sprite/TextSprite.h"
+#include "engine/text/Font.h"
+
+using namespace vantrel;
+
+namespace {
+
+const char* const sceneFace = "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
+
+Image blackCanvas(std::uint32_t width, std::uint32_t height)
+{
+    Image canvas(width, height, PixelFormat::Bgrx32);
+    std::memset(canvas.getPixels(), 0, static_cast<std::size_t>(canvas.getPitch()) * height);
+    return canvas;
+}
+
+std::uint32_t pixel(const Image& image, std::int32_t x, std::int32_t y)
+{
+    std::uint32_t word;
+    std::memcpy(&word, image.row(static_cast<std::uint32_t>(y)) + 4 * x, 4);
+    return word & 0xFFFFFF;
+}
+
+// The smallest rectangle holding every non-black pixel.
+Rect inkedArea(const Image& image)
+{
+    Rect area;
+    for (std::int32_t y = 0; y < static_cast<std::int32_t>(image.getHeight()); ++y) {
+        for (std::int32_t x = 0; x < static_cast<std::int32_t>(image.getWidth()); ++x) {
+            if (pixel(image, x, y) != 0) {
+                area = unite(area, Rect{x, y, x + 1, y + 1});
+            }
+        }
+    }
+    return area;
+}
+
+DrawCommand commandOf(TextSprite& sprite)
+{
+    DrawCommands commands;
+    DrawResources resources;
+    sprite.show();
+    sprite.draw(commands, resources);
+    return commands.at(0);
+}
+
+} // namespace
+
+TEST(TextDrawing, AFrameRateLinePutsInkExactlyWithinItsBounds)
+{
+    Font font(sceneFace, 0, 32, false, false);
+    const char text[] = "60.000 fps : screen(1)";
+    TextSprite sprite({}, {}, 10000, 7, 5, 600, text, sizeof text - 1, font, Color::gray(255));
+    DrawCommand command = commandOf(sprite);
+    ASSERT_FALSE(command.bounds.isEmpty());
+    EXPECT_GE(command.bounds.top, 5);
+    EXPECT_LE(command.bounds.bottom, 5 + font.getMetrics().height);
+
+    Image canvas = blackCanvas(400, 48);
+    drawGlyphs(canvas, nullptr, BlendMode::Normal, command.origin, command.glyphs,
+               command.count, command.color, command.opacity);
+    // Padding columns carry no ink, so the ink may end up to three columns short.
+    Rect ink = inkedArea(canvas);
+    EXPECT_EQ(ink.left, command.bounds.left);
+    EXPECT_EQ(ink.top, command.bounds.top);
+    EXPECT_EQ(ink.bottom, command.bounds.bottom);
+    EXPECT_LE(ink.right, command.bounds.right);
+    EXPECT_GE(ink.right, command.bounds.right - 3);
+
+    bool fullWhite = false;
+    for (std::int32_t y = ink.top; y < ink.bottom && !fullWhite; ++y) {
+        for (std::int32_t x = ink.left; x < ink.right; ++x) {
+            fullWhite = fullWhite || pixel(canvas, x, y) == 0xFFFFFF;
+        }
+    }
+    EXPECT_TRUE(fullWhite);
+}
+
+TEST(TextDrawing, TheShadowSitsTwoPixelsLowerRight)
+{
+    Font font(sceneFace, 0, 32, false, false);
+    const char text[] = "fps";
+    TextSprite line({}, {}, 1, 0, 0, 600, text, 3, font, Color::gray(255));
+    TextSprite shadow({}, {}, 1, 2, 2, 599, text, 3, font, Color::gray(64));
+    DrawCommand front = commandOf(line);
+    DrawCommand back = commandOf(shadow);
+    EXPECT_EQ(back.bounds, front.bounds.offsetBy(2, 2));
+
+    Image canvas = blackCanvas(120, 40);
+    drawGlyphs(canvas, nullptr, BlendMode::Normal, back.origin, back.glyphs, back.count,
+               back.color, back.opacity);
+    Rect shadowInk = inkedArea(canvas);
+    Image plain = blackCanvas(120, 40);
+    drawGlyphs(plain, nullptr, BlendMode::Normal, front.origin, front.glyphs, front.count,
+               front.color, front.opacity);
+    EXPECT_EQ(shadowInk, inkedArea(plain).offsetBy(2, 2));
+}
