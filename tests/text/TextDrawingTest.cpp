@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "engine/image/DrawingOperations.h"
+#include "engine/screen/MemoryPresentTarget.h"
+#include "engine/screen/Screen.h"
 #include "engine/sprite/TextSprite.h"
 #include "engine/text/Font.h"
 
@@ -101,4 +103,43 @@ TEST(TextDrawing, TheShadowSitsTwoPixelsLowerRight)
     drawGlyphs(plain, nullptr, BlendMode::Normal, front.origin, front.glyphs, front.count,
                front.color, front.opacity);
     EXPECT_EQ(shadowInk, inkedArea(plain).offsetBy(2, 2));
+}
+
+TEST(TextDrawing, AScreenShowsATextSpriteWithItsShadow)
+{
+    Font font(sceneFace, 0, 24, false, false);
+    auto target = std::make_shared<MemoryPresentTarget>(320, 64);
+    Screen screen(target, 320, 64, 1);
+    screen.createFillRectSprite(0, 1u, Rect{0, 0, 320, 64}, 0, Color::gray(0))->show();
+    const char text[] = "CPU(0) : 12.50";
+    auto line = screen.createTextSprite(0, 10001u, 10, 8, 600, text, sizeof text - 1, font,
+                                        Color::gray(255));
+    auto shadow = screen.createTextSprite(0, 10001u, 11, 9, 599, text, sizeof text - 1, font,
+                                          Color::gray(64));
+    line->show();
+    shadow->show();
+    for (std::uint32_t time = 0; time <= 48; time += 16) {
+        screen.step(time);
+    }
+
+    Image picture = target->snapshot();
+    Rect expected = unite(line->getBounds(), shadow->getBounds());
+    Rect ink = inkedArea(picture);
+    EXPECT_GE(ink.left, expected.left);
+    EXPECT_GE(ink.top, expected.top);
+    EXPECT_LE(ink.right, expected.right);
+    EXPECT_LE(ink.bottom, expected.bottom);
+    EXPECT_EQ(ink.left, line->getBounds().left);
+    EXPECT_EQ(ink.bottom, shadow->getBounds().bottom);
+
+    int white = 0;
+    int shade = 0;
+    for (std::int32_t y = ink.top; y < ink.bottom; ++y) {
+        for (std::int32_t x = ink.left; x < ink.right; ++x) {
+            white += pixel(picture, x, y) == 0xFFFFFF ? 1 : 0;
+            shade += pixel(picture, x, y) == 0x404040 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(white, 50);
+    EXPECT_GT(shade, 10);
 }
