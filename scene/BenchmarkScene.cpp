@@ -4,6 +4,7 @@
 
 #include "engine/io/FileStreamReader.h"
 #include "engine/io/LoadImage.h"
+#include "engine/sound/SoundManager.h"
 #include "scene/BounceTask.h"
 #include "scene/FixedSprites.h"
 #include "scene/FrameRateTask.h"
@@ -62,6 +63,7 @@ void BenchmarkScene::build(std::uint32_t width, std::uint32_t height, const Opti
     }
 
     vantrel::FileStreamReader clickSound("click.wav");
+    vantrel::SoundManager::getInstance()->loadSound(clickSoundId, clickSound);
 }
 
 BenchmarkScene::~BenchmarkScene()
@@ -88,4 +90,9 @@ void BenchmarkScene::paint()
 
 void BenchmarkScene::click(int, int)
 {
+    if (auto sound = vantrel::SoundManager::getInstance()->getSound(clickSoundId)) {
+        sound->stop();
+        sound->rewind();
+        sound->start();
+    }
 }

@@ -29,6 +29,9 @@ public:
         bool startRendering = true;
     };
 
+    // The sound manager's id of "click.wav"; it stays registered after the scene.
+    static constexpr std::int32_t clickSoundId = 0;
+
     BenchmarkScene(std::shared_ptr<vantrel::IPresentTarget> target,
                    std::shared_ptr<vantrel::IPointerSource> pointer, std::uint32_t width,
                    std::uint32_t height);

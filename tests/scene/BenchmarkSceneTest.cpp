@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+
+#include "engine/base/Exception.h"
+#include "engine/screen/MemoryPresentTarget.h"
+#include "engine/sound/SoundManager.h"
+#include "engine/sprite/TextSprite.h"
+#include "scene/BenchmarkScene.h"
+#include "scene/FigureEightPointer.h"
+#include "tests/scene/SceneDataFolder.h"
+#include "tests/screen/ReferenceFrame.h"
+
+namespace {
+
+constexpr std::uint32_t W = 1366;
+constexpr std::uint32_t H = 768;
+
+BenchmarkScene::Options steppedByHand()
+{
+    BenchmarkScene::Options options;
+    options.workerCount = 1;
+    options.startRendering = false;
+    return options;
+}
+
+struct SteppedScene {
+    std::shared_ptr<vantrel::MemoryPresentTarget> target = std::make_shared<vantrel::MemoryPresentTarget>(W, H);
+    std::shared_ptr<FigureEightPointer> pointer = std::make_shared<FigureEightPointer>(683, 384, 420, 220, 240);
+    BenchmarkScene scene{target, pointer, W, H, steppedByHand()};
+    vantrel::Screen& screen = scene.getScreen();
+    std::uint32_t time = 1000;
+    std::uint32_t iterations = 0;
+
+    void stepTo(std::uint32_t iteration)
+    {
+        while (iterations < iteration) {
+            // 16 or 17 ms apart, as the pacer's deadlines are.
+            ++iterations;
+            time = 1000 + iterations * 1000 / 60;
+            screen.step(time);
+        }
+    }
+
+    // The frame composed last, drawn from scratch; the next step presents it.
+    vantrel::Image expectedNextFrame() { return vantrel::testing::drawFrameFromScratch(screen); }
+
+    std::vector<std::shared_ptr<vantrel::ISprite>> sprites(std::uint8_t layer, std::uint32_t id)
+    {
+        std::vector<std::shared_ptr<vantrel::ISprite>> found;
+        for (const auto& entry : screen.getSprites(layer).entries) {
+            if (entry.id == id) {
+                found.push_back(entry.sprite);
+            }
+        }
+        return found;
+    }
+};
+
+std::size_t countDifferences(const vantrel::Image& a, const vantrel::Image& b, const vantrel::Rect& area)
+{
+    std::size_t count = 0;
+    for (std::int32_t y = area.top; y < area.bottom; ++y) {
+        for (std::int32_t x = area.left; x < area.right; ++x) {
+            const unsigned char* pa = a.row(static_cast<std::uint32_t>(y)) + x * 4;
+            const unsigned char* pb = b.row(static_cast<std::uint32_t>(y)) + x * 4;
+            count += !std::equal(pa, pa + 3, pb);
+        }
+    }
+    return count;
+}
+
+class BenchmarkSceneTest : public ::testing::Test {
+protected:
+    WorkingDirectory inDataFolder{generatedDataFolder()};
+};
+
+} // namespace
+
+TEST_F(BenchmarkSceneTest, BuildsTheFixedSpritesOfBothLayers)
+{
+    SteppedScene stepped;
+    vantrel::SpriteManager& base = stepped.screen.getSprites(0);
+    auto background = std::dynamic_pointer_cast<vantrel::FillRectSprite>(base.find(0));
+    ASSERT_TRUE(background);
+    EXPECT_EQ(background->getRect(), (vantrel::Rect{0, 0, 1366, 768}));
+    EXPECT_EQ(stepped.sprites(0, 10).size(), 1u);
+    // Id 50 is shared by the green square and the 40th copy of the picture.
+    auto fifty = stepped.sprites(0, 50);
+    ASSERT_EQ(fifty.size(), 2u);
+    auto green = std::dynamic_pointer_cast<vantrel::FillRectSprite>(fifty[1]);
+    ASSERT_TRUE(green);
+    EXPECT_EQ(green->getOpacity(), 60);
+    EXPECT_EQ(green->getRect(), (vantrel::Rect{100, 100, 200, 200}));
+    for (std::uint32_t k = 0; k < 50; ++k) {
+        auto copies = stepped.sprites(0, 11 + k);
+        ASSERT_FALSE(copies.empty()) << k;
+        auto copy = std::dynamic_pointer_cast<vantrel::ImageSprite>(copies.front());
+        ASSERT_TRUE(copy) << k;
+        EXPECT_EQ(copy->getX(), static_cast<std::int32_t>(75 + 5 * k));
+        EXPECT_EQ(copy->getOpacity(), k % 2 == 0 ? 128 : 129);
+    }
+    EXPECT_EQ(stepped.sprites(0, 100).size(), 1u); // the first flake
+    EXPECT_EQ(base.find(100)->getX(), 1113);
+    EXPECT_EQ(base.find(100)->getY(), 104);
+
+    vantrel::SpriteManager& fade = stepped.screen.getSprites(1);
+    auto backdrop = std::dynamic_pointer_cast<vantrel::ImageSprite>(fade.find(0));
+    ASSERT_TRUE(backdrop);
+    const auto& picture = *backdrop->getImage();
+    EXPECT_EQ(backdrop->getWidth(), W);
+    EXPECT_EQ(backdrop->getHeight(), picture.getHeight() * W / picture.getWidth());
+    EXPECT_TRUE(backdrop->isSmooth());
+    auto corner = fade.find(12);
+    ASSERT_TRUE(corner);
+    EXPECT_EQ(corner->getX(), static_cast<std::int32_t>(W - picture.getWidth()));
+    EXPECT_EQ(corner->getY(), static_cast<std::int32_t>(H - picture.getHeight()));
+}
+
+TEST_F(BenchmarkSceneTest, PresentedFrameEqualsAFullRedrawThroughoutACycle)
+{
+    SteppedScene stepped;
+    // Through the plain cross-fade (iterations 1 to 512) and into the first wipe rule.
+    for (std::uint32_t checkpoint : {1u, 2u, 40u, 128u, 256u, 257u, 300u, 513u, 640u, 700u}) {
+        stepped.stepTo(checkpoint);
+        vantrel::Image expected = stepped.expectedNextFrame();
+        stepped.stepTo(checkpoint + 1);
+        const long difference = vantrel::testing::firstDifference(stepped.target->snapshot(), expected);
+        ASSERT_EQ(difference, -1) << "after iteration " << checkpoint + 1 << " (level "
+                                  << int(stepped.screen.transitionLevel) << "): first wrong pixel at ("
+                                  << difference % W << ", " << difference / W << ")";
+    }
+    EXPECT_NE(stepped.screen.getTransitionRule(), nullptr);
+    EXPECT_GT(stepped.target->getPresentCount(), 600u);
+}
+
+TEST_F(BenchmarkSceneTest, ReadOutsAreOnScreen)
+{
+    SteppedScene stepped;
+    stepped.stepTo(20);
+    for (std::uint8_t layer = 0; layer < 2; ++layer) {
+        auto lines = stepped.sprites(layer, 10000);
+        ASSERT_EQ(lines.size(), 2u);
+        for (const auto& line : lines) {
+            auto text = std::dynamic_pointer_cast<vantrel::TextSprite>(line);
+            ASSERT_TRUE(text);
+            EXPECT_EQ(text->getCount(), std::string("00.000 fps : screen(1)").size());
+            EXPECT_TRUE(text->isVisible());
+        }
+        EXPECT_FALSE(stepped.sprites(layer, 10001).empty());
+    }
+
+    // The same frame without the read-outs differs where they are drawn.
+    std::array<std::vector<vantrel::SpriteManager::Entry>, 2> saved;
+    for (std::uint8_t layer = 0; layer < 2; ++layer) {
+        auto& entries = stepped.screen.getSprites(layer).entries;
+        saved[layer] = entries;
+        std::erase_if(entries, [](const auto& entry) { return entry.id >= 10000 && entry.id < 10100; });
+    }
+    vantrel::Image withoutReadOuts = stepped.expectedNextFrame();
+    for (std::uint8_t layer = 0; layer < 2; ++layer) {
+        stepped.screen.getSprites(layer).entries = saved[layer];
+    }
+    stepped.stepTo(21);
+    vantrel::Image presented = stepped.target->snapshot();
+    EXPECT_GT(countDifferences(presented, withoutReadOuts, vantrel::Rect{0, 0, 360, 40}), 200u);
+    EXPECT_GT(countDifferences(presented, withoutReadOuts, vantrel::Rect{1100, 10, 1340, 34}), 200u);
+    EXPECT_GT(stepped.scene.getReadouts().getFrameRate(), 55.0);
+}
+
+TEST_F(BenchmarkSceneTest, PaintRedrawsBothLayersCompletely)
+{
+    SteppedScene stepped;
+    stepped.stepTo(3);
+    stepped.scene.paint();
+    for (std::uint8_t layer = 0; layer < 2; ++layer) {
+        EXPECT_EQ(stepped.screen.getDrawer(layer).pending.dirtyRect, (vantrel::Rect{0, 0, 1366, 768}));
+    }
+}
+
+TEST_F(BenchmarkSceneTest, ClickPlaysTheRegisteredSound)
+{
+    SteppedScene stepped;
+    EXPECT_TRUE(vantrel::SoundManager::getInstance()->getSound(BenchmarkScene::clickSoundId));
+    stepped.scene.click(10, 10);
+    stepped.scene.click(10, 10);
+}
+
+TEST(BenchmarkSceneFiles, AMissingFileEndsConstructionWithTheReaderError)
+{
+    for (const char* name : {"load.gra", "snow2.png", "particle.png", "click.wav"}) {
+        SCOPED_TRACE(name);
+        TemporaryDirectory folder;
+        linkDataFilesExcept(folder, name);
+        WorkingDirectory inFolder(folder.getPath());
+        try {
+            BenchmarkScene scene(std::make_shared<vantrel::MemoryPresentTarget>(W, H), nullptr, W, H, steppedByHand());
+            ADD_FAILURE() << "constructed without " << name;
+        } catch (const vantrel::Win32Exception& e) {
+            EXPECT_STREQ(e.what(), "open API failed in vantrel::FileStreamReader::FileStreamReader method.");
+        }
+    }
+}
+
+TEST(BenchmarkSceneFiles, ADamagedPictureEndsConstructionWithTheDecoderError)
+{
+    TemporaryDirectory folder;
+    linkDataFilesExcept(folder, "snow.png");
+    std::ifstream whole(generatedDataFolder() + "/snow.png", std::ios::binary);
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(whole)), std::istreambuf_iterator<char>());
+    bytes.resize(30);
+    folder.write("snow.png", bytes);
+    WorkingDirectory inFolder(folder.getPath());
+    try {
+        BenchmarkScene scene(std::make_shared<vantrel::MemoryPresentTarget>(W, H), nullptr, W, H, steppedByHand());
+        ADD_FAILURE() << "constructed with a damaged picture";
+    } catch (const vantrel::IoException& e) {
+        EXPECT_STREQ(e.what(), "Invalid file format in vantrel::PngLoader::PngLoader method.");
+    }
+}
+
+TEST(BenchmarkSceneFiles, WithoutRuleFilesTheCycleIsAPlainCrossFade)
+{
+    TemporaryDirectory folder;
+    linkDataFilesExcept(folder, "trans0.png");
+    WorkingDirectory inFolder(folder.getPath());
+    BenchmarkScene scene(std::make_shared<vantrel::MemoryPresentTarget>(W, H), nullptr, W, H, steppedByHand());
+    scene.getScreen().step(1000);
+    EXPECT_EQ(scene.getScreen().getTransitionRule(), nullptr);
+    EXPECT_EQ(scene.getScreen().getRuleSoftness(), 64);
+}
