@@ -17,7 +17,7 @@ FrameSnapshot makeFrameSnapshot(const ScreenDrawer* layer0, const ScreenDrawer* 
     frame.level = level;
     frame.rule = rule;
     if (rule && layer0 && layer1) {
-        frame.table = buildRuleTable(level, softness);
+        frame.table = buildRuleTable(levelWeight(level), softness);
     }
     if (!frame.first) {
         frame.first = frame.second;

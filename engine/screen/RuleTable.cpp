@@ -2,10 +2,10 @@
 
 namespace vantrel {
 
-TransitionTable buildRuleTable(std::uint8_t level, std::uint8_t softness) noexcept
+TransitionTable buildRuleTable(std::uint32_t weight, std::uint8_t softness) noexcept
 {
     TransitionTable table;
-    auto t = static_cast<std::int32_t>(levelWeight(level));
+    auto t = static_cast<std::int32_t>(weight > 256 ? 256 : weight);
     table.progress = static_cast<std::uint32_t>(t);
     if (t == 0) {
         return table;

@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "engine/screen/FramePacer.h"
-#include "engine/screen/RuleTable.h"
 
 using namespace vantrel;
 
@@ -82,25 +81,4 @@ TEST_F(FakeTime, WaitSurvivesTheClockWrapping)
     pacer.wait(waiter);
     EXPECT_EQ(pacer.frameTime, 0xFFFFFFF0u + 16u);
     EXPECT_EQ(pacer.nextFrame, 1u);
-}
-
-TEST(RuleTable, SoftEdgeSweepsWithTheLevel)
-{
-    TransitionTable half = buildRuleTable(127, 64);
-    EXPECT_EQ(half.progress, 128u);
-    EXPECT_EQ(half.weights[95], 0);
-    EXPECT_EQ(half.weights[96], 0);
-    EXPECT_EQ(half.weights[100], 4 * 255 / 64);
-    EXPECT_EQ(half.weights[159], 63 * 255 / 64);
-    EXPECT_EQ(half.weights[160], 255);
-
-    TransitionTable none = buildRuleTable(0, 64);
-    EXPECT_EQ(none.progress, 0u);
-    for (auto weight : none.weights) {
-        EXPECT_EQ(weight, 0);
-    }
-    TransitionTable full = buildRuleTable(255, 64);
-    EXPECT_EQ(full.progress, 256u);
-    EXPECT_EQ(full.weights[0], 255);
-    EXPECT_EQ(levelWeight(128), 129u);
 }

@@ -28,11 +28,12 @@ struct Case {
 
 class PictureInvariant : public ::testing::TestWithParam<Case> {};
 
-void expectPresentedEqualsFullRedraw(Screen& screen, MemoryPresentTarget& target, int checkpoint)
+void expectPresentedEqualsFullRedraw(Screen& screen, MemoryPresentTarget& target, std::uint32_t seed,
+                                     int checkpoint)
 {
     Image expected = drawFrameFromScratch(screen);
     long difference = firstDifference(target.snapshot(), expected);
-    ASSERT_EQ(difference, -1) << "seed " << GetParam().seed << ", checkpoint " << checkpoint
+    ASSERT_EQ(difference, -1) << "seed " << seed << ", checkpoint " << checkpoint
                               << ", first wrong pixel at (" << difference % width << ", "
                               << difference / width << ")";
 }
@@ -65,7 +66,7 @@ TEST_P(PictureInvariant, SteppedOnOneThread)
             screen.step(time += 16);
         }
         ASSERT_TRUE(screen.isSettled());
-        expectPresentedEqualsFullRedraw(screen, *target, checkpoint);
+        expectPresentedEqualsFullRedraw(screen, *target, GetParam().seed, checkpoint);
     }
 }
 
@@ -102,7 +103,7 @@ TEST_P(PictureInvariant, DrawnByWorkers)
                 std::this_thread::sleep_for(std::chrono::microseconds(200));
             }
             Screen::Lock guard(screen);
-            expectPresentedEqualsFullRedraw(screen, *target, checkpoint);
+            expectPresentedEqualsFullRedraw(screen, *target, GetParam().seed, checkpoint);
         }
         screen.stop();
     }

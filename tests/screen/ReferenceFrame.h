@@ -62,7 +62,7 @@ inline Image drawFrameFromScratch(Screen& screen)
     Rect all{0, 0, static_cast<std::int32_t>(base.getWidth()), static_cast<std::int32_t>(base.getHeight())};
     if (const auto& rule = screen.getTransitionRule()) {
         drawTransition(base, all, over, Point{}, *rule, Point{},
-                       buildRuleTable(level, screen.getRuleSoftness()));
+                       buildRuleTable(levelWeight(level), screen.getRuleSoftness()));
     } else {
         drawImage(base, nullptr, BlendMode::Normal, all, over, Point{}, level);
     }
