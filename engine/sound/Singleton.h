@@ -1,13 +1,13 @@
 #pragma once
 
-#include <atomic>
 #include <memory>
 #include <mutex>
 
 namespace vantrel {
 
 // The one process-wide instance of T, created on first use. T needs a public default
-// constructor.
+// constructor. Every access takes the creation lock: it is uncontended after start-up, and
+// GCC 12's atomic shared pointer releases its own lock too weakly to be trusted here.
 template <class T>
 class Singleton {
 public:
@@ -15,31 +15,23 @@ public:
 
     static std::shared_ptr<T> getInstance()
     {
-        if (std::shared_ptr<T> existing = instance.load()) {
-            return existing;
-        }
         std::lock_guard<std::mutex> lock(creationLock);
-        if (std::shared_ptr<T> existing = instance.load()) {
-            return existing;
+        if (!instance) {
+            instance = std::make_shared<T>();
         }
-        auto created = std::make_shared<T>();
-        instance.store(created);
-        return created;
+        return instance;
     }
 
     // Drops the instance; it is destroyed now unless someone else still holds it.
     static void destroy()
     {
-        if (!instance.load()) {
-            return;
-        }
         std::lock_guard<std::mutex> lock(creationLock);
-        std::shared_ptr<T> released = instance.exchange(nullptr);
+        std::shared_ptr<T> released = std::move(instance);
         released.reset();
     }
 
 private:
-    static inline std::atomic<std::shared_ptr<T>> instance;
+    static inline std::shared_ptr<T> instance;
     static inline std::mutex creationLock;
 };
 

@@ -23,7 +23,9 @@ protected:
             throw vantrel::Win32Exception(vantrel::format("read API failed in %s method.", "test"), EIO);
         }
         std::size_t count = position < bytes.size() ? std::min(size, bytes.size() - position) : 0;
-        std::memcpy(buffer, bytes.data() + position, count);
+        if (count > 0) {
+            std::memcpy(buffer, bytes.data() + position, count);
+        }
         position += count;
         return count;
     }
