@@ -221,7 +221,8 @@ TEST_F(SdlAudioMixerTest, FormatsThatCannotBeConvertedAreRefused)
     appendLittleEndian(shortExtensible, 0, 2);
     const Bytes formats[] = {
         basicFormat(1, 3, 48000, 16),  basicFormat(1, 0, 48000, 16),  basicFormat(1, 1, 0, 16),
-        basicFormat(1, 1, 48000, 12),  basicFormat(3, 1, 48000, 64),  basicFormat(3, 1, 48000, 16),
+        basicFormat(1, 1, 48000, 12),  basicFormat(1, 1, 48000, 0),   basicFormat(3, 1, 48000, 64),
+        basicFormat(3, 1, 48000, 16),  basicFormat(1, 1, 1000000, 16),
         basicFormat(2, 1, 48000, 4),   badBlockAlign,                  unknownGuid,
         shortExtensible,               extensibleFormat(1, 6, 48000, 16),
     };
