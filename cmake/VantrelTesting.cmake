@@ -7,8 +7,10 @@ function(vantrel_add_test)
     target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gtest_main
                                               GTest::gmock)
     include(GoogleTest)
+    # Escaped so that several labels stay one property value.
+    string(REPLACE ";" "\\;" labels "${ARG_LABELS}")
     gtest_discover_tests(${ARG_NAME}
         DISCOVERY_MODE PRE_TEST
-        PROPERTIES LABELS "${ARG_LABELS}"
+        PROPERTIES LABELS "${labels}"
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()
