@@ -160,14 +160,11 @@ TEST_F(TextLayer, AnEmptyTextDrawsNothingAndInvalidatesNothing)
     EXPECT_EQ(commands[0].count, 0u);
     EXPECT_TRUE(commands[0].bounds.isEmpty());
     EXPECT_EQ(resources.glyphs.size(), 1u);
-}
 
-TEST_F(TextLayer, TextOfOnlySpacesHasEmptyBounds)
-{
-    auto sprite = text("   ", 3);
-    sprite->show();
+    auto spaces = text("   ", 3);
+    spaces->show();
     EXPECT_FALSE(drawer->pending.dirty);
-    EXPECT_TRUE(sprite->getBounds().isEmpty());
+    EXPECT_TRUE(spaces->getBounds().isEmpty());
 }
 
 TEST_F(TextLayer, BytesAbove127ReachTheFontSignExtended)

@@ -85,26 +85,6 @@ TEST(TextDrawing, AFrameRateLinePutsInkExactlyWithinItsBounds)
     EXPECT_TRUE(fullWhite);
 }
 
-TEST(TextDrawing, TheShadowSitsTwoPixelsLowerRight)
-{
-    Font font(sceneFace, 0, 32, false, false);
-    const char text[] = "fps";
-    TextSprite line({}, {}, 1, 0, 0, 600, text, 3, font, Color::gray(255));
-    TextSprite shadow({}, {}, 1, 2, 2, 599, text, 3, font, Color::gray(64));
-    DrawCommand front = commandOf(line);
-    DrawCommand back = commandOf(shadow);
-    EXPECT_EQ(back.bounds, front.bounds.offsetBy(2, 2));
-
-    Image canvas = blackCanvas(120, 40);
-    drawGlyphs(canvas, nullptr, BlendMode::Normal, back.origin, back.glyphs, back.count,
-               back.color, back.opacity);
-    Rect shadowInk = inkedArea(canvas);
-    Image plain = blackCanvas(120, 40);
-    drawGlyphs(plain, nullptr, BlendMode::Normal, front.origin, front.glyphs, front.count,
-               front.color, front.opacity);
-    EXPECT_EQ(shadowInk, inkedArea(plain).offsetBy(2, 2));
-}
-
 TEST(TextDrawing, AScreenShowsATextSpriteWithItsShadow)
 {
     Font font(sceneFace, 0, 24, false, false);
