@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MenuLayout.h"
+#include "app/MenuModel.h"
+#include "engine/image/GlyphData.h"
+#include "engine/image/Image.h"
+#include "engine/text/IFont.h"
+
+namespace vantrel {
+
+// Draws the menu bar and its popups with the engine's own text and fills.
+class MenuPainter {
+public:
+    // ascent and lineHeight: the font's line, in pixels; the pen's y is the line's top.
+    // Without a font the menu still works, with blank texts.
+    MenuPainter(std::shared_ptr<IFont> font, std::int32_t ascent, std::int32_t lineHeight);
+
+    std::int32_t measure(const std::u32string& text);
+
+    // `image` covers layout.bar; the bar item of the open popup is highlighted.
+    void paintBar(Image& image, const MenuBar& menu, const MenuLayout& layout, int openPopup);
+    // `image` covers placed.frame.
+    void paintPopup(Image& image, const MenuPopup& popup, const MenuLayout::Popup& placed,
+                    int highlighted);
+
+private:
+    std::vector<GlyphData> glyphsOf(const std::u32string& text);
+    // Draws `text` vertically centred in the row starting at rowTop, the character at
+    // `underline` underlined.
+    void paintText(Image& image, const std::u32string& text, std::size_t underline,
+                   std::int32_t x, std::int32_t rowTop, std::int32_t rowHeight, bool enabled);
+
+    std::shared_ptr<IFont> font;
+    std::int32_t ascent;
+    std::int32_t lineHeight;
+};
+
+} // namespace vantrel

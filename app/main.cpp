@@ -1,0 +1,36 @@
+#include <SDL.h>
+
+#include <exception>
+
+#include "app/Shell.h"
+#include "engine/sound/ComInitializer.h"
+#include "engine/sound/SoundManager.h"
+
+// Exit code 0 in every case: a failure at start ends the program quietly.
+int main(int, char**)
+{
+    try {
+        [[maybe_unused]] vantrel::ComInitializer com;
+        vantrel::SoundManager::getInstance();
+
+        // The direct framebuffer path sends only the updated rectangles to the X server.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        // Focus changes in full screen are handled by the shell itself.
+        SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+            {
+                vantrel::Shell shell;
+                shell.run();
+            }
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        }
+
+        try {
+            vantrel::SoundManager::destroy();
+        } catch (const std::exception&) {
+        }
+    } catch (const std::exception&) {
+    }
+    SDL_Quit();
+    return 0;
+}

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "app/CommandIds.h"
+#include "app/MenuController.h"
+#include "app/MenuModel.h"
+
+using namespace vantrel;
+
+namespace {
+
+using Kind = MenuHit::Kind;
+
+class MenuControllerTest : public ::testing::Test {
+protected:
+    MenuBar menu = MenuBar::createMainMenu();
+    MenuController controller{menu};
+};
+
+} // namespace
+
+TEST_F(MenuControllerTest, AltLetterOpensThePopupWithItsFirstItemHighlighted)
+{
+    EXPECT_FALSE(controller.openByMnemonic(U'q'));
+    EXPECT_FALSE(controller.isOpen());
+    EXPECT_TRUE(controller.openByMnemonic(U'v'));
+    EXPECT_EQ(controller.getOpenPopup(), 1);
+    EXPECT_EQ(controller.getHighlighted(), 0);
+    EXPECT_TRUE(controller.openByMnemonic(U'F'));
+    EXPECT_EQ(controller.getOpenPopup(), 0);
+}
+
+TEST_F(MenuControllerTest, ArrowsWrapAroundItemsAndPopups)
+{
+    controller.openByMnemonic(U'V');
+    EXPECT_EQ(controller.key(MenuKey::Down), 0);
+    EXPECT_EQ(controller.getHighlighted(), 1);
+    controller.key(MenuKey::Down);
+    EXPECT_EQ(controller.getHighlighted(), 0);
+    controller.key(MenuKey::Up);
+    EXPECT_EQ(controller.getHighlighted(), 1);
+
+    controller.key(MenuKey::Right);
+    EXPECT_EQ(controller.getOpenPopup(), 0);
+    EXPECT_EQ(controller.getHighlighted(), 0);
+    controller.key(MenuKey::Left);
+    EXPECT_EQ(controller.getOpenPopup(), 1);
+    controller.key(MenuKey::Escape);
+    EXPECT_FALSE(controller.isOpen());
+    EXPECT_EQ(controller.getHighlighted(), MenuController::none);
+    EXPECT_EQ(controller.key(MenuKey::Down), 0);
+}
+
+TEST_F(MenuControllerTest, EnterChoosesEnabledItemsOnly)
+{
+    controller.openByMnemonic(U'V');
+    controller.key(MenuKey::Down); // the greyed Window item
+    EXPECT_EQ(controller.key(MenuKey::Enter), 0);
+    EXPECT_TRUE(controller.isOpen());
+    controller.key(MenuKey::Up);
+    EXPECT_EQ(controller.key(MenuKey::Enter), fullscreenCommand);
+    EXPECT_FALSE(controller.isOpen());
+}
+
+TEST_F(MenuControllerTest, MnemonicsChooseWithinTheOpenPopup)
+{
+    controller.openByMnemonic(U'F');
+    EXPECT_EQ(controller.character(U's'), 0); // belongs to the other popup
+    EXPECT_TRUE(controller.isOpen());
+    EXPECT_EQ(controller.character(U'x'), exitCommand);
+    EXPECT_FALSE(controller.isOpen());
+
+    controller.openByMnemonic(U'V');
+    EXPECT_EQ(controller.character(U'W'), 0); // greyed
+    EXPECT_TRUE(controller.isOpen());
+    menu.enableItem(windowCommand, true);
+    EXPECT_EQ(controller.character(U'W'), windowCommand);
+}
+
+TEST_F(MenuControllerTest, PointerOpensTracksAndChoosesOnRelease)
+{
+    EXPECT_TRUE(controller.pointerPressed(MenuHit{Kind::BarItem, 0}));
+    EXPECT_EQ(controller.getOpenPopup(), 0);
+    EXPECT_EQ(controller.getHighlighted(), MenuController::none);
+    // releasing on the bar item that opened it keeps it open
+    EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::BarItem, 0}), 0);
+    EXPECT_TRUE(controller.isOpen());
+
+    controller.pointerMoved(MenuHit{Kind::BarItem, 1});
+    EXPECT_EQ(controller.getOpenPopup(), 1);
+    controller.pointerMoved(MenuHit{Kind::PopupItem, 1});
+    EXPECT_EQ(controller.getHighlighted(), 1);
+    controller.pointerMoved(MenuHit{});
+    EXPECT_EQ(controller.getHighlighted(), MenuController::none);
+
+    EXPECT_TRUE(controller.pointerPressed(MenuHit{Kind::PopupItem, 1}));
+    EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::PopupItem, 1}), 0); // greyed
+    EXPECT_TRUE(controller.isOpen());
+    EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::PopupItem, 0}), fullscreenCommand);
+    EXPECT_FALSE(controller.isOpen());
+}
+
+TEST_F(MenuControllerTest, PressesOutsideCloseAndAreTakenOnlyWhenOpen)
+{
+    EXPECT_FALSE(controller.pointerPressed(MenuHit{}));
+    controller.pointerPressed(MenuHit{Kind::BarItem, 1});
+    EXPECT_TRUE(controller.pointerPressed(MenuHit{}));
+    EXPECT_FALSE(controller.isOpen());
+
+    controller.pointerPressed(MenuHit{Kind::BarItem, 1});
+    EXPECT_TRUE(controller.pointerPressed(MenuHit{Kind::BarItem, 1})); // second press closes
+    EXPECT_FALSE(controller.isOpen());
+
+    controller.pointerPressed(MenuHit{Kind::BarItem, 0});
+    EXPECT_TRUE(controller.pointerPressed(MenuHit{Kind::Bar, -1}));
+    EXPECT_FALSE(controller.isOpen());
+    EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::PopupItem, 0}), 0);
+}
+
+TEST_F(MenuControllerTest, OpeningAnUnknownPopupCloses)
+{
+    controller.open(1, true);
+    controller.open(5, true);
+    EXPECT_FALSE(controller.isOpen());
+    controller.open(-2, false);
+    EXPECT_FALSE(controller.isOpen());
+}

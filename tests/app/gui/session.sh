@@ -1,0 +1,149 @@
+# Helpers for driving the vantrel window under a private Xvfb server with xdotool.
+# Sourced by window_test.sh; every helper fails the test through `fail`.
+
+bar_height=20 # the menu bar above the 1366 x 768 frame
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$work/app.log" ] && sed 's/^/  app: /' "$work/app.log" >&2
+    exit 1
+}
+
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+now_ms() {
+    echo $(( $(date +%s%N) / 1000000 ))
+}
+
+# start_xvfb WIDTH HEIGHT: a server on a free display number, exported as DISPLAY.
+start_xvfb() {
+    Xvfb -displayfd 1 -screen 0 "${1}x${2}x24" -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    local deadline=$(( $(now_ms) + 10000 ))
+    while [ ! -s "$work/display" ]; do
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+        [ "$(now_ms)" -lt "$deadline" ] || fail "Xvfb gave no display number"
+        sleep 0.05
+    done
+    export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+# start_app: runs the program from the data folder, its output kept for failures.
+start_app() {
+    mkdir -p "$data_dir"
+    (cd "$data_dir" && exec "$app") >"$work/app.log" 2>&1 &
+    app_pid=$!
+}
+
+# wait_exit MILLISECONDS: the program ends in time with exit code 0.
+wait_exit() {
+    local deadline=$(( $(now_ms) + $1 ))
+    while kill -0 "$app_pid" 2>/dev/null; do
+        [ "$(now_ms)" -lt "$deadline" ] || fail "still running after $1 ms"
+        sleep 0.02
+    done
+    local code=0
+    wait "$app_pid" || code=$?
+    app_pid=
+    [ "$code" -eq 0 ] || fail "exit code $code"
+}
+
+# main_window: the id of the program's window once it is visible.
+main_window() {
+    local deadline=$(( $(now_ms) + 15000 )) id
+    while :; do
+        id=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n1)
+        [ -n "$id" ] && { echo "$id"; return; }
+        kill -0 "$app_pid" 2>/dev/null || fail "the program ended before its window appeared"
+        [ "$(now_ms)" -lt "$deadline" ] || fail "no window appeared"
+        sleep 0.05
+    done
+}
+
+# message_box: the id of the message box (its caption is the program's name) once shown.
+# xdotool cannot read its UTF-8 title, xwininfo can.
+message_box() {
+    local deadline=$(( $(now_ms) + ${1:-10000} )) id
+    while :; do
+        id=$(xwininfo -root -tree | awk '/"Vantrel - /{print $1; exit}')
+        [ -n "$id" ] && { echo "$id"; return; }
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+# dismiss BOX: without a window manager keys go to the window under the pointer.
+dismiss() {
+    xdotool mousemove --window "$1" 20 20
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key Return
+    local deadline=$(( $(now_ms) + 5000 ))
+    while xwininfo -id "$1" >/dev/null 2>&1; do
+        [ "$(now_ms)" -lt "$deadline" ] || fail "the message box did not close"
+        sleep 0.05
+    done
+}
+
+# geometry WINDOW: "x y width height" of the window on the screen.
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
+        /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
+}
+
+# screenshot WINDOW FILE: the window's own pixels, so positions are window coordinates.
+screenshot() {
+    import -window "$1" "$2"
+}
+
+# count_pixels FILE X Y WIDTH HEIGHT R G B TOLERANCE: pixels of the region within
+# TOLERANCE of the colour in every channel.
+count_pixels() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -depth 8 -format %c histogram:info:- |
+        awk -v r="$6" -v g="$7" -v b="$8" -v t="$9" '
+            function off(a, c) { return a > c ? a - c : c - a }
+            { count = $1 + 0
+              if (match($0, /\( *[0-9]+, *[0-9]+, *[0-9]+/)) {
+                  split(substr($0, RSTART + 1, RLENGTH - 1), c, ",")
+                  if (off(c[1], r) <= t && off(c[2], g) <= t && off(c[3], b) <= t) n += count
+              } }
+            END { print n + 0 }'
+}
+
+# differing_pixels A B X Y WIDTH HEIGHT
+differing_pixels() {
+    convert "$1" -crop "${5}x${6}+${3}+${4}" +repage "$work/first.png"
+    convert "$2" -crop "${5}x${6}+${3}+${4}" +repage "$work/second.png"
+    # compare exits 1 when the images differ
+    { compare -metric AE "$work/first.png" "$work/second.png" null: 2>&1 || true; } |
+        awk '{print int($1)}'
+}
+
+# pixel FILE X Y: "r g b" of one pixel.
+pixel() {
+    convert "$1" -crop "1x1+${2}+${3}" +repage -depth 8 txt:- |
+        awk 'NR == 2 { if (match($0, /\( *[0-9]+, *[0-9]+, *[0-9]+/)) {
+                 split(substr($0, RSTART + 1, RLENGTH - 1), c, ","); print c[1] + 0, c[2] + 0, c[3] + 0 } }'
+}
+
+# popup_columns FILE Y: "left right" of the open popup's borders on row Y, found where the
+# border grey meets the popup's own background or highlight; nothing when there is none.
+popup_columns() {
+    convert "$1" -crop "800x1+0+${2}" +repage -depth 8 txt:- |
+        awk 'NR > 1 && match($0, /\( *[0-9]+, *[0-9]+, *[0-9]+/) {
+                 split(substr($0, RSTART + 1, RLENGTH - 1), c, ",")
+                 p[n++] = (c[1] + 0) "," (c[2] + 0) "," (c[3] + 0) }
+             function inside(v) { return v == "242,242,242" || v == "145,201,247" }
+             END { for (x = 0; x + 1 < n; ++x) {
+                       if (left == "" && p[x] == "151,151,151" && inside(p[x + 1])) left = x
+                       else if (left != "" && p[x + 1] == "151,151,151" && inside(p[x])) {
+                           print left, x + 1; exit } } }'
+}
