@@ -115,7 +115,7 @@ Rgba lake(float x, float y)
     float glint = hashUnit(static_cast<std::uint32_t>(x / 3.0f), static_cast<std::uint32_t>(y), 29);
     float underSun = std::exp(-std::pow((x - sunX) / 30.0f, 2.0f)) * std::exp(-distance / 60.0f);
     if (glint > 0.9f) {
-        colour = add(colour, rgb(255, 210, 160), 0.5f * underSun);
+        colour = add(colour, rgb(255, 210, 160), 0.32f * underSun);
     }
     return colour;
 }

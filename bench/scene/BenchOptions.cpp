@@ -1,0 +1,48 @@
+#include "bench/scene/BenchOptions.h"
+
+#include <cstdlib>
+#include <cstring>
+
+const char* const benchUsage =
+    "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json]\n"
+    "Runs the benchmark scene headless at 1366 x 768 from the current directory's data files.\n"
+    "  --seconds N        how long to run (default 10)\n"
+    "  --workers N        drawing workers (default: one per processor)\n"
+    "  --screenshot FILE  write the last presented frame as PNG\n"
+    "  --json             print the figures as one JSON object\n";
+
+std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv, std::string& error)
+{
+    BenchOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (std::strcmp(argument, "--json") == 0) {
+            options.json = true;
+        } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
+            error.clear();
+            return std::nullopt;
+        } else if (std::strcmp(argument, "--seconds") == 0 && hasValue) {
+            char* end = nullptr;
+            options.seconds = std::strtod(argv[++i], &end);
+            if (end == argv[i] || *end != '\0' || !(options.seconds > 0.0) || options.seconds > 86400.0) {
+                error = std::string("--seconds needs a positive number, not ") + argv[i];
+                return std::nullopt;
+            }
+        } else if (std::strcmp(argument, "--workers") == 0 && hasValue) {
+            char* end = nullptr;
+            const long workers = std::strtol(argv[++i], &end, 10);
+            if (end == argv[i] || *end != '\0' || workers < 1 || workers > 256) {
+                error = std::string("--workers needs a count from 1 to 256, not ") + argv[i];
+                return std::nullopt;
+            }
+            options.workers = static_cast<std::uint32_t>(workers);
+        } else if (std::strcmp(argument, "--screenshot") == 0 && hasValue) {
+            options.screenshot = argv[++i];
+        } else {
+            error = std::string("unknown or incomplete option ") + argument;
+            return std::nullopt;
+        }
+    }
+    return options;
+}

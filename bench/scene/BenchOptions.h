@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct BenchOptions {
+    double seconds = 10.0;
+    std::uint32_t workers = 0; // 0: one per processor
+    std::string screenshot;    // empty: none
+    bool json = false;
+};
+
+// Parses --seconds N, --workers N, --screenshot FILE and --json. Returns nothing and
+// sets `error` (empty for --help) when the arguments are not usable.
+std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv, std::string& error);
+
+extern const char* const benchUsage;

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "bench/scene/BenchOptions.h"
+#include "bench/scene/TimingObserver.h"
+
+namespace {
+
+std::optional<BenchOptions> parse(std::vector<const char*> arguments, std::string& error)
+{
+    arguments.insert(arguments.begin(), "vantrel-bench");
+    return parseBenchOptions(static_cast<int>(arguments.size()), arguments.data(), error);
+}
+
+} // namespace
+
+TEST(BenchOptions, DefaultsAndEveryOption)
+{
+    std::string error;
+    auto defaults = parse({}, error);
+    ASSERT_TRUE(defaults);
+    EXPECT_EQ(defaults->seconds, 10.0);
+    EXPECT_EQ(defaults->workers, 0u);
+    EXPECT_FALSE(defaults->json);
+
+    auto all = parse({"--seconds", "2.5", "--workers", "2", "--screenshot", "a.png", "--json"}, error);
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->seconds, 2.5);
+    EXPECT_EQ(all->workers, 2u);
+    EXPECT_EQ(all->screenshot, "a.png");
+    EXPECT_TRUE(all->json);
+}
+
+TEST(BenchOptions, RejectsWhatItCannotUse)
+{
+    for (std::vector<const char*> bad : std::vector<std::vector<const char*>>{
+             {"--seconds"}, {"--seconds", "0"}, {"--seconds", "x"}, {"--workers", "0"}, {"--workers", "2x"},
+             {"--frobnicate"}}) {
+        std::string error;
+        EXPECT_FALSE(parse(bad, error));
+        EXPECT_FALSE(error.empty());
+    }
+    std::string error = "unchanged";
+    EXPECT_FALSE(parse({"--help"}, error));
+    EXPECT_TRUE(error.empty());
+}
+
+TEST(Percentile, NearestRankInMilliseconds)
+{
+    std::vector<std::uint64_t> samples;
+    for (std::uint64_t i = 100; i >= 1; --i) {
+        samples.push_back(i * 1000000);
+    }
+    EXPECT_DOUBLE_EQ(percentileMilliseconds(samples, 50), 50.0);
+    EXPECT_DOUBLE_EQ(percentileMilliseconds(samples, 99), 99.0);
+    EXPECT_DOUBLE_EQ(percentileMilliseconds(samples, 100), 100.0);
+    EXPECT_DOUBLE_EQ(percentileMilliseconds({}, 50), 0.0);
+    EXPECT_DOUBLE_EQ(percentileMilliseconds({3000000}, 99), 3.0);
+}
