@@ -1,0 +1,83 @@
+#include "engine/image/kernels/KernelIsa.h"
+
+#include <atomic>
+
+#include "engine/image/kernels/KernelSets.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int unset = -1;
+constinit std::atomic<int> activeLevel{unset};
+
+KernelIsa detectBest() noexcept
+{
+#if defined(VANTREL_X86_KERNELS)
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx2")) {
+        return KernelIsa::Avx2;
+    }
+    return KernelIsa::Sse2;
+#else
+    return KernelIsa::Scalar;
+#endif
+}
+
+} // namespace
+
+KernelIsa bestKernelIsa() noexcept
+{
+    static const KernelIsa best = detectBest();
+    return best;
+}
+
+KernelIsa activeKernelIsa() noexcept
+{
+    int level = activeLevel.load(std::memory_order_relaxed);
+    if (level == unset) {
+        level = static_cast<int>(bestKernelIsa());
+        activeLevel.store(level, std::memory_order_relaxed);
+    }
+    return static_cast<KernelIsa>(level);
+}
+
+KernelIsa selectKernelIsa(KernelIsa wanted) noexcept
+{
+    const KernelIsa level = wanted < bestKernelIsa() ? wanted : bestKernelIsa();
+    activeLevel.store(static_cast<int>(level), std::memory_order_relaxed);
+    return level;
+}
+
+const char* kernelIsaName(KernelIsa isa) noexcept
+{
+    switch (isa) {
+    case KernelIsa::Scalar:
+        return "scalar";
+    case KernelIsa::Sse2:
+        return "sse2";
+    case KernelIsa::Avx2:
+        return "avx2";
+    }
+    return "unknown";
+}
+
+namespace kernels {
+
+const KernelSet& activeKernelSet() noexcept
+{
+    switch (activeKernelIsa()) {
+#if defined(VANTREL_X86_KERNELS)
+    case KernelIsa::Avx2:
+        return avx2KernelSet();
+    case KernelIsa::Sse2:
+        return sse2KernelSet();
+#endif
+    default:
+        return scalarKernelSet();
+    }
+}
+
+} // namespace kernels
+
+} // namespace vantrel

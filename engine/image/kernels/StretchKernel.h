@@ -1,0 +1,268 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+#include "engine/image/kernels/BlendModes.h"
+#include "engine/image/kernels/KernelJobs.h"
+#include "engine/image/kernels/PixelSources.h"
+#include "engine/image/kernels/PixelWord.h"
+#include "engine/image/kernels/RowBlender.h"
+#include "engine/image/kernels/StretchScratch.h"
+
+namespace vantrel::kernels {
+
+// stretchImage. Every destination row shares one column table, built once per call. A row
+// is first sampled into words (nearest, or mixed across columns, then across rows), then
+// blended like an unscaled copy; opaque Normal copies of sources without alpha sample
+// straight into the destination instead.
+template <class V, class Mode, class Opacity, class Format>
+class Stretcher {
+public:
+    Stretcher(const StretchJob& job, StretchScratch& scratch)
+        : job(job), scratch(scratch), opacity(job.weight), n(job.width),
+          first(static_cast<std::uint32_t>(job.x0 >> 16))
+    {
+        buildColumns();
+        if constexpr (!stored) {
+            scratch.decoded.resize(span);
+        }
+        scratch.sampled.resize(n);
+        if (job.smooth) {
+            scratch.mixed[0].resize(n);
+            scratch.mixed[1].resize(n);
+        }
+    }
+
+    void run()
+    {
+        if (job.smooth) {
+            runSmooth();
+        } else {
+            runNearest();
+        }
+    }
+
+private:
+    using Sampled = StoredWordSource<Format::hasAlpha, Format::topByteZero>;
+    static constexpr bool stored = Format::bytesPerPixel == 4;
+    static constexpr bool direct =
+        std::is_same_v<Mode, NormalMode> && Opacity::opaque && !Format::hasAlpha;
+    // Per group of 8 columns: their offsets from the group's first column, then the
+    // mixing weights.
+    static constexpr std::uint32_t groupWords = 24;
+
+    static unsigned char* bytes(std::vector<std::uint32_t>& words) noexcept
+    {
+        return reinterpret_cast<unsigned char*>(words.data());
+    }
+
+    void buildColumns()
+    {
+        auto& columns = scratch.columns;
+        auto& fractions = scratch.fractions;
+        columns.resize(n);
+        fractions.resize(n);
+        std::uint64_t x = job.x0;
+        for (std::uint32_t i = 0; i < n; ++i, x += job.stepX) {
+            columns[i] = static_cast<std::uint32_t>((x >> 16) - first);
+            fractions[i] =
+                job.smooth && i < job.mixedColumns ? static_cast<std::uint8_t>((x >> 10) & 63) : 0;
+        }
+        span = columns[n - 1] + 1;
+        if (job.smooth && job.mixedColumns > 0) {
+            span = std::max(span, columns[job.mixedColumns - 1] + 2);
+        }
+        if constexpr (V::hasPermute) {
+            // Groups load 8 words (9 when mixing) from their first column; only enlargements
+            // keep a group's columns within those.
+            if (job.stepX > 65536) {
+                return;
+            }
+            const std::uint64_t available = stored ? job.sourceWidth - first : span;
+            const std::uint64_t reach = job.smooth ? 9 : 8;
+            const std::uint32_t count = n / 8;
+            scratch.groups.resize(std::size_t{count} * groupWords);
+            for (std::uint32_t g = 0; g < count; ++g) {
+                const std::uint32_t base = columns[8 * g];
+                if (base + reach > available) {
+                    break;
+                }
+                std::uint32_t* data = &scratch.groups[std::size_t{g} * groupWords];
+                for (std::uint32_t j = 0; j < 8; ++j) {
+                    data[j] = columns[8 * g + j] - base;
+                }
+                if (job.smooth) {
+                    V::mixWeights(&fractions[8 * g], data + 8);
+                }
+                ++vectorGroups;
+            }
+        }
+    }
+
+    // Row r of the source from the first column on, as words.
+    const unsigned char* sourceRow(std::uint32_t r)
+    {
+        const unsigned char* row = job.source + std::size_t{r} * job.sourcePitch +
+                                   std::size_t{first} * Format::bytesPerPixel;
+        if constexpr (stored) {
+            return row;
+        } else {
+            unsigned char* out = bytes(scratch.decoded);
+            if (r != decodedRow) {
+                decodedRow = r;
+                std::uint32_t i = 0;
+                if constexpr (V::lanes != 0) {
+                    for (; i + V::lanes <= span; i += V::lanes) {
+                        V::store(out + 4 * std::size_t{i},
+                                 Format::template words<V>(row + Format::bytesPerPixel * i));
+                    }
+                }
+                for (; i < span; ++i) {
+                    storeWord(out + 4 * std::size_t{i}, Format::word(row + Format::bytesPerPixel * i));
+                }
+            }
+            return out;
+        }
+    }
+
+    void sampleColumns(const unsigned char* words, unsigned char* out) const noexcept
+    {
+        const auto* columns = scratch.columns.data();
+        std::uint32_t i = 0;
+        if constexpr (V::hasPermute) {
+            for (std::uint32_t g = 0; g < vectorGroups; ++g) {
+                const std::uint32_t* order = &scratch.groups[std::size_t{g} * groupWords];
+                const unsigned char* p = words + 4 * std::size_t{columns[8 * g]};
+                V::store(out + 32 * std::size_t{g}, V::permuteWords(V::load(p), order));
+            }
+            i = vectorGroups * 8;
+        }
+        for (; i < n; ++i) {
+            storeWord(out + 4 * std::size_t{i}, loadWord(words + 4 * std::size_t{columns[i]}));
+        }
+    }
+
+    void mixColumns(const unsigned char* words, unsigned char* out) const noexcept
+    {
+        const auto* columns = scratch.columns.data();
+        const auto* fractions = scratch.fractions.data();
+        std::uint32_t i = 0;
+        if constexpr (V::hasPermute) {
+            for (std::uint32_t g = 0; g < vectorGroups; ++g) {
+                const std::uint32_t* data = &scratch.groups[std::size_t{g} * groupWords];
+                const unsigned char* p = words + 4 * std::size_t{columns[8 * g]};
+                const auto left = V::permuteWords(V::load(p), data);
+                const auto right = V::permuteWords(V::load(p + 4), data);
+                V::store(out + 32 * std::size_t{g}, V::mixWords(left, right, data + 8));
+            }
+            i = vectorGroups * 8;
+        }
+        for (; i < job.mixedColumns; ++i) {
+            const unsigned char* p = words + 4 * std::size_t{columns[i]};
+            storeWord(out + 4 * std::size_t{i}, lerpWord(loadWord(p), loadWord(p + 4), fractions[i]));
+        }
+        for (; i < n; ++i) {
+            storeWord(out + 4 * std::size_t{i}, loadWord(words + 4 * std::size_t{columns[i]}));
+        }
+    }
+
+    void mixRows(const unsigned char* upper, const unsigned char* lower, std::uint32_t f,
+                 unsigned char* out) const noexcept
+    {
+        std::uint32_t i = 0;
+        if constexpr (V::lanes != 0) {
+            const auto weights = V::rowMixWeights(f);
+            for (; i + V::lanes <= n; i += V::lanes) {
+                const std::size_t at = 4 * std::size_t{i};
+                V::store(out + at, V::mixRows(V::load(upper + at), V::load(lower + at), weights));
+            }
+        }
+        for (; i < n; ++i) {
+            const std::size_t at = 4 * std::size_t{i};
+            storeWord(out + at, lerpWord(loadWord(upper + at), loadWord(lower + at), f));
+        }
+    }
+
+    // Source row r mixed across columns, kept in one of two slots; `keep` names the row
+    // whose slot must survive.
+    const unsigned char* mixedRow(std::uint32_t r, std::uint32_t keep)
+    {
+        for (int slot = 0; slot < 2; ++slot) {
+            if (mixedKeys[slot] == r) {
+                return bytes(scratch.mixed[slot]);
+            }
+        }
+        const int slot = mixedKeys[0] == keep ? 1 : 0;
+        mixColumns(sourceRow(r), bytes(scratch.mixed[slot]));
+        mixedKeys[slot] = r;
+        return bytes(scratch.mixed[slot]);
+    }
+
+    void runNearest()
+    {
+        unsigned char* d = job.destination;
+        unsigned char* sampled = bytes(scratch.sampled);
+        std::uint64_t y = job.y0;
+        std::int64_t previous = -1;
+        for (std::uint32_t k = 0; k < job.height; ++k, d += job.destinationPitch, y += job.stepY) {
+            const auto r = static_cast<std::uint32_t>(y >> 16);
+            if constexpr (direct) {
+                if (r == previous) {
+                    std::memcpy(d, d - job.destinationPitch, 4 * std::size_t{n});
+                } else {
+                    sampleColumns(sourceRow(r), d);
+                }
+            } else {
+                if (r != previous) {
+                    sampleColumns(sourceRow(r), sampled);
+                }
+                blendRow<V, Mode>(d, sampled, n, opacity, Sampled(0));
+            }
+            previous = r;
+        }
+    }
+
+    void runSmooth()
+    {
+        unsigned char* d = job.destination;
+        std::uint64_t y = job.y0;
+        for (std::uint32_t k = 0; k < job.height; ++k, d += job.destinationPitch, y += job.stepY) {
+            const auto r = static_cast<std::uint32_t>(y >> 16);
+            const auto f = static_cast<std::uint32_t>((y >> 10) & 63);
+            const unsigned char* row = mixedRow(r, r + 1);
+            if (r != job.lastRow && f != 0) {
+                unsigned char* out = direct ? d : bytes(scratch.sampled);
+                mixRows(row, mixedRow(r + 1, r), f, out);
+                row = out;
+            }
+            if constexpr (direct) {
+                if (row != d) {
+                    std::memcpy(d, row, 4 * std::size_t{n});
+                }
+            } else {
+                blendRow<V, Mode>(d, row, n, opacity, Sampled(0));
+            }
+        }
+    }
+
+    const StretchJob& job;
+    StretchScratch& scratch;
+    const Opacity opacity;
+    const std::uint32_t n;
+    const std::uint32_t first; // the source column of the first destination column
+    std::uint32_t span = 0;    // source words a row needs from `first` on
+    std::uint32_t vectorGroups = 0;
+    std::int64_t decodedRow = -1;
+    std::int64_t mixedKeys[2] = {-1, -1};
+};
+
+template <class V, class Mode, class Opacity, class Format>
+void stretchKernel(const StretchJob& job)
+{
+    Stretcher<V, Mode, Opacity, Format>(job, stretchScratch()).run();
+}
+
+} // namespace vantrel::kernels
