@@ -48,13 +48,20 @@ void Shell::run()
     SDL_StopTextInput();
     SDL_ShowWindow(window);
     running = true;
+    // Without an event type of its own the target is polled at the frame rate.
+    bool polling = target->getEventType() == 0;
     while (running) {
         SDL_Event event;
-        if (SDL_WaitEvent(&event) == 0) {
-            break;
-        }
+        int received = polling ? SDL_WaitEventTimeout(&event, 16) : SDL_WaitEvent(&event);
         try {
-            handleEvent(event);
+            if (polling) {
+                shellWindow->presentPending();
+            }
+            if (received != 0) {
+                handleEvent(event);
+            } else if (!polling) {
+                break;
+            }
         } catch (const std::exception& failure) {
             report(failure);
         }

@@ -81,6 +81,23 @@ message_box() {
     done
 }
 
+# other_window [EXCEPT [MILLISECONDS]]: the id of a viewable top-level window other than
+# EXCEPT, once one shows (an error box has no caption to look for).
+other_window() {
+    local deadline=$(( $(now_ms) + ${2:-10000} )) id
+    while :; do
+        for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}'); do
+            [ -n "${1:-}" ] && [ $((id)) -eq $(($1)) ] && continue
+            if xwininfo -id "$id" 2>/dev/null | grep -q IsViewable; then
+                echo "$id"
+                return
+            fi
+        done
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
 # dismiss BOX: without a window manager keys go to the window under the pointer.
 dismiss() {
     xdotool mousemove --window "$1" 20 20

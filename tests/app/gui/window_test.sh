@@ -193,6 +193,24 @@ click_sound)
         fail "peak $peak, the click's is $click_peak"
     echo "click: $frames sounding frames (file: $click_frames), peak $peak (file: $click_peak)"
     ;;
+missing_data)
+    # the scene cannot load its pictures: its error is shown and the window stays open
+    data_dir="$work/empty"
+    start_xvfb 1920 1080
+    start_app
+    box=$(other_window) || fail "no error message"
+    xwininfo -id "$box" | grep -q 'Window id: .* (has no name)' || fail "the error box has a caption"
+    dismiss "$box"
+    win=$(main_window)
+    sleep 0.5
+    kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+    xdotool mousemove --window "$win" 600 400 click 1
+    sleep 0.3
+    if extra=$(other_window "$win" 1000); then
+        fail "a click without a scene showed window $extra"
+    fi
+    quit_with_ctrl_q "$win"
+    ;;
 too_small)
     start_xvfb 1280 1024
     start_app
