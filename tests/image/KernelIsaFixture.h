@@ -29,5 +29,6 @@ inline std::string kernelIsaTestName(const ::testing::TestParamInfo<vantrel::Ker
     INSTANTIATE_TEST_SUITE_P(Levels, suite,                                                      \
                              ::testing::Values(vantrel::KernelIsa::Scalar,                      \
                                                vantrel::KernelIsa::Sse2,                        \
-                                               vantrel::KernelIsa::Avx2),                       \
+                                               vantrel::KernelIsa::Avx2,                        \
+                                               vantrel::KernelIsa::Avx512),                     \
                              kernelIsaTestName)

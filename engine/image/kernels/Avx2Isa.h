@@ -12,9 +12,13 @@ struct Avx2Isa {
     static constexpr std::uint32_t lanes = 8;
     static constexpr bool hasPermute = true;
 
+    // One load per use: folding a misaligned load into several instructions would split
+    // cache lines several times.
     static Reg load(const unsigned char* p) noexcept
     {
-        return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+        Reg v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+        asm("" : "+v"(v));
+        return v;
     }
     static void store(unsigned char* p, Reg v) noexcept
     {
@@ -116,18 +120,6 @@ struct Avx2Isa {
     static Reg permuteWords(Reg v, const std::uint32_t* order) noexcept
     {
         return _mm256_permutevar8x32_epi32(v, load(reinterpret_cast<const unsigned char*>(order)));
-    }
-
-    // Byte pairs (64 - f, f) for every channel of 8 pixels with 6-bit weights f: 16 words,
-    // laid out for mixWords (unpacking interleaves pixels 0, 1, 4, 5 and 2, 3, 6, 7).
-    static void mixWeights(const std::uint8_t* f, std::uint32_t* out) noexcept
-    {
-        static constexpr int order[8] = {0, 1, 4, 5, 2, 3, 6, 7};
-        for (int i = 0; i < 8; ++i) {
-            const std::uint32_t pair = (64u - f[order[i]]) | std::uint32_t{f[order[i]]} << 8;
-            out[2 * i] = pair * 0x00010001u;
-            out[2 * i + 1] = pair * 0x00010001u;
-        }
     }
 
     // (p0 x (64 - f) + p1 x f) >> 6 per byte; the sums stay below 2^15, so the signed

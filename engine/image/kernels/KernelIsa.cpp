@@ -15,6 +15,9 @@ KernelIsa detectBest() noexcept
 {
 #if defined(VANTREL_X86_KERNELS)
     __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw")) {
+        return KernelIsa::Avx512;
+    }
     if (__builtin_cpu_supports("avx2")) {
         return KernelIsa::Avx2;
     }
@@ -58,6 +61,8 @@ const char* kernelIsaName(KernelIsa isa) noexcept
         return "sse2";
     case KernelIsa::Avx2:
         return "avx2";
+    case KernelIsa::Avx512:
+        return "avx512";
     }
     return "unknown";
 }
@@ -68,6 +73,8 @@ const KernelSet& activeKernelSet() noexcept
 {
     switch (activeKernelIsa()) {
 #if defined(VANTREL_X86_KERNELS)
+    case KernelIsa::Avx512:
+        return avx512KernelSet();
     case KernelIsa::Avx2:
         return avx2KernelSet();
     case KernelIsa::Sse2:

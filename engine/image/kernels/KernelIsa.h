@@ -10,6 +10,7 @@ enum class KernelIsa : std::uint8_t {
     Scalar = 0,
     Sse2 = 1,
     Avx2 = 2,
+    Avx512 = 3, // AVX-512 F and BW
 };
 
 KernelIsa bestKernelIsa() noexcept;

@@ -8,6 +8,7 @@ namespace vantrel::kernels {
 const KernelSet& scalarKernelSet() noexcept;
 const KernelSet& sse2KernelSet() noexcept;
 const KernelSet& avx2KernelSet() noexcept;
+const KernelSet& avx512KernelSet() noexcept;
 
 // The tables of the active level.
 const KernelSet& activeKernelSet() noexcept;

@@ -50,13 +50,32 @@ private:
     static constexpr bool stored = Format::bytesPerPixel == 4;
     static constexpr bool direct =
         std::is_same_v<Mode, NormalMode> && Opacity::opaque && !Format::hasAlpha;
-    // Per group of 8 columns: their offsets from the group's first column, then the
-    // mixing weights.
-    static constexpr std::uint32_t groupWords = 24;
+    // Columns go in groups of one register: their offsets from the group's first column,
+    // then the mixing weights.
+    static constexpr std::uint32_t groupSize = V::lanes == 0 ? 1 : V::lanes;
+    static constexpr std::uint32_t groupWords = 3 * groupSize;
 
     static unsigned char* bytes(std::vector<std::uint32_t>& words) noexcept
     {
         return reinterpret_cast<unsigned char*>(words.data());
+    }
+
+    // Byte pairs (64 - f, f) for every channel of a group, in the order the mixing unpacks
+    // them: per 128-bit lane q, pixels 4q and 4q + 1 in the first half, 4q + 2 and 4q + 3 in
+    // the second.
+    static void mixWeights(const std::uint8_t* fractions, std::uint32_t* out) noexcept
+    {
+        for (std::uint32_t q = 0; q < groupSize / 4; ++q) {
+            for (std::uint32_t j = 0; j < 2; ++j) {
+                for (std::uint32_t half = 0; half < 2; ++half) {
+                    const std::uint32_t f = fractions[4 * q + 2 * half + j];
+                    const std::uint32_t pairs = ((64 - f) | f << 8) * 0x00010001u;
+                    std::uint32_t* at = out + half * groupSize + 4 * q + 2 * j;
+                    at[0] = pairs;
+                    at[1] = pairs;
+                }
+            }
+        }
     }
 
     void buildColumns()
@@ -76,26 +95,26 @@ private:
             span = std::max(span, columns[job.mixedColumns - 1] + 2);
         }
         if constexpr (V::hasPermute) {
-            // Groups load 8 words (9 when mixing) from their first column; only enlargements
-            // keep a group's columns within those.
+            // A group loads one register of words (and the next word when mixing) from its
+            // first column; only enlargements keep a group's columns within those.
             if (job.stepX > 65536) {
                 return;
             }
             const std::uint64_t available = stored ? job.sourceWidth - first : span;
-            const std::uint64_t reach = job.smooth ? 9 : 8;
-            const std::uint32_t count = n / 8;
+            const std::uint64_t reach = job.smooth ? groupSize + 1 : groupSize;
+            const std::uint32_t count = n / groupSize;
             scratch.groups.resize(std::size_t{count} * groupWords);
             for (std::uint32_t g = 0; g < count; ++g) {
-                const std::uint32_t base = columns[8 * g];
+                const std::uint32_t base = columns[groupSize * g];
                 if (base + reach > available) {
                     break;
                 }
                 std::uint32_t* data = &scratch.groups[std::size_t{g} * groupWords];
-                for (std::uint32_t j = 0; j < 8; ++j) {
-                    data[j] = columns[8 * g + j] - base;
+                for (std::uint32_t j = 0; j < groupSize; ++j) {
+                    data[j] = columns[groupSize * g + j] - base;
                 }
                 if (job.smooth) {
-                    V::mixWeights(&fractions[8 * g], data + 8);
+                    mixWeights(&fractions[groupSize * g], data + groupSize);
                 }
                 ++vectorGroups;
             }
@@ -135,10 +154,10 @@ private:
         if constexpr (V::hasPermute) {
             for (std::uint32_t g = 0; g < vectorGroups; ++g) {
                 const std::uint32_t* order = &scratch.groups[std::size_t{g} * groupWords];
-                const unsigned char* p = words + 4 * std::size_t{columns[8 * g]};
-                V::store(out + 32 * std::size_t{g}, V::permuteWords(V::load(p), order));
+                const unsigned char* p = words + 4 * std::size_t{columns[groupSize * g]};
+                V::store(out + 4 * std::size_t{groupSize} * g, V::permuteWords(V::load(p), order));
             }
-            i = vectorGroups * 8;
+            i = vectorGroups * groupSize;
         }
         for (; i < n; ++i) {
             storeWord(out + 4 * std::size_t{i}, loadWord(words + 4 * std::size_t{columns[i]}));
@@ -153,12 +172,13 @@ private:
         if constexpr (V::hasPermute) {
             for (std::uint32_t g = 0; g < vectorGroups; ++g) {
                 const std::uint32_t* data = &scratch.groups[std::size_t{g} * groupWords];
-                const unsigned char* p = words + 4 * std::size_t{columns[8 * g]};
+                const unsigned char* p = words + 4 * std::size_t{columns[groupSize * g]};
                 const auto left = V::permuteWords(V::load(p), data);
                 const auto right = V::permuteWords(V::load(p + 4), data);
-                V::store(out + 32 * std::size_t{g}, V::mixWords(left, right, data + 8));
+                V::store(out + 4 * std::size_t{groupSize} * g,
+                         V::mixWords(left, right, data + groupSize));
             }
-            i = vectorGroups * 8;
+            i = vectorGroups * groupSize;
         }
         for (; i < job.mixedColumns; ++i) {
             const unsigned char* p = words + 4 * std::size_t{columns[i]};
