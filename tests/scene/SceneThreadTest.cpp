@@ -3,6 +3,7 @@
 #include <chrono>
 #include <thread>
 
+#include "engine/base/Exception.h"
 #include "engine/screen/MemoryPresentTarget.h"
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
@@ -43,6 +44,21 @@ TEST(BenchmarkSceneThreads, RunsOnItsRenderThreadAndWorkersAndStopsCleanly)
     EXPECT_GT(pointer->getReadings(), 1u);
 
     scene.reset(); // stops the render loop while it runs
+    const std::uint64_t readings = pointer->getReadings();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(pointer->getReadings(), readings);
+}
+
+TEST(BenchmarkSceneThreads, AMissingSoundAfterTheStartStopsTheRunningLoop)
+{
+    TemporaryDirectory folder;
+    linkDataFilesExcept(folder, "click.wav");
+    WorkingDirectory inFolder(folder.getPath());
+    auto target = std::make_shared<vantrel::MemoryPresentTarget>(1366, 768);
+    auto pointer = std::make_shared<FigureEightPointer>(683, 384, 420, 220, 240);
+    BenchmarkScene::Options options;
+    options.workerCount = 2;
+    EXPECT_THROW(BenchmarkScene(target, pointer, 1366, 768, options), vantrel::Win32Exception);
     const std::uint64_t readings = pointer->getReadings();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(pointer->getReadings(), readings);
