@@ -11,6 +11,7 @@ struct Avx2Isa {
     using Reg = __m256i;
     static constexpr std::uint32_t lanes = 8;
     static constexpr bool hasPermute = true;
+    static constexpr bool hasPartial = false;
 
     // One load per use: folding a misaligned load into several instructions would split
     // cache lines several times.

@@ -12,6 +12,9 @@ struct Avx512Isa {
     using Reg = __m512i;
     static constexpr std::uint32_t lanes = 16;
     static constexpr bool hasPermute = true;
+    // Rows end with one masked batch of fewer than `lanes` pixels instead of single pixels;
+    // masked-off bytes are neither read nor written.
+    static constexpr bool hasPartial = true;
 
     // One load per use: folding a misaligned load into several instructions would split
     // cache lines several times.
@@ -22,6 +25,28 @@ struct Avx512Isa {
         return v;
     }
     static void store(unsigned char* p, Reg v) noexcept { _mm512_storeu_si512(p, v); }
+
+    static __mmask16 firstWords(std::uint32_t count) noexcept
+    {
+        return static_cast<__mmask16>((1u << count) - 1);
+    }
+    static __mmask64 firstBytes(std::uint32_t count) noexcept
+    {
+        return count >= 64 ? ~__mmask64{0} : (__mmask64{1} << count) - 1;
+    }
+    // The first `count` (< lanes) words; the rest are 0.
+    static Reg loadPartial(const unsigned char* p, std::uint32_t count) noexcept
+    {
+        return _mm512_maskz_loadu_epi32(firstWords(count), p);
+    }
+    static void storePartial(unsigned char* p, Reg v, std::uint32_t count) noexcept
+    {
+        _mm512_mask_storeu_epi32(p, firstWords(count), v);
+    }
+    static Reg loadBytes(const unsigned char* p, std::uint32_t count) noexcept
+    {
+        return _mm512_maskz_loadu_epi8(firstBytes(count), p);
+    }
     static Reg set1(std::uint32_t v) noexcept { return _mm512_set1_epi32(static_cast<int>(v)); }
 
     static Reg and_(Reg a, Reg b) noexcept { return _mm512_and_si512(a, b); }
@@ -63,34 +88,49 @@ struct Avx512Isa {
     }
 
     // 16 gray bytes -> gray x 0x010101.
-    static Reg expandGray8(const unsigned char* p) noexcept
+    static Reg expandGray8(const unsigned char* p) noexcept { return grayWords(load128(p)); }
+    static Reg expandGray8Partial(const unsigned char* p, std::uint32_t count) noexcept
     {
-        return shuffleLanes(_mm512_cvtepu8_epi32(load128(p)),
+        return grayWords(_mm512_castsi512_si128(loadBytes(p, count)));
+    }
+    static Reg grayWords(__m128i gray) noexcept
+    {
+        return shuffleLanes(_mm512_cvtepu8_epi32(gray),
                             _mm_setr_epi8(0, 0, 0, -1, 4, 4, 4, -1, 8, 8, 8, -1, 12, 12, 12, -1));
     }
 
-    // 48 bytes blue, green, red -> words with a fourth byte of 0. The last lane is read from
-    // byte 32 so that nothing beyond byte 47 is touched.
-    static Reg expandBgr24(const unsigned char* p) noexcept
+    // 48 bytes blue, green, red -> words with a fourth byte of 0.
+    static Reg expandBgr24(const unsigned char* p) noexcept { return bgrWords(loadBytes(p, 48)); }
+    static Reg expandBgr24Partial(const unsigned char* p, std::uint32_t count) noexcept
     {
-        Reg v = _mm512_castsi128_si512(load128(p));
-        v = _mm512_inserti32x4(v, load128(p + 12), 1);
-        v = _mm512_inserti32x4(v, load128(p + 24), 2);
-        v = _mm512_inserti32x4(v, load128(p + 32), 3);
+        return bgrWords(loadBytes(p, 3 * count));
+    }
+    // Each 128-bit lane takes the 16 bytes from the dword where its four pixels start (the
+    // last lane from dword 8, four bytes early), then picks their bytes.
+    static Reg bgrWords(Reg bytes) noexcept
+    {
+        const Reg lanes = _mm512_permutexvar_epi32(
+            _mm512_setr_epi32(0, 1, 2, 3, 3, 4, 5, 6, 6, 7, 8, 9, 8, 9, 10, 11), bytes);
         const Reg order = _mm512_set_epi8(
             -1, 15, 14, 13, -1, 12, 11, 10, -1, 9, 8, 7, -1, 6, 5, 4,  //
             -1, 11, 10, 9, -1, 8, 7, 6, -1, 5, 4, 3, -1, 2, 1, 0,      //
             -1, 11, 10, 9, -1, 8, 7, 6, -1, 5, 4, 3, -1, 2, 1, 0,      //
             -1, 11, 10, 9, -1, 8, 7, 6, -1, 5, 4, 3, -1, 2, 1, 0);
-        return _mm512_shuffle_epi8(v, order);
+        return _mm512_shuffle_epi8(lanes, order);
     }
 
     // 16 gray/alpha byte pairs -> gray x 0x010101 | alpha << 24.
     static Reg expandGrayAlpha16(const unsigned char* p) noexcept
     {
-        const Reg pairs =
-            _mm512_cvtepu16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)));
-        return shuffleLanes(pairs,
+        return grayAlphaWords(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)));
+    }
+    static Reg expandGrayAlpha16Partial(const unsigned char* p, std::uint32_t count) noexcept
+    {
+        return grayAlphaWords(_mm512_castsi512_si256(loadBytes(p, 2 * count)));
+    }
+    static Reg grayAlphaWords(__m256i pairs) noexcept
+    {
+        return shuffleLanes(_mm512_cvtepu16_epi32(pairs),
                             _mm_setr_epi8(0, 0, 0, 1, 4, 4, 4, 5, 8, 8, 8, 9, 12, 12, 12, 13));
     }
 
@@ -102,9 +142,14 @@ struct Avx512Isa {
     }
 
     // 16 bytes as pairs (v, v).
-    static Reg bytePairs(const unsigned char* p) noexcept
+    static Reg bytePairs(const unsigned char* p) noexcept { return pairsOf(load128(p)); }
+    static Reg bytePairsPartial(const unsigned char* p, std::uint32_t count) noexcept
     {
-        const Reg v = _mm512_cvtepu8_epi32(load128(p));
+        return pairsOf(_mm512_castsi512_si128(loadBytes(p, count)));
+    }
+    static Reg pairsOf(__m128i bytes) noexcept
+    {
+        const Reg v = _mm512_cvtepu8_epi32(bytes);
         return _mm512_or_si512(v, _mm512_slli_epi32(v, 16));
     }
 
@@ -112,6 +157,13 @@ struct Avx512Isa {
     static Reg gatherPairs(const std::uint32_t* table, const unsigned char* index) noexcept
     {
         return _mm512_i32gather_epi32(_mm512_cvtepu8_epi32(load128(index)), table, 4);
+    }
+    // Missing indices read table[0].
+    static Reg gatherPairsPartial(const std::uint32_t* table, const unsigned char* index,
+                                  std::uint32_t count) noexcept
+    {
+        const __m128i indices = _mm512_castsi512_si128(loadBytes(index, count));
+        return _mm512_i32gather_epi32(_mm512_cvtepu8_epi32(indices), table, 4);
     }
 
     // Words of v at the 16 positions `order` (each 0..15).

@@ -7,7 +7,8 @@
 
 // Source policies: how a kernel reads its source word s (and alpha byte, where there is one)
 // from `bytesPerPixel` bytes per pixel. Each is built from the call's colour word, which only
-// fills and glyphs use. Vector forms read exactly V::lanes pixels, never a byte further.
+// fills and glyphs use. Vector forms read exactly V::lanes pixels (`count` for the partial
+// forms), never a byte further.
 namespace vantrel::kernels {
 
 // Words as stored: Bgra32 (alpha in the fourth byte), Bgrx32 and above (no alpha), and the
@@ -28,9 +29,20 @@ struct StoredWordSource {
     {
         return V::load(p);
     }
+    template <class V>
+    static typename V::Reg partialWords(const unsigned char* p, std::uint32_t count) noexcept
+    {
+        return V::loadPartial(p, count);
+    }
 
     template <class V>
     static typename V::Reg alphaPairs(const unsigned char*, typename V::Reg s) noexcept
+    {
+        return V::alphaPairs(s);
+    }
+    template <class V>
+    static typename V::Reg partialAlphaPairs(const unsigned char*, typename V::Reg s,
+                                             std::uint32_t) noexcept
     {
         return V::alphaPairs(s);
     }
@@ -53,6 +65,11 @@ struct Gray8Source {
     {
         return V::expandGray8(p);
     }
+    template <class V>
+    static typename V::Reg partialWords(const unsigned char* p, std::uint32_t count) noexcept
+    {
+        return V::expandGray8Partial(p, count);
+    }
 };
 
 struct Bgr24Source {
@@ -71,6 +88,11 @@ struct Bgr24Source {
     static typename V::Reg words(const unsigned char* p) noexcept
     {
         return V::expandBgr24(p);
+    }
+    template <class V>
+    static typename V::Reg partialWords(const unsigned char* p, std::uint32_t count) noexcept
+    {
+        return V::expandBgr24Partial(p, count);
     }
 };
 
@@ -93,9 +115,20 @@ struct GrayAlpha16Source {
     {
         return V::expandGrayAlpha16(p);
     }
+    template <class V>
+    static typename V::Reg partialWords(const unsigned char* p, std::uint32_t count) noexcept
+    {
+        return V::expandGrayAlpha16Partial(p, count);
+    }
 
     template <class V>
     static typename V::Reg alphaPairs(const unsigned char*, typename V::Reg s) noexcept
+    {
+        return V::alphaPairs(s);
+    }
+    template <class V>
+    static typename V::Reg partialAlphaPairs(const unsigned char*, typename V::Reg s,
+                                             std::uint32_t) noexcept
     {
         return V::alphaPairs(s);
     }
@@ -113,6 +146,11 @@ struct SolidSource {
 
     template <class V>
     typename V::Reg words(const unsigned char*) const noexcept
+    {
+        return V::set1(color);
+    }
+    template <class V>
+    typename V::Reg partialWords(const unsigned char*, std::uint32_t) const noexcept
     {
         return V::set1(color);
     }
@@ -136,11 +174,22 @@ struct CoverageSource {
     {
         return V::set1(color);
     }
+    template <class V>
+    typename V::Reg partialWords(const unsigned char*, std::uint32_t) const noexcept
+    {
+        return V::set1(color);
+    }
 
     template <class V>
     static typename V::Reg alphaPairs(const unsigned char* p, typename V::Reg) noexcept
     {
         return V::bytePairs(p);
+    }
+    template <class V>
+    static typename V::Reg partialAlphaPairs(const unsigned char* p, typename V::Reg,
+                                             std::uint32_t count) noexcept
+    {
+        return V::bytePairsPartial(p, count);
     }
 
     std::uint32_t color;

@@ -9,6 +9,7 @@ struct ScalarIsa {
     using Reg = std::uint32_t;
     static constexpr std::uint32_t lanes = 0;
     static constexpr bool hasPermute = false;
+    static constexpr bool hasPartial = false;
 };
 
 } // namespace vantrel::kernels

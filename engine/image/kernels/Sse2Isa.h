@@ -12,6 +12,7 @@ struct Sse2Isa {
     using Reg = __m128i;
     static constexpr std::uint32_t lanes = 4;
     static constexpr bool hasPermute = false;
+    static constexpr bool hasPartial = false;
 
     static Reg load(const unsigned char* p) noexcept
     {

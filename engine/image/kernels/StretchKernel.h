@@ -139,8 +139,18 @@ private:
                                  Format::template words<V>(row + Format::bytesPerPixel * i));
                     }
                 }
-                for (; i < span; ++i) {
-                    storeWord(out + 4 * std::size_t{i}, Format::word(row + Format::bytesPerPixel * i));
+                if constexpr (V::hasPartial) {
+                    if (i < span) {
+                        V::storePartial(out + 4 * std::size_t{i},
+                                        Format::template partialWords<V>(
+                                            row + Format::bytesPerPixel * i, span - i),
+                                        span - i);
+                    }
+                } else {
+                    for (; i < span; ++i) {
+                        storeWord(out + 4 * std::size_t{i},
+                                  Format::word(row + Format::bytesPerPixel * i));
+                    }
                 }
             }
             return out;
@@ -200,9 +210,20 @@ private:
                 V::store(out + at, V::mixRows(V::load(upper + at), V::load(lower + at), weights));
             }
         }
-        for (; i < n; ++i) {
-            const std::size_t at = 4 * std::size_t{i};
-            storeWord(out + at, lerpWord(loadWord(upper + at), loadWord(lower + at), f));
+        if constexpr (V::hasPartial) {
+            if (i < n) {
+                const std::size_t at = 4 * std::size_t{i};
+                V::storePartial(out + at,
+                                V::mixRows(V::loadPartial(upper + at, n - i),
+                                           V::loadPartial(lower + at, n - i),
+                                           V::rowMixWeights(f)),
+                                n - i);
+            }
+        } else {
+            for (; i < n; ++i) {
+                const std::size_t at = 4 * std::size_t{i};
+                storeWord(out + at, lerpWord(loadWord(upper + at), loadWord(lower + at), f));
+            }
         }
     }
 

@@ -30,10 +30,22 @@ void transitionKernel(const TransitionJob& job) noexcept
                 V::store(dp, composePixels<V>(V::load(dp), source, V::gatherPairs(pairs, mask + i)));
             }
         }
-        for (; i < job.width; ++i) {
-            unsigned char* dp = d + 4 * std::size_t{i};
-            const std::uint32_t source = Format::word(s + Format::bytesPerPixel * i);
-            storeWord(dp, composeWord(loadWord(dp), source, pairs[mask[i]] & 0xFFFF));
+        if constexpr (V::hasPartial) {
+            if (i < job.width) {
+                const std::uint32_t count = job.width - i;
+                unsigned char* dp = d + 4 * std::size_t{i};
+                const auto source =
+                    Format::template partialWords<V>(s + Format::bytesPerPixel * i, count);
+                const auto weights = V::gatherPairsPartial(pairs, mask + i, count);
+                V::storePartial(dp, composePixels<V>(V::loadPartial(dp, count), source, weights),
+                                count);
+            }
+        } else {
+            for (; i < job.width; ++i) {
+                unsigned char* dp = d + 4 * std::size_t{i};
+                const std::uint32_t source = Format::word(s + Format::bytesPerPixel * i);
+                storeWord(dp, composeWord(loadWord(dp), source, pairs[mask[i]] & 0xFFFF));
+            }
         }
         d += job.destinationPitch;
         s += job.sourcePitch;
