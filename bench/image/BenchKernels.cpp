@@ -49,9 +49,9 @@ const Rect wholeFrame{0, 0, static_cast<std::int32_t>(frameWidth),
 
 void reportPixels(benchmark::State& state, std::uint64_t pixelsPerIteration)
 {
-    state.counters["pixels"] = benchmark::Counter(
-        static_cast<double>(pixelsPerIteration) * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate);
+    state.counters["pixels"] = benchmark::Counter(static_cast<double>(pixelsPerIteration) *
+                                                      static_cast<double>(state.iterations()),
+                                                  benchmark::Counter::kIsRate);
 }
 
 // Sprite positions spread over the frame, at no particular alignment.

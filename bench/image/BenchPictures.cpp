@@ -77,7 +77,8 @@ Image makeGlyph(std::uint32_t width, std::uint32_t height)
     for (std::uint32_t y = 0; y < height; ++y) {
         for (std::uint32_t x = 0; x < width; ++x) {
             const double d = std::hypot((x - cx) / cx, (y - cy) / cy);
-            glyph.row(y)[x] = static_cast<unsigned char>(clampByte((0.25 - std::abs(d - 0.7)) * 1200));
+            glyph.row(y)[x] =
+                static_cast<unsigned char>(clampByte((0.25 - std::abs(d - 0.7)) * 1200));
         }
     }
     return glyph;

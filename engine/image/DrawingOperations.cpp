@@ -155,8 +155,7 @@ void drawImageRect(Image& destination, const ClipRegion* clip, BlendMode mode,
         drawImage(destination, clip, mode, destinationRect, source,
                   Point{sourceRect.left, sourceRect.top}, opacity);
     } else {
-        stretchImage(destination, clip, mode, destinationRect, source, sourceRect, opacity,
-                     smooth);
+        stretchImage(destination, clip, mode, destinationRect, source, sourceRect, opacity, smooth);
     }
 }
 
@@ -243,9 +242,8 @@ void drawGlyphs(Image& destination, const ClipRegion* clip, BlendMode mode, Poin
     }
 }
 
-void drawTransition(Image& destination, const Rect& rect, const Image& source,
-                    Point sourcePosition, const Image& mask, Point maskPosition,
-                    const TransitionTable& table)
+void drawTransition(Image& destination, const Rect& rect, const Image& source, Point sourcePosition,
+                    const Image& mask, Point maskPosition, const TransitionTable& table)
 {
     if (table.progress == 0 || !isDrawable(destination)) {
         return;
@@ -255,9 +253,9 @@ void drawTransition(Image& destination, const Rect& rect, const Image& source,
     const std::int64_t sourceY = std::int64_t{sourcePosition.y} - placed.top;
     const std::int64_t maskX = std::int64_t{maskPosition.x} - placed.left;
     const std::int64_t maskY = std::int64_t{maskPosition.y} - placed.top;
-    const ClipBox area = kernels::cut(
-        cutToSource(cutToSource(placed, source, sourceX, sourceY), mask, maskX, maskY),
-        kernels::boundsOf(destination));
+    const ClipBox area =
+        kernels::cut(cutToSource(cutToSource(placed, source, sourceX, sourceY), mask, maskX, maskY),
+                     kernels::boundsOf(destination));
     if (area.isEmpty()) {
         return;
     }

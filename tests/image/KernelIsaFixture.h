@@ -25,10 +25,9 @@ inline std::string kernelIsaTestName(const ::testing::TestParamInfo<vantrel::Ker
     return vantrel::kernelIsaName(info.param);
 }
 
-#define VANTREL_FOR_EVERY_KERNEL_ISA(suite)                                                     \
-    INSTANTIATE_TEST_SUITE_P(Levels, suite,                                                      \
-                             ::testing::Values(vantrel::KernelIsa::Scalar,                      \
-                                               vantrel::KernelIsa::Sse2,                        \
-                                               vantrel::KernelIsa::Avx2,                        \
-                                               vantrel::KernelIsa::Avx512),                     \
+#define VANTREL_FOR_EVERY_KERNEL_ISA(suite)                                                        \
+    INSTANTIATE_TEST_SUITE_P(Levels, suite,                                                        \
+                             ::testing::Values(vantrel::KernelIsa::Scalar,                         \
+                                               vantrel::KernelIsa::Sse2, vantrel::KernelIsa::Avx2, \
+                                               vantrel::KernelIsa::Avx512),                        \
                              kernelIsaTestName)

@@ -161,8 +161,9 @@ TEST_P(KernelsMatchTheReference, StretchImage)
         if (uniform(random, 0, 2) == 0) {
             const int left = uniform(random, -8, w / 2);
             const int top = uniform(random, -2, h / 2);
-            to = Rect{left, top, left + from.width() * uniform(random, 2, 9) + uniform(random, 0, 5),
-                      top + from.height() * uniform(random, 1, 3) + uniform(random, 0, 2)};
+            to =
+                Rect{left, top, left + from.width() * uniform(random, 2, 9) + uniform(random, 0, 5),
+                     top + from.height() * uniform(random, 1, 3) + uniform(random, 0, 2)};
         }
         const auto clip = randomClip(random, w, h);
         const bool smooth = uniform(random, 0, 1) == 1;
@@ -193,9 +194,9 @@ TEST_P(KernelsMatchTheReference, DrawGlyphs)
             if (uniform(random, 0, 4) != 0) {
                 const PixelFormat format =
                     uniform(random, 0, 4) == 0 ? randomFormat(random) : PixelFormat::Gray8;
-                glyph.image = std::make_shared<Image>(randomImage(
-                    random, uniform(random, 0, 21), uniform(random, 0, 9), format,
-                    uniform(random, 0, 2)));
+                glyph.image = std::make_shared<Image>(randomImage(random, uniform(random, 0, 21),
+                                                                  uniform(random, 0, 9), format,
+                                                                  uniform(random, 0, 2)));
             }
         }
         const Point origin{uniform(random, -10, w), uniform(random, -3, h + 3)};
@@ -203,8 +204,8 @@ TEST_P(KernelsMatchTheReference, DrawGlyphs)
         const Color color = Color::rgb(static_cast<std::uint8_t>(uniform(random, 0, 255)),
                                        static_cast<std::uint8_t>(uniform(random, 0, 255)),
                                        static_cast<std::uint8_t>(uniform(random, 0, 255)));
-        SCOPED_TRACE("trial " + std::to_string(trial) + " clip " + describe(clip.get()) +
-                     " mode " + std::to_string(int(mode)) + " opacity " + std::to_string(opacity));
+        SCOPED_TRACE("trial " + std::to_string(trial) + " clip " + describe(clip.get()) + " mode " +
+                     std::to_string(int(mode)) + " opacity " + std::to_string(opacity));
         reference::drawGlyphs(expected, clip.get(), mode, origin, run.data(), run.size(), color,
                               opacity);
         drawGlyphs(actual, clip.get(), mode, origin, run.data(), run.size(), color, opacity);
@@ -236,7 +237,8 @@ TEST_P(KernelsMatchTheReference, DrawTransition)
         const Point maskPosition{uniform(random, -4, 6), uniform(random, -2, 3)};
         SCOPED_TRACE("trial " + std::to_string(trial) + " format " + std::to_string(int(format)) +
                      " rect " + describe(rect));
-        reference::drawTransition(expected, rect, source, sourcePosition, mask, maskPosition, table);
+        reference::drawTransition(expected, rect, source, sourcePosition, mask, maskPosition,
+                                  table);
         drawTransition(actual, rect, source, sourcePosition, mask, maskPosition, table);
         ASSERT_EQ(bytesOf(actual), bytesOf(expected));
     }

@@ -155,14 +155,13 @@ Box placedBox(const Rect& r, const ClipRegion* clip)
 
 bool clipHolds(const ClipRegion* clip, std::int64_t x, std::int64_t y)
 {
-    return !clip || Box{clip->rect.left, clip->rect.top, clip->rect.right, clip->rect.bottom}
-                        .holds(x, y);
+    return !clip ||
+           Box{clip->rect.left, clip->rect.top, clip->rect.right, clip->rect.bottom}.holds(x, y);
 }
 
 // Every destination pixel inside the placed box and the clip.
 template <class Visit>
-void forEachPixel(const Image& destination, const Box& placed, const ClipRegion* clip,
-                  Visit visit)
+void forEachPixel(const Image& destination, const Box& placed, const ClipRegion* clip, Visit visit)
 {
     for (std::int64_t y = 0; y < destination.getHeight(); ++y) {
         for (std::int64_t x = 0; x < destination.getWidth(); ++x) {
@@ -316,9 +315,8 @@ void drawGlyphs(Image& destination, const ClipRegion* clip, BlendMode mode, Poin
     }
 }
 
-void drawTransition(Image& destination, const Rect& rect, const Image& source,
-                    Point sourcePosition, const Image& mask, Point maskPosition,
-                    const TransitionTable& table)
+void drawTransition(Image& destination, const Rect& rect, const Image& source, Point sourcePosition,
+                    const Image& mask, Point maskPosition, const TransitionTable& table)
 {
     if (table.progress == 0 || !drawable(destination)) {
         return;

@@ -14,9 +14,8 @@
 // deciding everything per pixel. The engine's kernels must match these bit for bit.
 namespace reference {
 
-void fillRect(vantrel::Image& destination, const vantrel::ClipRegion* clip,
-              vantrel::BlendMode mode, const vantrel::Rect& rect, vantrel::Color color,
-              std::uint8_t opacity);
+void fillRect(vantrel::Image& destination, const vantrel::ClipRegion* clip, vantrel::BlendMode mode,
+              const vantrel::Rect& rect, vantrel::Color color, std::uint8_t opacity);
 
 void drawImage(vantrel::Image& destination, const vantrel::ClipRegion* clip,
                vantrel::BlendMode mode, const vantrel::Rect& destinationRect,

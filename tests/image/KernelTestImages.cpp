@@ -72,7 +72,8 @@ Rect randomRect(std::mt19937& random, std::int32_t width, std::int32_t height)
     case 0: { // empty
         const int left = uniform(random, -2, width);
         const int top = uniform(random, -2, height);
-        return uniform(random, 0, 1) ? Rect{left, top, left, top + 3} : Rect{left, top, left + 3, top};
+        return uniform(random, 0, 1) ? Rect{left, top, left, top + 3}
+                                     : Rect{left, top, left + 3, top};
     }
     case 1:
     case 2: { // anywhere: inside, sticking out or missing
@@ -98,15 +99,6 @@ std::unique_ptr<ClipRegion> randomClip(std::mt19937& random, std::int32_t width,
     clip->rect = randomRect(random, width, height);
     clip->offset = Point{uniform(random, -4, 4), uniform(random, -4, 4)};
     return clip;
-}
-
-std::uint8_t randomOpacity(std::mt19937& random)
-{
-    static constexpr std::uint8_t special[] = {0, 1, 127, 128, 254, 255, 255, 255};
-    if (uniform(random, 0, 1) == 0) {
-        return special[uniform(random, 0, 7)];
-    }
-    return static_cast<std::uint8_t>(uniform(random, 0, 255));
 }
 
 } // namespace kerneltest

@@ -33,8 +33,6 @@ vantrel::Rect randomRect(std::mt19937& random, std::int32_t width, std::int32_t 
 std::unique_ptr<vantrel::ClipRegion> randomClip(std::mt19937& random, std::int32_t width,
                                                 std::int32_t height);
 
-std::uint8_t randomOpacity(std::mt19937& random);
-
 int uniform(std::mt19937& random, int low, int high);
 
 } // namespace kerneltest

@@ -31,8 +31,7 @@ TEST(KernelThreads, BandsDrawnConcurrentlyMatchTheReference)
                     Rect{0, 0, 23, 9}, 200, (band + round) % 2 == 0);
             stretch(target, &clip, BlendMode::Add, Rect{5, 1, 70 + band, 23}, gray,
                     Rect{2, 1, 40, 7}, 255, round == 1);
-            copy(target, &clip, BlendMode::Multiply, Rect{4, 0, 60, 24}, picture, Point{1, 1},
-                 128);
+            copy(target, &clip, BlendMode::Multiply, Rect{4, 0, 60, 24}, picture, Point{1, 1}, 128);
         }
     };
 

@@ -36,7 +36,8 @@ TEST(PixelArithmetic, CarryMaskAddAndSubtractClampEachChannel)
                 // The other channels hold values that carry or borrow when they can.
                 const std::uint32_t background = 0xFF80FFu & ~(0xFFu << (8 * channel));
                 const std::uint32_t dw = background | d << (8 * channel);
-                const std::uint32_t sw = (0x80FF01u & ~(0xFFu << (8 * channel))) | s << (8 * channel);
+                const std::uint32_t sw =
+                    (0x80FF01u & ~(0xFFu << (8 * channel))) | s << (8 * channel);
                 const std::uint32_t added = AddMode::pixel(dw, sw);
                 const std::uint32_t subtracted = SubtractMode::pixel(dw, sw);
                 for (int i = 0; i < 4; ++i) {

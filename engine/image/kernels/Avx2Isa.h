@@ -83,8 +83,8 @@ struct Avx2Isa {
     // 8 gray/alpha byte pairs -> gray x 0x010101 | alpha << 24.
     static Reg expandGrayAlpha16(const unsigned char* p) noexcept
     {
-        const Reg both = _mm256_broadcastsi128_si256(
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+        const Reg both =
+            _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
         const Reg order =
             _mm256_setr_epi8(0, 0, 0, 1, 2, 2, 2, 3, 4, 4, 4, 5, 6, 6, 6, 7, //
                              8, 8, 8, 9, 10, 10, 10, 11, 12, 12, 12, 13, 14, 14, 14, 15);

@@ -111,11 +111,11 @@ struct Avx512Isa {
     {
         const Reg lanes = _mm512_permutexvar_epi32(
             _mm512_setr_epi32(0, 1, 2, 3, 3, 4, 5, 6, 6, 7, 8, 9, 8, 9, 10, 11), bytes);
-        const Reg order = _mm512_set_epi8(
-            -1, 15, 14, 13, -1, 12, 11, 10, -1, 9, 8, 7, -1, 6, 5, 4,  //
-            -1, 11, 10, 9, -1, 8, 7, 6, -1, 5, 4, 3, -1, 2, 1, 0,      //
-            -1, 11, 10, 9, -1, 8, 7, 6, -1, 5, 4, 3, -1, 2, 1, 0,      //
-            -1, 11, 10, 9, -1, 8, 7, 6, -1, 5, 4, 3, -1, 2, 1, 0);
+        const Reg order =
+            _mm512_set_epi8(-1, 15, 14, 13, -1, 12, 11, 10, -1, 9, 8, 7, -1, 6, 5, 4, //
+                            -1, 11, 10, 9, -1, 8, 7, 6, -1, 5, 4, 3, -1, 2, 1, 0,     //
+                            -1, 11, 10, 9, -1, 8, 7, 6, -1, 5, 4, 3, -1, 2, 1, 0,     //
+                            -1, 11, 10, 9, -1, 8, 7, 6, -1, 5, 4, 3, -1, 2, 1, 0);
         return _mm512_shuffle_epi8(lanes, order);
     }
 
@@ -137,8 +137,8 @@ struct Avx512Isa {
     // The fourth byte of each word as a pair (v, v).
     static Reg alphaPairs(Reg s) noexcept
     {
-        return shuffleLanes(s, _mm_setr_epi8(3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1,
-                                             15, -1));
+        return shuffleLanes(
+            s, _mm_setr_epi8(3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1, 15, -1));
     }
 
     // 16 bytes as pairs (v, v).

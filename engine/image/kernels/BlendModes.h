@@ -78,8 +78,8 @@ struct MultiplyMode {
         const auto sEven = V::and_(s, even);
         const auto sOdd = V::template srli16<8>(s);
         const auto rb = V::mullo16(V::add16(sEven, V::template srli16<7>(sEven)), V::and_(d, even));
-        const auto ga = V::mullo16(V::add16(sOdd, V::template srli16<7>(sOdd)),
-                                   V::template srli16<8>(d));
+        const auto ga =
+            V::mullo16(V::add16(sOdd, V::template srli16<7>(sOdd)), V::template srli16<8>(d));
         return V::or_(V::template srli16<8>(rb), V::and_(ga, V::set1(0x0000FF00u)));
     }
 };
@@ -96,8 +96,7 @@ struct InverseMultiplyMode {
     static typename V::Reg pixels(typename V::Reg d, typename V::Reg s) noexcept
     {
         const auto ones = V::set1(0xFFFFFFFFu);
-        const auto product =
-            MultiplyMode::pixels<V, false>(V::xor_(d, ones), V::xor_(s, ones));
+        const auto product = MultiplyMode::pixels<V, false>(V::xor_(d, ones), V::xor_(s, ones));
         return V::xor_(product, V::set1(0x00FFFFFFu));
     }
 };

@@ -42,14 +42,18 @@ constexpr KernelSet makeKernelSet() noexcept
 {
     KernelSet set{};
     constexpr std::size_t perMode = opacityClassCount * formatCount;
-    [&]<std::size_t... i>(std::index_sequence<i...>) {
+    [&]<std::size_t... i>(std::index_sequence<i...>)
+    {
         (addImageKernels<V, i / perMode, i / formatCount % opacityClassCount, i % formatCount>(set),
          ...);
-    }(std::make_index_sequence<modeCount * perMode>{});
-    [&]<std::size_t... f>(std::index_sequence<f...>) {
+    }
+    (std::make_index_sequence<modeCount * perMode>{});
+    [&]<std::size_t... f>(std::index_sequence<f...>)
+    {
         ((set.transition[f] = &transitionKernel<V, std::tuple_element_t<f, TransitionFormats>>),
          ...);
-    }(std::make_index_sequence<transitionFormatCount>{});
+    }
+    (std::make_index_sequence<transitionFormatCount>{});
     return set;
 }
 

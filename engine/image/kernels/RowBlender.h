@@ -16,10 +16,9 @@ inline typename V::Reg composePixels(typename V::Reg d, typename V::Reg f,
     const auto even = V::set1(0x00FF00FFu);
     const auto rb = V::add16(V::template slli16<8>(d),
                              V::mullo16(V::sub16(V::and_(f, even), V::and_(d, even)), a));
-    const auto ga = V::add16(V::and_(d, V::set1(0xFF00FF00u)),
-                             V::mullo16(V::sub16(V::template srli16<8>(f),
-                                                 V::template srli16<8>(d)),
-                                        a));
+    const auto ga =
+        V::add16(V::and_(d, V::set1(0xFF00FF00u)),
+                 V::mullo16(V::sub16(V::template srli16<8>(f), V::template srli16<8>(d)), a));
     return V::or_(V::template srli16<8>(rb), V::and_(ga, V::set1(0x0000FF00u)));
 }
 
@@ -56,7 +55,8 @@ inline void blendRow(unsigned char* d, const unsigned char* s, std::uint32_t n,
             unsigned char* dp = d + 4 * std::size_t{i};
             const unsigned char* sp = s + step * i;
             const auto sv = source.template words<V>(sp);
-            V::store(dp, blendPixels<V, Mode>(V::load(dp), sv, opacity, source, [&](const auto& from) {
+            V::store(dp,
+                     blendPixels<V, Mode>(V::load(dp), sv, opacity, source, [&](const auto& from) {
                          return from.template alphaPairs<V>(sp, sv);
                      }));
         }

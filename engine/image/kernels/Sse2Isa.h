@@ -123,7 +123,8 @@ struct Sse2Isa {
     }
     static Reg mixHalf(Reg a, Reg b, Reg f) noexcept
     {
-        const Reg sum = _mm_add_epi16(_mm_slli_epi16(a, 6), _mm_mullo_epi16(_mm_sub_epi16(b, a), f));
+        const Reg sum =
+            _mm_add_epi16(_mm_slli_epi16(a, 6), _mm_mullo_epi16(_mm_sub_epi16(b, a), f));
         return _mm_srli_epi16(sum, 6);
     }
 };

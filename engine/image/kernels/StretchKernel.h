@@ -192,7 +192,8 @@ private:
         }
         for (; i < job.mixedColumns; ++i) {
             const unsigned char* p = words + 4 * std::size_t{columns[i]};
-            storeWord(out + 4 * std::size_t{i}, lerpWord(loadWord(p), loadWord(p + 4), fractions[i]));
+            storeWord(out + 4 * std::size_t{i},
+                      lerpWord(loadWord(p), loadWord(p + 4), fractions[i]));
         }
         for (; i < n; ++i) {
             storeWord(out + 4 * std::size_t{i}, loadWord(words + 4 * std::size_t{columns[i]}));
@@ -215,8 +216,7 @@ private:
                 const std::size_t at = 4 * std::size_t{i};
                 V::storePartial(out + at,
                                 V::mixRows(V::loadPartial(upper + at, n - i),
-                                           V::loadPartial(lower + at, n - i),
-                                           V::rowMixWeights(f)),
+                                           V::loadPartial(lower + at, n - i), V::rowMixWeights(f)),
                                 n - i);
             }
         } else {

@@ -27,7 +27,8 @@ void transitionKernel(const TransitionJob& job) noexcept
             for (; i + V::lanes <= job.width; i += V::lanes) {
                 unsigned char* dp = d + 4 * std::size_t{i};
                 const auto source = Format::template words<V>(s + Format::bytesPerPixel * i);
-                V::store(dp, composePixels<V>(V::load(dp), source, V::gatherPairs(pairs, mask + i)));
+                V::store(dp,
+                         composePixels<V>(V::load(dp), source, V::gatherPairs(pairs, mask + i)));
             }
         }
         if constexpr (V::hasPartial) {
