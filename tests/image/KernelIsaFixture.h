@@ -6,7 +6,7 @@
 
 #include "engine/image/kernels/KernelIsa.h"
 
-// Runs a test once per kernel level; levels the processor lacks are skipped.
+// Runs a parameterised test once per kernel level; levels the processor lacks are skipped.
 class KernelIsaTest : public ::testing::TestWithParam<vantrel::KernelIsa> {
 protected:
     void SetUp() override
@@ -23,6 +23,19 @@ protected:
 inline std::string kernelIsaTestName(const ::testing::TestParamInfo<vantrel::KernelIsa>& info)
 {
     return vantrel::kernelIsaName(info.param);
+}
+
+// Runs `body` once per level the processor has, then goes back to the best level.
+template <class Body>
+void forEveryKernelIsa(Body body)
+{
+    for (int level = 0; level <= static_cast<int>(vantrel::bestKernelIsa()); ++level) {
+        const auto isa = static_cast<vantrel::KernelIsa>(level);
+        SCOPED_TRACE(vantrel::kernelIsaName(isa));
+        vantrel::selectKernelIsa(isa);
+        body();
+    }
+    vantrel::selectKernelIsa(vantrel::bestKernelIsa());
 }
 
 #define VANTREL_FOR_EVERY_KERNEL_ISA(suite)                                                        \
