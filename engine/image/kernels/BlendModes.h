@@ -10,7 +10,11 @@
 namespace vantrel::kernels {
 
 struct NormalMode {
-    static constexpr std::uint32_t pixel(std::uint32_t, std::uint32_t s) noexcept { return s; }
+    VANTREL_KERNEL_INLINE static constexpr std::uint32_t pixel(std::uint32_t,
+                                                               std::uint32_t s) noexcept
+    {
+        return s;
+    }
 
     template <class V, bool exactTop>
     static typename V::Reg pixels(typename V::Reg, typename V::Reg s) noexcept
@@ -21,7 +25,8 @@ struct NormalMode {
 
 // Carry-mask add: every channel clamps at 255; the fourth byte wraps.
 struct AddMode {
-    static constexpr std::uint32_t pixel(std::uint32_t d, std::uint32_t s) noexcept
+    VANTREL_KERNEL_INLINE static constexpr std::uint32_t pixel(std::uint32_t d,
+                                                               std::uint32_t s) noexcept
     {
         const std::uint32_t c = (((d ^ s) & 0xFEFEFEu) + ((d & s) << 1)) & 0x1010100u;
         return (d + s - c) | (c - (c >> 8));
@@ -41,7 +46,8 @@ struct AddMode {
 
 // The same carry mask on the complement of d: every channel clamps at 0; the fourth byte wraps.
 struct SubtractMode {
-    static constexpr std::uint32_t pixel(std::uint32_t d, std::uint32_t s) noexcept
+    VANTREL_KERNEL_INLINE static constexpr std::uint32_t pixel(std::uint32_t d,
+                                                               std::uint32_t s) noexcept
     {
         const std::uint32_t c = (((~d ^ s) & 0xFEFEFEu) + ((~d & s) << 1)) & 0x1010100u;
         return ~(c - (c >> 8)) & (c - s + d);
@@ -61,7 +67,8 @@ struct SubtractMode {
 
 // (((s x 129) >> 7) x d) >> 8 per channel; the fourth byte is 0.
 struct MultiplyMode {
-    static constexpr std::uint32_t pixel(std::uint32_t d, std::uint32_t s) noexcept
+    VANTREL_KERNEL_INLINE static constexpr std::uint32_t pixel(std::uint32_t d,
+                                                               std::uint32_t s) noexcept
     {
         std::uint32_t out = 0;
         for (unsigned shift = 0; shift < 24; shift += 8) {
@@ -87,7 +94,8 @@ struct MultiplyMode {
 // A screen blend: 255 - (((((255 - s) x 129) >> 7) x (255 - d)) >> 8) per channel; the
 // fourth byte is 0.
 struct InverseMultiplyMode {
-    static constexpr std::uint32_t pixel(std::uint32_t d, std::uint32_t s) noexcept
+    VANTREL_KERNEL_INLINE static constexpr std::uint32_t pixel(std::uint32_t d,
+                                                               std::uint32_t s) noexcept
     {
         return MultiplyMode::pixel(~d, ~s) ^ 0x00FFFFFFu;
     }

@@ -13,10 +13,13 @@ namespace vantrel::kernels {
 struct OpaqueClass {
     static constexpr bool opaque = true;
 
-    explicit constexpr OpaqueClass(std::uint32_t) noexcept {}
+    VANTREL_KERNEL_INLINE explicit constexpr OpaqueClass(std::uint32_t) noexcept {}
 
-    static constexpr std::uint32_t weight() noexcept { return 256; }
-    static constexpr std::uint32_t alphaWeight(std::uint32_t v) noexcept { return blendWeight(v); }
+    VANTREL_KERNEL_INLINE static constexpr std::uint32_t weight() noexcept { return 256; }
+    VANTREL_KERNEL_INLINE static constexpr std::uint32_t alphaWeight(std::uint32_t v) noexcept
+    {
+        return blendWeight(v);
+    }
 
     template <class V>
     static typename V::Reg weightPairs() noexcept
@@ -36,10 +39,13 @@ struct OpaqueClass {
 struct TranslucentClass {
     static constexpr bool opaque = false;
 
-    explicit constexpr TranslucentClass(std::uint32_t weight) noexcept : w(weight) {}
+    VANTREL_KERNEL_INLINE explicit constexpr TranslucentClass(std::uint32_t weight) noexcept
+        : w(weight)
+    {
+    }
 
-    constexpr std::uint32_t weight() const noexcept { return w; }
-    constexpr std::uint32_t alphaWeight(std::uint32_t v) const noexcept
+    VANTREL_KERNEL_INLINE constexpr std::uint32_t weight() const noexcept { return w; }
+    VANTREL_KERNEL_INLINE constexpr std::uint32_t alphaWeight(std::uint32_t v) const noexcept
     {
         return blendWeight(((v * w) >> 8) & 255);
     }

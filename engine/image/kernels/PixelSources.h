@@ -19,10 +19,17 @@ struct StoredWordSource {
     static constexpr bool hasAlpha = alpha;
     static constexpr bool topByteZero = topZero;
 
-    explicit constexpr StoredWordSource(std::uint32_t) noexcept {}
+    VANTREL_KERNEL_INLINE explicit constexpr StoredWordSource(std::uint32_t) noexcept {}
 
-    static std::uint32_t word(const unsigned char* p) noexcept { return loadWord(p); }
-    static std::uint32_t alphaOf(const unsigned char*, std::uint32_t s) noexcept { return s >> 24; }
+    VANTREL_KERNEL_INLINE static std::uint32_t word(const unsigned char* p) noexcept
+    {
+        return loadWord(p);
+    }
+    VANTREL_KERNEL_INLINE static std::uint32_t alphaOf(const unsigned char*,
+                                                       std::uint32_t s) noexcept
+    {
+        return s >> 24;
+    }
 
     template <class V>
     static typename V::Reg words(const unsigned char* p) noexcept
@@ -56,9 +63,12 @@ struct Gray8Source {
     static constexpr bool hasAlpha = false;
     static constexpr bool topByteZero = true;
 
-    explicit constexpr Gray8Source(std::uint32_t) noexcept {}
+    VANTREL_KERNEL_INLINE explicit constexpr Gray8Source(std::uint32_t) noexcept {}
 
-    static std::uint32_t word(const unsigned char* p) noexcept { return grayWord(p[0]); }
+    VANTREL_KERNEL_INLINE static std::uint32_t word(const unsigned char* p) noexcept
+    {
+        return grayWord(p[0]);
+    }
 
     template <class V>
     static typename V::Reg words(const unsigned char* p) noexcept
@@ -77,9 +87,9 @@ struct Bgr24Source {
     static constexpr bool hasAlpha = false;
     static constexpr bool topByteZero = true;
 
-    explicit constexpr Bgr24Source(std::uint32_t) noexcept {}
+    VANTREL_KERNEL_INLINE explicit constexpr Bgr24Source(std::uint32_t) noexcept {}
 
-    static std::uint32_t word(const unsigned char* p) noexcept
+    VANTREL_KERNEL_INLINE static std::uint32_t word(const unsigned char* p) noexcept
     {
         return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16;
     }
@@ -102,13 +112,17 @@ struct GrayAlpha16Source {
     static constexpr bool hasAlpha = true;
     static constexpr bool topByteZero = false;
 
-    explicit constexpr GrayAlpha16Source(std::uint32_t) noexcept {}
+    VANTREL_KERNEL_INLINE explicit constexpr GrayAlpha16Source(std::uint32_t) noexcept {}
 
-    static std::uint32_t word(const unsigned char* p) noexcept
+    VANTREL_KERNEL_INLINE static std::uint32_t word(const unsigned char* p) noexcept
     {
         return grayWord(p[0]) | std::uint32_t{p[1]} << 24;
     }
-    static std::uint32_t alphaOf(const unsigned char* p, std::uint32_t) noexcept { return p[1]; }
+    VANTREL_KERNEL_INLINE static std::uint32_t alphaOf(const unsigned char* p,
+                                                       std::uint32_t) noexcept
+    {
+        return p[1];
+    }
 
     template <class V>
     static typename V::Reg words(const unsigned char* p) noexcept
@@ -140,9 +154,12 @@ struct SolidSource {
     static constexpr bool hasAlpha = false;
     static constexpr bool topByteZero = true;
 
-    explicit constexpr SolidSource(std::uint32_t color) noexcept : color(color) {}
+    VANTREL_KERNEL_INLINE explicit constexpr SolidSource(std::uint32_t color) noexcept
+        : color(color)
+    {
+    }
 
-    std::uint32_t word(const unsigned char*) const noexcept { return color; }
+    VANTREL_KERNEL_INLINE std::uint32_t word(const unsigned char*) const noexcept { return color; }
 
     template <class V>
     typename V::Reg words(const unsigned char*) const noexcept
@@ -164,10 +181,17 @@ struct CoverageSource {
     static constexpr bool hasAlpha = true;
     static constexpr bool topByteZero = true;
 
-    explicit constexpr CoverageSource(std::uint32_t color) noexcept : color(color) {}
+    VANTREL_KERNEL_INLINE explicit constexpr CoverageSource(std::uint32_t color) noexcept
+        : color(color)
+    {
+    }
 
-    std::uint32_t word(const unsigned char*) const noexcept { return color; }
-    static std::uint32_t alphaOf(const unsigned char* p, std::uint32_t) noexcept { return p[0]; }
+    VANTREL_KERNEL_INLINE std::uint32_t word(const unsigned char*) const noexcept { return color; }
+    VANTREL_KERNEL_INLINE static std::uint32_t alphaOf(const unsigned char* p,
+                                                       std::uint32_t) noexcept
+    {
+        return p[0];
+    }
 
     template <class V>
     typename V::Reg words(const unsigned char*) const noexcept

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
@@ -21,19 +20,13 @@ namespace vantrel::kernels {
 template <class V, class Mode, class Opacity, class Format>
 class Stretcher {
 public:
-    Stretcher(const StretchJob& job, StretchScratch& scratch)
-        : job(job), scratch(scratch), opacity(job.weight), n(job.width),
-          first(static_cast<std::uint32_t>(job.x0 >> 16))
+    explicit Stretcher(const StretchJob& job)
+        : job(job), opacity(job.weight), n(job.width),
+          first(static_cast<std::uint32_t>(job.x0 >> 16)), span(wordsNeeded(job, first)),
+          scratch(stretchBuffers(n, stored ? 0 : span,
+                                 V::hasPermute ? std::size_t{n / groupSize} * groupWords : 0))
     {
         buildColumns();
-        if constexpr (!stored) {
-            scratch.decoded.resize(span);
-        }
-        scratch.sampled.resize(n);
-        if (job.smooth) {
-            scratch.mixed[0].resize(n);
-            scratch.mixed[1].resize(n);
-        }
     }
 
     void run()
@@ -55,9 +48,23 @@ private:
     static constexpr std::uint32_t groupSize = V::lanes == 0 ? 1 : V::lanes;
     static constexpr std::uint32_t groupWords = 3 * groupSize;
 
-    static unsigned char* bytes(std::vector<std::uint32_t>& words) noexcept
+    static unsigned char* bytes(std::uint32_t* words) noexcept
     {
-        return reinterpret_cast<unsigned char*>(words.data());
+        return reinterpret_cast<unsigned char*>(words);
+    }
+
+    // Source words a row needs from the first column on: up to the last column, or the
+    // column after the last mixed one.
+    static std::uint32_t wordsNeeded(const StretchJob& job, std::uint32_t first) noexcept
+    {
+        const auto columnOf = [&](std::uint32_t i) {
+            return static_cast<std::uint32_t>(((job.x0 + i * job.stepX) >> 16) - first);
+        };
+        std::uint32_t words = columnOf(job.width - 1) + 1;
+        if (job.smooth && job.mixedColumns > 0 && columnOf(job.mixedColumns - 1) + 2 > words) {
+            words = columnOf(job.mixedColumns - 1) + 2;
+        }
+        return words;
     }
 
     // Byte pairs (64 - f, f) for every channel of a group, in the order the mixing unpacks
@@ -80,19 +87,13 @@ private:
 
     void buildColumns()
     {
-        auto& columns = scratch.columns;
-        auto& fractions = scratch.fractions;
-        columns.resize(n);
-        fractions.resize(n);
+        std::uint32_t* columns = scratch.columns;
+        std::uint8_t* fractions = scratch.fractions;
         std::uint64_t x = job.x0;
         for (std::uint32_t i = 0; i < n; ++i, x += job.stepX) {
             columns[i] = static_cast<std::uint32_t>((x >> 16) - first);
             fractions[i] =
                 job.smooth && i < job.mixedColumns ? static_cast<std::uint8_t>((x >> 10) & 63) : 0;
-        }
-        span = columns[n - 1] + 1;
-        if (job.smooth && job.mixedColumns > 0) {
-            span = std::max(span, columns[job.mixedColumns - 1] + 2);
         }
         if constexpr (V::hasPermute) {
             // A group loads one register of words (and the next word when mixing) from its
@@ -103,7 +104,6 @@ private:
             const std::uint64_t available = stored ? job.sourceWidth - first : span;
             const std::uint64_t reach = job.smooth ? groupSize + 1 : groupSize;
             const std::uint32_t count = n / groupSize;
-            scratch.groups.resize(std::size_t{count} * groupWords);
             for (std::uint32_t g = 0; g < count; ++g) {
                 const std::uint32_t base = columns[groupSize * g];
                 if (base + reach > available) {
@@ -159,7 +159,7 @@ private:
 
     void sampleColumns(const unsigned char* words, unsigned char* out) const noexcept
     {
-        const auto* columns = scratch.columns.data();
+        const auto* columns = scratch.columns;
         std::uint32_t i = 0;
         if constexpr (V::hasPermute) {
             for (std::uint32_t g = 0; g < vectorGroups; ++g) {
@@ -176,8 +176,8 @@ private:
 
     void mixColumns(const unsigned char* words, unsigned char* out) const noexcept
     {
-        const auto* columns = scratch.columns.data();
-        const auto* fractions = scratch.fractions.data();
+        const auto* columns = scratch.columns;
+        const auto* fractions = scratch.fractions;
         std::uint32_t i = 0;
         if constexpr (V::hasPermute) {
             for (std::uint32_t g = 0; g < vectorGroups; ++g) {
@@ -290,11 +290,11 @@ private:
     }
 
     const StretchJob& job;
-    StretchScratch& scratch;
     const Opacity opacity;
     const std::uint32_t n;
     const std::uint32_t first; // the source column of the first destination column
-    std::uint32_t span = 0;    // source words a row needs from `first` on
+    const std::uint32_t span;  // source words a row needs from `first` on
+    const StretchBuffers scratch;
     std::uint32_t vectorGroups = 0;
     std::int64_t decodedRow = -1;
     std::int64_t mixedKeys[2] = {-1, -1};
@@ -303,7 +303,7 @@ private:
 template <class V, class Mode, class Opacity, class Format>
 void stretchKernel(const StretchJob& job)
 {
-    Stretcher<V, Mode, Opacity, Format>(job, stretchScratch()).run();
+    Stretcher<V, Mode, Opacity, Format>(job).run();
 }
 
 } // namespace vantrel::kernels
