@@ -29,18 +29,12 @@ protected:
         position += count;
         return count;
     }
-    std::size_t skipImpl(std::size_t count) override
-    {
-        position += count;
-        return count;
-    }
+    std::size_t skipImpl(std::size_t count) override { return position += count, count; }
     bool isEofImpl() override { return position == bytes.size(); }
     void seekImpl(std::int64_t offset, vantrel::SeekOrigin origin) override
     {
-        std::int64_t base = origin == vantrel::SeekOrigin::Begin     ? 0
-                            : origin == vantrel::SeekOrigin::Current ? static_cast<std::int64_t>(position)
-                                                                     : static_cast<std::int64_t>(bytes.size());
-        position = static_cast<std::size_t>(base + offset);
+        using enum vantrel::SeekOrigin;
+        position = static_cast<std::size_t>(offset) + (origin == Begin ? 0 : origin == Current ? position : bytes.size());
     }
     std::int64_t getCursorImpl() override { return static_cast<std::int64_t>(position); }
     std::int64_t getLengthImpl() override { return static_cast<std::int64_t>(bytes.size()); }

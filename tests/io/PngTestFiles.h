@@ -19,8 +19,6 @@ struct PngPicture {
     std::uint16_t transparentRgb[3] = {0, 0, 0}; // RGB files
 };
 
-int channelsOf(int colorType);
-
 // A picture of pseudo-random samples; the transparent key colour appears in it.
 PngPicture makePicture(std::uint32_t width, std::uint32_t height, int colorType, int bitDepth, bool interlaced,
                        bool transparency, std::uint32_t seed);

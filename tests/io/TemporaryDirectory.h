@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,14 +12,9 @@ public:
     TemporaryDirectory()
     {
         char pattern[] = "/tmp/vantrel-io-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        path = made != nullptr ? made : "";
+        path = mkdtemp(pattern) != nullptr ? pattern : "";
     }
-    ~TemporaryDirectory()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
+    ~TemporaryDirectory() { std::filesystem::remove_all(path, ignored); }
     TemporaryDirectory(const TemporaryDirectory&) = delete;
     TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
 
@@ -28,14 +22,14 @@ public:
 
     std::string write(const std::string& name, const std::vector<unsigned char>& bytes) const
     {
-        std::string full = file(name);
-        std::ofstream out(full, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return full;
+        std::ofstream(file(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                          static_cast<std::streamsize>(bytes.size()));
+        return file(name);
     }
 
     const std::string& getPath() const { return path; }
 
 private:
     std::string path;
+    std::error_code ignored;
 };

@@ -20,11 +20,7 @@ public:
     ~ScopedEnvironment()
     {
         for (const auto& [name, value] : saved) {
-            if (value) {
-                setenv(name.c_str(), value->c_str(), 1);
-            } else {
-                unsetenv(name.c_str());
-            }
+            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
         }
     }
     ScopedEnvironment(const ScopedEnvironment&) = delete;

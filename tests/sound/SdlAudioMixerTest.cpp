@@ -21,6 +21,14 @@ std::shared_ptr<SdlAudioSound> makeSound(const std::shared_ptr<SdlAudioMixer>& m
     return std::make_shared<SdlAudioSound>(mixer, reader);
 }
 
+std::shared_ptr<SdlAudioSound> playing(const std::shared_ptr<SdlAudioMixer>& mixer, const Bytes& file)
+{
+    auto sound = makeSound(mixer, file);
+    sound->rewind();
+    sound->start();
+    return sound;
+}
+
 // `frames` stereo frames of mixer output.
 std::vector<float> mixFrames(SdlAudioMixer& mixer, std::size_t frames)
 {
@@ -41,7 +49,7 @@ bool allZero(const std::vector<float>& values, std::size_t from = 0)
 
 Bytes floatStereoFile(const std::vector<float>& values)
 {
-    return waveFile({chunk("fmt ", basicFormat(3, 2, 48000, 32)), chunk("data", floatSamples(values))});
+    return waveFile({chunk("fmt ", basicFormat(3, 2, 48000, 32)), chunk("data", samples<float>(values))});
 }
 
 std::vector<float> ramp(std::size_t count)
@@ -60,45 +68,35 @@ protected:
 
 } // namespace
 
-TEST_F(SdlAudioMixerTest, PlaysOnceFromTheStartAfterRewindAndStart)
+TEST_F(SdlAudioMixerTest, StartStopAndRewindFollowTheClick)
 {
     std::vector<float> values = ramp(600);
     auto sound = makeSound(mixer, floatStereoFile(values));
     EXPECT_TRUE(allZero(mixFrames(*mixer, 512)));
-
     sound->rewind();
     sound->start();
-    std::vector<float> out = mixFrames(*mixer, 1000);
-    EXPECT_EQ(std::vector<float>(out.begin(), out.begin() + 600), values);
-    EXPECT_TRUE(allZero(out, 600));
-    // No loop: the end stays silent, even when started again, until the next rewind.
-    EXPECT_TRUE(allZero(mixFrames(*mixer, 1000)));
-    sound->start();
-    EXPECT_TRUE(allZero(mixFrames(*mixer, 1000)));
-    sound->rewind();
-    out = mixFrames(*mixer, 300);
-    EXPECT_EQ(std::vector<float>(out.begin(), out.end()), values);
-}
-
-TEST_F(SdlAudioMixerTest, StopPausesAndRewindRestarts)
-{
-    std::vector<float> values = ramp(600);
-    auto sound = makeSound(mixer, floatStereoFile(values));
-    sound->rewind();
-    sound->start();
-    std::vector<float> out = mixFrames(*mixer, 100);
-    EXPECT_EQ(out, std::vector<float>(values.begin(), values.begin() + 200));
+    EXPECT_EQ(mixFrames(*mixer, 100), std::vector<float>(values.begin(), values.begin() + 200));
     sound->stop();
     EXPECT_TRUE(allZero(mixFrames(*mixer, 100)));
     sound->start();
-    out = mixFrames(*mixer, 50);
-    EXPECT_EQ(out, std::vector<float>(values.begin() + 200, values.begin() + 300));
+    std::vector<float> out = mixFrames(*mixer, 1000);
+    EXPECT_EQ(std::vector<float>(out.begin(), out.begin() + 400), std::vector<float>(values.begin() + 200, values.end()));
+    EXPECT_TRUE(allZero(out, 400));
+    // No loop: the end stays silent, even when started again, until the next rewind.
+    sound->start();
+    EXPECT_TRUE(allZero(mixFrames(*mixer, 1000)));
+    sound->rewind();
+    EXPECT_EQ(mixFrames(*mixer, 300), values);
     // The click's restart: stop, rewind, start.
+    sound->rewind();
+    mixFrames(*mixer, 10);
     sound->stop();
     sound->rewind();
     sound->start();
-    out = mixFrames(*mixer, 50);
-    EXPECT_EQ(out, std::vector<float>(values.begin(), values.begin() + 100));
+    EXPECT_EQ(mixFrames(*mixer, 50), std::vector<float>(values.begin(), values.begin() + 100));
+    // A destroyed sound leaves the mix.
+    sound.reset();
+    EXPECT_TRUE(allZero(mixFrames(*mixer, 100)));
 }
 
 TEST_F(SdlAudioMixerTest, ConvertsEveryIntegerDepthAndLayout)
@@ -123,23 +121,19 @@ TEST_F(SdlAudioMixerTest, ConvertsEveryIntegerDepthAndLayout)
     std::vector<float> deep = {8388607 / k23, -1.0f, 1 / k23, -1 / k23};
     const Case cases[] = {
         {"u8 mono", basicFormat(1, 1, 48000, 8), u8, {-1.0f, -0.5f, 0.0f, 0.5f, 127 / 128.0f}, {}},
-        {"s16 mono", basicFormat(1, 1, 48000, 16), int16Samples({-32768, -16384, 0, 16384, 32767}),
+        {"s16 mono", basicFormat(1, 1, 48000, 16), samples<std::int16_t>({-32768, -16384, 0, 16384, 32767}),
          {-1.0f, -0.5f, 0.0f, 0.5f, 32767 / 32768.0f}, {}},
-        {"s16 stereo", basicFormat(1, 2, 48000, 16), int16Samples({1024, -2048, 4096, 8192}), {1 / 32.0f, 1 / 8.0f},
+        {"s16 stereo", basicFormat(1, 2, 48000, 16), samples<std::int16_t>({1024, -2048, 4096, 8192}), {1 / 32.0f, 1 / 8.0f},
          {-1 / 16.0f, 1 / 4.0f}},
         {"s24 mono", basicFormat(1, 1, 48000, 24), s24, deep, {}},
         {"s32 mono", basicFormat(1, 1, 48000, 32), s32, deep, {}},
-        {"extensible s16 stereo", extensibleFormat(1, 2, 48000, 16), int16Samples({1024, -2048, 4096, 8192}),
-         {1 / 32.0f, 1 / 8.0f}, {-1 / 16.0f, 1 / 4.0f}},
         {"extensible s24 mono", extensibleFormat(1, 1, 48000, 24), s24, deep, {}},
-        {"extensible float mono", extensibleFormat(3, 1, 48000, 32), floatSamples({0.25f, -0.75f}),
+        {"extensible float mono", extensibleFormat(3, 1, 48000, 32), samples<float>({0.25f, -0.75f}),
          {0.25f, -0.75f}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto sound = makeSound(mixer, waveFile({chunk("fmt ", c.format), chunk("data", c.data)}));
-        sound->rewind();
-        sound->start();
+        auto sound = playing(mixer, waveFile({chunk("fmt ", c.format), chunk("data", c.data)}));
         std::vector<float> out = mixFrames(*mixer, 64);
         const std::vector<float>& right = c.right.empty() ? c.left : c.right;
         for (std::size_t i = 0; i < c.left.size(); ++i) {
@@ -153,10 +147,8 @@ TEST_F(SdlAudioMixerTest, ConvertsEveryIntegerDepthAndLayout)
 TEST_F(SdlAudioMixerTest, ResamplesToTheDeviceRate)
 {
     std::vector<std::int16_t> constant(2400, 16384);
-    auto sound = makeSound(mixer, waveFile({chunk("fmt ", basicFormat(1, 1, 24000, 16)),
-                                            chunk("data", int16Samples(constant))}));
-    sound->rewind();
-    sound->start();
+    auto sound = playing(mixer, waveFile({chunk("fmt ", basicFormat(1, 1, 24000, 16)),
+                                          chunk("data", samples<std::int16_t>(constant))}));
     // In device-sized buffers, as the audio thread asks.
     std::vector<float> out;
     for (int buffer = 0; buffer < 8; ++buffer) {
@@ -173,12 +165,8 @@ TEST_F(SdlAudioMixerTest, ResamplesToTheDeviceRate)
 
 TEST_F(SdlAudioMixerTest, SumsVoicesAndClampsTheResult)
 {
-    auto a = makeSound(mixer, floatStereoFile({0.75f, -0.75f, 0.25f, std::numeric_limits<float>::quiet_NaN()}));
-    auto b = makeSound(mixer, floatStereoFile({0.75f, -0.75f, 0.5f, 0.0f}));
-    a->rewind();
-    a->start();
-    b->rewind();
-    b->start();
+    auto a = playing(mixer, floatStereoFile({0.75f, -0.75f, 0.25f, std::numeric_limits<float>::quiet_NaN()}));
+    auto b = playing(mixer, floatStereoFile({0.75f, -0.75f, 0.5f, 0.0f}));
     std::vector<float> out = mixFrames(*mixer, 4);
     EXPECT_EQ(out[0], 1.0f);
     EXPECT_EQ(out[1], -1.0f);
@@ -188,27 +176,13 @@ TEST_F(SdlAudioMixerTest, SumsVoicesAndClampsTheResult)
 
 TEST_F(SdlAudioMixerTest, PartialTrailingFrameAndEmptyDataPlayNothingExtra)
 {
-    Bytes data = int16Samples({16384, 16384, -16384});
-    auto partial = makeSound(mixer, waveFile({chunk("fmt ", basicFormat(1, 2, 48000, 16)), chunk("data", data)}));
-    auto empty = makeSound(mixer, waveFile({chunk("fmt ", basicFormat(1, 2, 48000, 16)), chunk("data", {})}));
-    partial->rewind();
-    partial->start();
-    empty->rewind();
-    empty->start();
+    Bytes data = samples<std::int16_t>({16384, 16384, -16384});
+    auto partial = playing(mixer, waveFile({chunk("fmt ", basicFormat(1, 2, 48000, 16)), chunk("data", data)}));
+    auto empty = playing(mixer, waveFile({chunk("fmt ", basicFormat(1, 2, 48000, 16)), chunk("data", {})}));
     std::vector<float> out = mixFrames(*mixer, 8);
     EXPECT_EQ(out[0], 0.5f);
     EXPECT_EQ(out[1], 0.5f);
     EXPECT_TRUE(allZero(out, 2));
-}
-
-TEST_F(SdlAudioMixerTest, DestroyedSoundsLeaveTheMix)
-{
-    auto sound = makeSound(mixer, floatStereoFile(ramp(4000)));
-    sound->rewind();
-    sound->start();
-    mixFrames(*mixer, 10);
-    sound.reset();
-    EXPECT_TRUE(allZero(mixFrames(*mixer, 100)));
 }
 
 TEST_F(SdlAudioMixerTest, FormatsThatCannotBeConvertedAreRefused)

@@ -40,36 +40,45 @@ protected:
     void TearDown() override { Counted::destroy(); }
 };
 
+// Runs `work(t)` on `count` threads that start together.
+template <class Work>
+void onThreads(int count, Work work)
+{
+    std::atomic<bool> go{false};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < count; ++t) {
+        threads.emplace_back([&, t] {
+            while (!go.load()) {
+                std::this_thread::yield();
+            }
+            work(t);
+        });
+    }
+    go = true;
+    for (auto& thread : threads) {
+        thread.join();
+    }
+}
+
 } // namespace
 
-TEST_F(SingletonTest, SecondGetInstanceReturnsTheSameObject)
-{
-    auto first = Counted::getInstance();
-    auto second = Counted::getInstance();
-    EXPECT_EQ(first, second);
-    EXPECT_EQ(constructed, 1);
-}
-
-TEST_F(SingletonTest, DestroyReleasesAndTheNextUseCreatesAnew)
-{
-    Counted::getInstance();
-    Counted::destroy();
-    EXPECT_EQ(destroyed, 1);
-    Counted::destroy();
-    EXPECT_EQ(destroyed, 1);
-    Counted::getInstance();
-    EXPECT_EQ(constructed, 2);
-}
-
-TEST_F(SingletonTest, AHolderKeepsTheInstanceAliveAfterDestroy)
+TEST_F(SingletonTest, OneInstanceUntilDestroyedAndHoldersKeepTheirs)
 {
     auto held = Counted::getInstance();
+    EXPECT_EQ(Counted::getInstance(), held);
+    EXPECT_EQ(constructed, 1);
+    Counted::destroy();
     Counted::destroy();
     EXPECT_EQ(destroyed, 0);
     auto fresh = Counted::getInstance();
     EXPECT_NE(fresh, held);
+    EXPECT_EQ(constructed, 2);
     held.reset();
     EXPECT_EQ(destroyed, 1);
+    fresh.reset();
+    Counted::destroy();
+    Counted::destroy();
+    EXPECT_EQ(destroyed, 2);
 }
 
 TEST_F(SingletonTest, FailedConstructionLeavesTheLockFree)
@@ -82,21 +91,8 @@ TEST_F(SingletonTest, FailedConstructionLeavesTheLockFree)
 
 TEST_F(SingletonTest, ConcurrentFirstUseCreatesOneObject)
 {
-    std::atomic<bool> go{false};
     std::vector<Counted*> seen(8, nullptr);
-    std::vector<std::thread> threads;
-    for (std::size_t i = 0; i < seen.size(); ++i) {
-        threads.emplace_back([&, i] {
-            while (!go.load()) {
-                std::this_thread::yield();
-            }
-            seen[i] = Counted::getInstance().get();
-        });
-    }
-    go = true;
-    for (auto& thread : threads) {
-        thread.join();
-    }
+    onThreads(8, [&](int t) { seen[t] = Counted::getInstance().get(); });
     EXPECT_EQ(constructed, 1);
     for (Counted* instance : seen) {
         EXPECT_EQ(instance, seen[0]);
@@ -105,21 +101,15 @@ TEST_F(SingletonTest, ConcurrentFirstUseCreatesOneObject)
 
 TEST_F(SingletonTest, ConcurrentUseAndDestroyStayConsistent)
 {
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t) {
-        threads.emplace_back([t] {
-            for (int i = 0; i < 200; ++i) {
-                if ((i + t) % 3 == 0) {
-                    Counted::destroy();
-                } else {
-                    EXPECT_NE(Counted::getInstance(), nullptr);
-                }
+    onThreads(4, [](int t) {
+        for (int i = 0; i < 200; ++i) {
+            if ((i + t) % 3 == 0) {
+                Counted::destroy();
+            } else {
+                EXPECT_NE(Counted::getInstance(), nullptr);
             }
-        });
-    }
-    for (auto& thread : threads) {
-        thread.join();
-    }
+        }
+    });
     Counted::destroy();
     EXPECT_EQ(constructed.load(), destroyed.load());
 }

@@ -1,7 +1,5 @@
 #include "tests/sound/WaveFiles.h"
 
-#include <cstring>
-
 void appendLittleEndian(Bytes& out, std::uint32_t value, int bytes)
 {
     for (int i = 0; i < bytes; ++i) {
@@ -54,19 +52,5 @@ Bytes waveFile(std::initializer_list<Bytes> chunks, std::int64_t declaredSize)
     Bytes out = {'R', 'I', 'F', 'F'};
     appendLittleEndian(out, static_cast<std::uint32_t>(declaredSize < 0 ? body.size() : declaredSize), 4);
     out.insert(out.end(), body.begin(), body.end());
-    return out;
-}
-
-Bytes floatSamples(const std::vector<float>& values)
-{
-    Bytes out(values.size() * sizeof(float));
-    std::memcpy(out.data(), values.data(), out.size());
-    return out;
-}
-
-Bytes int16Samples(const std::vector<std::int16_t>& values)
-{
-    Bytes out(values.size() * sizeof(std::int16_t));
-    std::memcpy(out.data(), values.data(), out.size());
     return out;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
-#include <string>
 #include <vector>
 
 using Bytes = std::vector<unsigned char>;
@@ -23,5 +23,11 @@ Bytes extensibleFormat(std::uint16_t subTag, std::uint16_t channels, std::uint32
 // "RIFF" ... "WAVE" around the chunks; `declaredSize` overrides the RIFF size.
 Bytes waveFile(std::initializer_list<Bytes> chunks, std::int64_t declaredSize = -1);
 
-Bytes floatSamples(const std::vector<float>& values);
-Bytes int16Samples(const std::vector<std::int16_t>& values);
+// The samples' bytes as they lie in memory (little-endian).
+template <class Sample>
+Bytes samples(const std::vector<Sample>& values)
+{
+    Bytes out(values.size() * sizeof(Sample));
+    std::memcpy(out.data(), values.data(), out.size());
+    return out;
+}
