@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <map>
 #include <string>
 
 #include "engine/sprite/TextSprite.h"
@@ -17,16 +18,6 @@ void writeStat(const TemporaryDirectory& folder, const std::string& text)
     std::ofstream(folder.file("stat"), std::ios::trunc) << text;
 }
 
-const char* const firstReading = "cpu  300 0 100 550 50 0 0 0 0 0\n"
-                                 "cpu0 200 0 50 225 25 0 0 0 0 0\n"
-                                 "cpu1 100 0 50 325 25 0 0 0 0 0\n"
-                                 "intr 12345 0 0\n"
-                                 "ctxt 999\n";
-
-const char* const secondReading = "cpu  400 0 200 750 50 0 0 0 0 0\n"
-                                  "cpu0 300 0 100 275 25 0 0 0 0 0\n"
-                                  "cpu1 100 0 100 475 25 0 0 0 0 0\n";
-
 } // namespace
 
 TEST(ParseProcessorTimes, SumsTheEightFieldsAndLeavesIdleOutOfBusy)
@@ -39,10 +30,8 @@ TEST(ParseProcessorTimes, SumsTheEightFieldsAndLeavesIdleOutOfBusy)
     EXPECT_EQ(times[1].name, "cpu7");
     EXPECT_EQ(times[1].total, 40u);
     EXPECT_EQ(times[1].busy, 10u);
-}
 
-TEST(BusyPercent, IsZeroWhenNoTimePassedOrCountersWentBack)
-{
+    // Zero when no time passed or the counters went back.
     ProcessorTimes before{"cpu0", 100, 40};
     EXPECT_DOUBLE_EQ(busyPercent(before, ProcessorTimes{"cpu0", 200, 90}), 50.0);
     EXPECT_DOUBLE_EQ(busyPercent(before, before), 0.0);
@@ -52,7 +41,7 @@ TEST(BusyPercent, IsZeroWhenNoTimePassedOrCountersWentBack)
 TEST(ProcessorLoadSource, ListsProcessorsThenTheTotalAndMeasuresBetweenCollections)
 {
     TemporaryDirectory folder;
-    writeStat(folder, firstReading);
+    writeStat(folder, "cpu  300 0 100 550 50\ncpu0 200 0 50 225 25\ncpu1 100 0 50 325 25\n");
     ProcessorLoadSource source(folder.file("stat"));
     ASSERT_EQ(source.getCount(), 3u);
     EXPECT_EQ(source.getLabel(0), "(0)");
@@ -61,7 +50,7 @@ TEST(ProcessorLoadSource, ListsProcessorsThenTheTotalAndMeasuresBetweenCollectio
 
     source.collect();
     EXPECT_DOUBLE_EQ(source.getLoad(0), 0.0);
-    writeStat(folder, secondReading);
+    writeStat(folder, "cpu  400 0 200 750 50\ncpu0 300 0 100 275 25\ncpu1 100 0 100 475 25\n");
     source.collect();
     EXPECT_DOUBLE_EQ(source.getLoad(0), 75.0);
     EXPECT_DOUBLE_EQ(source.getLoad(1), 25.0);
@@ -88,43 +77,40 @@ TEST(ProcessorLoadSource, MissingOrDamagedFilesGiveNoInstancesOrNoChange)
     EXPECT_DOUBLE_EQ(damaged.getLoad(0), 0.0);
 }
 
-TEST(LoadBarGeometry, HalfLoadGivesABarAndAnInnerBar)
+TEST(LoadBarGeometry, BarsInnerBarsAndOutOfRangeLoads)
 {
-    LoadBarGeometry g = loadBarGeometry(50.0, 0);
-    EXPECT_EQ(g.barEnd, 1220);
-    EXPECT_EQ(g.panel, (vantrel::Rect{1100, 10, 1340, 34}));
-    EXPECT_TRUE(g.hasBar);
-    EXPECT_EQ(g.bar, (vantrel::Rect{1100, 10, 1220, 34}));
-    EXPECT_TRUE(g.hasInnerBar);
-    EXPECT_EQ(g.innerBar, (vantrel::Rect{1101, 11, 1219, 33}));
-}
-
-TEST(LoadBarGeometry, TinyLoadsGiveAOnePixelBarOrNone)
-{
-    LoadBarGeometry half = loadBarGeometry(0.5, 1);
-    EXPECT_EQ(half.y, 38);
-    EXPECT_EQ(half.barEnd, 1101);
-    EXPECT_TRUE(half.hasBar);
-    EXPECT_EQ(half.bar, (vantrel::Rect{1100, 38, 1101, 62}));
-    EXPECT_FALSE(half.hasInnerBar);
-
-    LoadBarGeometry none = loadBarGeometry(0.4, 1);
-    EXPECT_EQ(none.barEnd, 1100);
-    EXPECT_FALSE(none.hasBar);
-    EXPECT_EQ(loadBarGeometry(100.0, 0).barEnd, 1340);
-}
-
-TEST(LoadBarGeometry, ValuesOutsideTheRangeNeverGiveReversedRectangles)
-{
-    LoadBarGeometry negative = loadBarGeometry(-10.0, 0);
-    EXPECT_EQ(negative.barEnd, 1076);
-    EXPECT_EQ(negative.bar, (vantrel::Rect{1076, 10, 1100, 34}));
-    EXPECT_EQ(negative.innerBar, (vantrel::Rect{1075, 11, 1101, 33}));
-    EXPECT_EQ(loadBarGeometry(std::nan(""), 0).barEnd, 1100);
-}
-
-TEST(FormatLoadLine, ReadsLikeTheLabelThenTwoDecimals)
-{
+    using vantrel::Rect;
+    struct Case {
+        double load;
+        std::uint32_t index;
+        std::int32_t barEnd;
+        bool hasBar;
+        Rect bar;
+        bool hasInnerBar;
+        Rect innerBar;
+    };
+    const Case cases[] = {
+        {0.5, 1, 1101, true, {1100, 38, 1101, 62}, false, {}}, // one pixel, no inner bar
+        {0.4, 1, 1100, false, {}, false, {}},
+        {100.0, 0, 1340, true, {1100, 10, 1340, 34}, true, {1101, 11, 1339, 33}},
+        {-10.0, 0, 1076, true, {1076, 10, 1100, 34}, true, {1075, 11, 1101, 33}}, // never reversed
+        {std::nan(""), 0, 1100, false, {}, false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.load);
+        LoadBarGeometry g = loadBarGeometry(c.load, c.index);
+        EXPECT_EQ(g.y, static_cast<std::int32_t>(10 + 28 * c.index));
+        EXPECT_EQ(g.panel, (Rect{1100, g.y, 1340, g.y + 24}));
+        EXPECT_EQ(g.barEnd, c.barEnd);
+        ASSERT_EQ(g.hasBar, c.hasBar);
+        ASSERT_EQ(g.hasInnerBar, c.hasInnerBar);
+        if (c.hasBar) {
+            EXPECT_EQ(g.bar, c.bar);
+        }
+        if (c.hasInnerBar) {
+            EXPECT_EQ(g.innerBar, c.innerBar);
+        }
+    }
     EXPECT_EQ(formatLoadLine("(0)", 12.5), "CPU(0) : 12.50");
     EXPECT_EQ(formatLoadLine("(_Total)", 100.0), "CPU(_Total) : 100.00");
 }
@@ -141,23 +127,20 @@ TEST(ProcessorLoadTask, OneLinePerInstanceWithTheTotalInItsOwnColour)
     screen->step(1000); // collects (first reading) and builds the lines
     screen->step(1016);
 
-    for (std::uint32_t i = 0; i < 5; ++i) {
-        const std::int32_t y = static_cast<std::int32_t>(10 + 28 * i);
-        for (std::uint8_t layer = 0; layer < 2; ++layer) {
-            std::vector<std::shared_ptr<vantrel::ISprite>> line;
-            for (const auto& entry : screen->getSprites(layer).entries) {
-                if (entry.id == 10001 + i) {
-                    line.push_back(entry.sprite);
-                }
+    for (std::uint8_t layer = 0; layer < 2; ++layer) {
+        std::map<std::uint32_t, int> sprites, texts;
+        for (const auto& entry : screen->getSprites(layer).entries) {
+            const std::uint32_t i = entry.id - ProcessorLoadTask::firstId;
+            if (i < 5) {
+                ++sprites[i];
+                texts[i] += std::dynamic_pointer_cast<vantrel::TextSprite>(entry.sprite) != nullptr;
+                const int shadow = entry.sprite->getZOrder() == 599 ? 1 : 0;
+                EXPECT_EQ(entry.sprite->getY() - shadow, static_cast<std::int32_t>(10 + 28 * i));
             }
-            // text, shadow, panel, and no bar at 0 %
-            ASSERT_EQ(line.size(), 3u) << "line " << i;
-            int texts = 0;
-            for (const auto& sprite : line) {
-                texts += std::dynamic_pointer_cast<vantrel::TextSprite>(sprite) != nullptr;
-                EXPECT_EQ(sprite->getY() - (sprite->getZOrder() == 599 ? 1 : 0), y);
-            }
-            EXPECT_EQ(texts, 2);
+        }
+        for (std::uint32_t i = 0; i < 5; ++i) {
+            EXPECT_EQ(sprites[i], 3) << "line " << i; // text, shadow, panel, and no bar at 0 %
+            EXPECT_EQ(texts[i], 2) << "line " << i;
         }
     }
     auto loads = board->getLoads();

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -11,42 +10,28 @@
 #include "tests/io/TemporaryDirectory.h"
 #include "tests/scene/SceneTestSupport.h"
 
-namespace {
+using Rules = std::vector<std::shared_ptr<vantrel::Image>>;
 
-// Serves named pictures; any other name fails like a missing file.
-ImageLoader loaderOf(const std::map<std::string, std::shared_ptr<vantrel::Image>>& files,
-                     std::vector<std::string>* asked = nullptr)
+TEST(LoadTransitionRules, StopsAtTheFirstMissingOrEmptyNumber)
 {
-    return [files, asked](const char* name) {
-        if (asked) {
-            asked->push_back(name);
-        }
+    auto a = makePicture(4, 4, vantrel::PixelFormat::Gray8);
+    auto b = makePicture(4, 4, vantrel::PixelFormat::Gray8);
+    std::map<std::string, std::shared_ptr<vantrel::Image>> files{
+        {"trans0.png", a}, {"trans1.png", b}, {"trans3.png", a}};
+    std::vector<std::string> asked;
+    auto rules = loadTransitionRules([&](const char* name) {
+        asked.push_back(name);
         auto found = files.find(name);
         if (found == files.end()) {
             throw vantrel::Win32Exception(vantrel::format("open API failed in %s method.", "test"), 2);
         }
         return found->second;
-    };
-}
+    });
+    EXPECT_EQ(rules, (Rules{nullptr, a, b}));
+    EXPECT_EQ(asked, (std::vector<std::string>{"trans0.png", "trans1.png", "trans2.png"}));
 
-} // namespace
-
-TEST(LoadTransitionRules, WithoutFilesOnlyThePlainCrossFade)
-{
-    std::vector<std::string> asked;
-    auto rules = loadTransitionRules(loaderOf({}, &asked));
-    ASSERT_EQ(rules.size(), 1u);
-    EXPECT_EQ(rules[0], nullptr);
-    EXPECT_EQ(asked, (std::vector<std::string>{"trans0.png"}));
-}
-
-TEST(LoadTransitionRules, StopsAtTheFirstMissingNumber)
-{
-    auto a = makePicture(4, 4, vantrel::PixelFormat::Gray8);
-    auto b = makePicture(4, 4, vantrel::PixelFormat::Gray8);
-    auto later = makePicture(4, 4, vantrel::PixelFormat::Gray8);
-    auto rules = loadTransitionRules(loaderOf({{"trans0.png", a}, {"trans1.png", b}, {"trans3.png", later}}));
-    EXPECT_EQ(rules, (std::vector<std::shared_ptr<vantrel::Image>>{nullptr, a, b}));
+    EXPECT_EQ(loadTransitionRules([](const char*) { return std::shared_ptr<vantrel::Image>(); }), Rules{nullptr});
+    EXPECT_THROW(loadTransitionRules([](const char*) -> std::shared_ptr<vantrel::Image> { throw 42; }), int);
 }
 
 TEST(LoadTransitionRules, ADamagedFileEndsTheListLikeAMissingOne)
@@ -69,59 +54,33 @@ TEST(LoadTransitionRules, ADamagedFileEndsTheListLikeAMissingOne)
     EXPECT_EQ(rules[1]->getWidth(), 1u);
 }
 
-TEST(LoadTransitionRules, ExceptionsOutsideTheStandardHierarchyPropagate)
-{
-    EXPECT_THROW(loadTransitionRules([](const char*) -> std::shared_ptr<vantrel::Image> { throw 42; }), int);
-}
-
-TEST(LoadTransitionRules, ALoaderThatYieldsNothingEndsTheList)
-{
-    auto rules = loadTransitionRules([](const char*) { return std::shared_ptr<vantrel::Image>(); });
-    EXPECT_EQ(rules.size(), 1u);
-}
-
-TEST(TransitionTask, LevelRisesTurnsAndFallsWithARulePickedAtZero)
-{
-    auto screen = makeTestScreen(64, 32);
-    auto rule0 = makePicture(64, 32, vantrel::PixelFormat::Gray8);
-    TransitionTask task({nullptr, rule0});
-
-    std::vector<int> levels;
-    for (int call = 0; call < 514; ++call) {
-        task(*screen);
-        levels.push_back(screen->transitionLevel);
-    }
-    EXPECT_EQ(levels[0], 0);
-    for (int level = 1; level <= 255; ++level) {
-        ASSERT_EQ(levels[level], level);
-    }
-    EXPECT_EQ(levels[256], 255); // the turn
-    for (int i = 1; i <= 255; ++i) {
-        ASSERT_EQ(levels[256 + i], 255 - i);
-    }
-    EXPECT_EQ(levels[512], 0); // the next pick
-    EXPECT_EQ(levels[513], 1);
-    EXPECT_EQ(screen->getTransitionRule(), rule0);
-}
-
-TEST(TransitionTask, RulesAreTakenInTurnAndTheCycleStartsAgain)
+TEST(TransitionTask, LevelRisesTurnsAndFallsAndRulesAreTakenInTurn)
 {
     auto screen = makeTestScreen(64, 32);
     auto rule0 = makePicture(64, 32, vantrel::PixelFormat::Gray8);
     auto rule1 = makePicture(64, 32, vantrel::PixelFormat::Gray8);
     TransitionTask task({nullptr, rule0, rule1});
 
-    std::vector<std::shared_ptr<vantrel::Image>> picked;
+    // Each cycle: the pick at 0, up to 255, the turn at 255, down to 0.
+    std::vector<int> expectedLevels{0};
+    for (int level = 1; level <= 255; ++level) {
+        expectedLevels.push_back(level);
+    }
+    for (int level = 255; level >= 0; --level) {
+        expectedLevels.push_back(level);
+    }
+    Rules picked;
     for (int cycle = 0; cycle < 5; ++cycle) {
-        task(*screen);
-        EXPECT_EQ(screen->transitionLevel, 0);
-        EXPECT_EQ(screen->getRuleSoftness(), 64);
-        picked.push_back(screen->getTransitionRule());
-        for (int call = 1; call < 512; ++call) {
+        for (std::size_t call = 0; call < expectedLevels.size(); ++call) {
             task(*screen);
+            ASSERT_EQ(screen->transitionLevel, expectedLevels[call]) << "cycle " << cycle << ", call " << call;
+            if (call == 0) {
+                EXPECT_EQ(screen->getRuleSoftness(), 64);
+                picked.push_back(screen->getTransitionRule());
+            }
         }
     }
-    EXPECT_EQ(picked, (std::vector<std::shared_ptr<vantrel::Image>>{nullptr, rule0, rule1, nullptr, rule0}));
+    EXPECT_EQ(picked, (Rules{nullptr, rule0, rule1, nullptr, rule0}));
 }
 
 TEST(TransitionTask, EveryLevelChangeRedrawsBothLayers)
