@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,206 +12,170 @@
 #include "tests/app/FakeDisplay.h"
 
 using namespace vantrel;
-using vantrel::testing::FakeDisplaySettings;
-using vantrel::testing::FakeDisplayWindow;
 using Calls = std::vector<std::string>;
+using Widths = std::vector<std::int32_t>;
 
 namespace {
 
-class DisplayHandlerTest : public ::testing::Test {
-protected:
-    DisplayHandlerTest() { display.setSettings(settings); }
-
-    bool enabled(int command) const { return menu.findItem(command)->enabled; }
-    bool checked(int command) const { return menu.findItem(command)->checked; }
-    void expectWindowedMenu() const
+struct Rig {
+    explicit Rig(std::set<std::int32_t> accepted = {1366})
     {
-        EXPECT_TRUE(enabled(fullscreenCommand));
-        EXPECT_FALSE(enabled(windowCommand));
-        EXPECT_FALSE(checked(fullscreenCommand));
-        EXPECT_TRUE(checked(windowCommand));
+        settings->acceptedWidths = std::move(accepted);
+        display.setSettings(settings);
     }
 
-    std::shared_ptr<FakeDisplaySettings> settings = std::make_shared<FakeDisplaySettings>();
+    // The View items as "S w*": upper case when enabled, '*' when marked.
+    std::string menuState() const
+    {
+        std::string state;
+        for (auto [command, letter] :
+             {std::pair{fullscreenCommand, 'S'}, std::pair{windowCommand, 'W'}}) {
+            const MenuItem* item = menu.findItem(command);
+            state += item->enabled ? letter : static_cast<char>(letter - 'A' + 'a');
+            state += item->checked ? "* " : " ";
+        }
+        state.pop_back();
+        return state;
+    }
+
+    std::shared_ptr<vantrel::testing::FakeDisplaySettings> settings =
+        std::make_shared<vantrel::testing::FakeDisplaySettings>();
     Display display;
     MenuBar menu = MenuBar::createMainMenu();
-    FakeDisplayWindow window;
+    vantrel::testing::FakeDisplayWindow window;
     DisplayHandler handler{display, menu, window};
 };
 
 } // namespace
 
-TEST_F(DisplayHandlerTest, LargeScreenStartsWindowedWithTheMarkOnWindow)
+TEST(DisplayHandler, TheScreenSizeDecidesHowTheWindowStarts)
 {
-    EXPECT_TRUE(handler.onCreate(1920, 1080));
-    EXPECT_FALSE(display.isFullscreen());
-    expectWindowedMenu();
-    EXPECT_TRUE(window.calls.empty());
-    EXPECT_TRUE(settings->changes.empty());
-}
-
-TEST_F(DisplayHandlerTest, ExactScreensStartFullscreenWithBothItemsGreyed)
-{
-    settings->acceptedWidths = {1366};
-    EXPECT_TRUE(handler.onCreate(1366, 768));
-    EXPECT_TRUE(display.isFullscreen());
-    EXPECT_FALSE(enabled(fullscreenCommand));
-    EXPECT_FALSE(enabled(windowCommand));
-    EXPECT_TRUE(checked(fullscreenCommand));
-    EXPECT_EQ(window.calls, (Calls{"detach", "layout fullscreen"}));
-
-    // full screen is the only mode: switching does nothing
-    window.calls.clear();
-    handler.onCommand(toggleDisplayCommand);
-    handler.onCommand(windowCommand);
-    EXPECT_TRUE(display.isFullscreen());
-    EXPECT_TRUE(window.calls.empty());
-    EXPECT_EQ(settings->changes.size(), 1u);
-}
-
-TEST_F(DisplayHandlerTest, NarrowExactScreenFallsBackTo1360)
-{
-    settings->acceptedWidths = {1360};
-    EXPECT_TRUE(handler.onCreate(1360, 768));
-    EXPECT_TRUE(display.isFullscreen());
-    EXPECT_EQ(display.getMode().width, 1360);
-    ASSERT_EQ(settings->changes.size(), 2u);
-    EXPECT_EQ(settings->changes[0]->width, 1366);
-    EXPECT_EQ(settings->changes[1]->width, 1360);
-}
-
-TEST_F(DisplayHandlerTest, ExactScreenRefusingBothModesStaysAnOrdinaryWindow)
-{
-    EXPECT_TRUE(handler.onCreate(1366, 768));
-    EXPECT_FALSE(display.isFullscreen());
-    EXPECT_EQ(window.calls, (Calls{"message 40000"}));
-    EXPECT_TRUE(enabled(fullscreenCommand));
-    EXPECT_FALSE(checked(fullscreenCommand));
-    EXPECT_FALSE(handler.isFullscreenAllowed());
-
-    settings->acceptedWidths = {1366};
-    handler.onCommand(fullscreenCommand);
-    EXPECT_FALSE(display.isFullscreen());
-}
-
-TEST_F(DisplayHandlerTest, SmallScreensAreRefused)
-{
-    for (auto [width, height] : {std::pair{1360, 800}, std::pair{1280, 1024}, std::pair{1365, 2000},
-                                 std::pair{2000, 767}}) {
-        MenuBar freshMenu = MenuBar::createMainMenu();
-        FakeDisplayWindow freshWindow;
-        DisplayHandler fresh{display, freshMenu, freshWindow};
-        EXPECT_FALSE(fresh.onCreate(width, height)) << width << " x " << height;
-        EXPECT_EQ(freshWindow.calls, (Calls{"message 40001"}));
-        EXPECT_FALSE(fresh.isFullscreenAllowed());
+    struct Case {
+        std::int32_t width, height;
+        std::set<std::int32_t> accepted;
+        bool started;
+        const char* menu;
+        Calls calls;
+        Widths changes;
+    };
+    const Calls toFullscreen{"detach", "layout fullscreen"};
+    const Case cases[] = {
+        {1920, 1080, {1366}, true, "S w*", {}, {}},
+        {1366, 768, {1366}, true, "s* w", toFullscreen, {1366}},
+        {1360, 768, {1360}, true, "s* w", toFullscreen, {1366, 1360}},
+        {1366, 768, {}, true, "S w", {"message 40000"}, {1366, 1360}},
+        {1360, 800, {1366}, false, "S w", {"message 40001"}, {}},
+        {1280, 1024, {1366}, false, "S w", {"message 40001"}, {}},
+        {1365, 2000, {1366}, false, "S w", {"message 40001"}, {}},
+        {2000, 767, {1366}, false, "S w", {"message 40001"}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        Rig rig(c.accepted);
+        EXPECT_EQ(rig.handler.onCreate(c.width, c.height), c.started);
+        EXPECT_EQ(rig.menuState(), c.menu);
+        EXPECT_EQ(rig.window.calls, c.calls);
+        EXPECT_EQ(rig.settings->changes, c.changes);
+        EXPECT_EQ(rig.display.isFullscreen(), c.calls == toFullscreen);
+        if (c.width == 1920) {
+            continue;
+        }
+        // only a larger screen may switch, even once the mode would be accepted
+        EXPECT_FALSE(rig.handler.isFullscreenAllowed());
+        rig.settings->acceptedWidths = {1366};
+        rig.window.calls.clear();
+        for (int command : {toggleDisplayCommand, fullscreenCommand, windowCommand}) {
+            rig.handler.onCommand(command);
+        }
+        EXPECT_TRUE(rig.window.calls.empty());
+        EXPECT_EQ(rig.settings->changes, c.changes);
     }
-    EXPECT_TRUE(settings->changes.empty());
 }
 
-TEST_F(DisplayHandlerTest, ToggleEntersAndLeavesFullscreen)
+TEST(DisplayHandler, SwitchingMovesTheMenuStateAndReportsRefusals)
 {
-    settings->acceptedWidths = {1366};
-    handler.onCreate(1920, 1080);
+    Rig rig;
+    rig.handler.onCreate(1920, 1080);
+    rig.handler.onCommand(toggleDisplayCommand);
+    EXPECT_TRUE(rig.display.isFullscreen());
+    EXPECT_EQ(rig.menuState(), "s* W");
+    EXPECT_EQ(rig.window.calls, (Calls{"detach", "layout fullscreen"}));
+    rig.handler.onCommand(fullscreenCommand); // already full screen
 
-    handler.onCommand(toggleDisplayCommand);
-    EXPECT_TRUE(display.isFullscreen());
-    EXPECT_EQ(display.getMode().width, 1366);
-    EXPECT_FALSE(enabled(fullscreenCommand));
-    EXPECT_TRUE(enabled(windowCommand));
-    EXPECT_TRUE(checked(fullscreenCommand));
-    EXPECT_EQ(window.calls, (Calls{"detach", "layout fullscreen"}));
+    rig.window.calls.clear();
+    rig.handler.onCommand(toggleDisplayCommand);
+    EXPECT_FALSE(rig.display.isFullscreen());
+    EXPECT_EQ(rig.menuState(), "S w*");
+    EXPECT_EQ(rig.window.calls, (Calls{"attach", "layout windowed"}));
+    rig.handler.onCommand(windowCommand); // already windowed
+    rig.handler.onCommand(exitCommand);
+    EXPECT_EQ(rig.settings->changes, (Widths{1366, 0}));
 
-    handler.onCommand(fullscreenCommand); // already full screen
-    EXPECT_EQ(settings->changes.size(), 1u);
+    // a refused mode shows the message and changes nothing
+    rig.settings->acceptedWidths.clear();
+    rig.window.calls.clear();
+    rig.handler.onCommand(toggleDisplayCommand);
+    EXPECT_EQ(rig.window.calls, (Calls{"message 40000"}));
+    EXPECT_FALSE(rig.display.isFullscreen());
+    EXPECT_EQ(rig.menuState(), "S w*");
+    EXPECT_EQ(rig.settings->changes, (Widths{1366, 0, 1366, 1360}));
 
-    window.calls.clear();
-    handler.onCommand(toggleDisplayCommand);
-    EXPECT_FALSE(display.isFullscreen());
-    expectWindowedMenu();
-    EXPECT_EQ(window.calls, (Calls{"attach", "layout windowed"}));
-    ASSERT_EQ(settings->changes.size(), 2u);
-    EXPECT_FALSE(settings->changes[1].has_value());
-
-    handler.onCommand(windowCommand); // already windowed
-    handler.onCommand(exitCommand);
-    EXPECT_EQ(settings->changes.size(), 2u);
+    // a refused return to the desktop's mode keeps full screen
+    rig.settings->acceptedWidths = {1366};
+    rig.handler.onCommand(fullscreenCommand);
+    rig.window.calls.clear();
+    rig.settings->restoreFails = true;
+    rig.handler.onCommand(windowCommand);
+    EXPECT_EQ(rig.window.calls, (Calls{"message 40000"}));
+    EXPECT_TRUE(rig.display.isFullscreen());
+    EXPECT_EQ(rig.menuState(), "s* W");
+    EXPECT_TRUE(rig.handler.isMenuDetached());
 }
 
-TEST_F(DisplayHandlerTest, RefusedSwitchShowsTheMessageAndChangesNothing)
+TEST(DisplayHandler, MenuShowsNearTheTopOnlyInFullscreen)
 {
-    handler.onCreate(1920, 1080);
-    handler.onCommand(toggleDisplayCommand);
-    EXPECT_EQ(window.calls, (Calls{"message 40000"}));
-    EXPECT_FALSE(display.isFullscreen());
-    expectWindowedMenu();
-    ASSERT_EQ(settings->changes.size(), 2u); // 1366, then 1360
+    Rig rig;
+    rig.handler.onCreate(1920, 1080);
+    rig.handler.onPointerMoved(10);
+    EXPECT_TRUE(rig.window.calls.empty());
+
+    rig.handler.onCommand(fullscreenCommand);
+    rig.window.calls.clear();
+    for (std::int32_t y : {49, 0, 50, 700, -5}) {
+        rig.handler.onPointerMoved(y);
+    }
+    EXPECT_EQ(rig.window.calls, (Calls{"attach", "detach", "attach"}));
+
+    // destruction leaves the menu attached
+    rig.handler.onPointerMoved(60);
+    rig.window.calls.clear();
+    rig.handler.onDestroy();
+    rig.handler.onDestroy();
+    EXPECT_EQ(rig.window.calls, (Calls{"attach"}));
+    EXPECT_FALSE(rig.handler.isMenuDetached());
 }
 
-TEST_F(DisplayHandlerTest, RefusedReturnToTheDesktopModeKeepsFullscreen)
+TEST(DisplayHandler, FocusLossInFullscreenRestoresTheDesktopAndMinimises)
 {
-    settings->acceptedWidths = {1366};
-    handler.onCreate(1920, 1080);
-    handler.onCommand(fullscreenCommand);
-    window.calls.clear();
-    settings->restoreFails = true;
-    handler.onCommand(windowCommand);
-    EXPECT_EQ(window.calls, (Calls{"message 40000"}));
-    EXPECT_TRUE(display.isFullscreen());
-    EXPECT_TRUE(enabled(windowCommand));
-    EXPECT_TRUE(handler.isMenuDetached());
-}
+    Rig rig;
+    rig.handler.onCreate(1920, 1080);
+    rig.handler.onFocusLost();
+    rig.handler.onFocusGained();
+    EXPECT_TRUE(rig.window.calls.empty());
+    EXPECT_TRUE(rig.settings->changes.empty());
 
-TEST_F(DisplayHandlerTest, MenuShowsNearTheTopOnlyInFullscreen)
-{
-    settings->acceptedWidths = {1366};
-    handler.onCreate(1920, 1080);
-    handler.onPointerMoved(10);
-    EXPECT_TRUE(window.calls.empty());
+    rig.handler.onCommand(toggleDisplayCommand);
+    rig.window.calls.clear();
+    rig.handler.onFocusLost();
+    EXPECT_FALSE(rig.display.isApplied());
+    EXPECT_EQ(rig.window.calls, (Calls{"minimise"}));
+    rig.handler.onFocusGained();
+    EXPECT_TRUE(rig.display.isApplied());
+    EXPECT_EQ(rig.settings->changes, (Widths{1366, 0, 1366}));
 
-    handler.onCommand(fullscreenCommand);
-    window.calls.clear();
-    handler.onPointerMoved(49);
-    handler.onPointerMoved(0);
-    handler.onPointerMoved(50);
-    handler.onPointerMoved(700);
-    handler.onPointerMoved(-5);
-    EXPECT_EQ(window.calls, (Calls{"attach", "detach", "attach"}));
-}
-
-TEST_F(DisplayHandlerTest, FocusLossInFullscreenRestoresTheDesktopAndMinimises)
-{
-    settings->acceptedWidths = {1366};
-    handler.onCreate(1920, 1080);
-    handler.onFocusLost();
-    handler.onFocusGained();
-    EXPECT_TRUE(window.calls.empty());
-    EXPECT_TRUE(settings->changes.empty());
-
-    handler.onCommand(toggleDisplayCommand);
-    window.calls.clear();
-    handler.onFocusLost();
-    EXPECT_FALSE(display.isApplied());
-    EXPECT_EQ(window.calls, (Calls{"minimise"}));
-    handler.onFocusGained();
-    EXPECT_TRUE(display.isApplied());
-    ASSERT_EQ(settings->changes.size(), 3u);
-    EXPECT_FALSE(settings->changes[1].has_value());
-    EXPECT_EQ(settings->changes[2]->width, 1366);
-
-    settings->acceptedWidths.clear();
-    handler.onFocusLost();
-    window.calls.clear();
-    handler.onFocusGained();
-    EXPECT_EQ(window.calls, (Calls{"message 40000"}));
-}
-
-TEST_F(DisplayHandlerTest, DestructionReattachesTheMenu)
-{
-    settings->acceptedWidths = {1366};
-    handler.onCreate(1366, 768);
-    window.calls.clear();
-    handler.onDestroy();
-    handler.onDestroy();
-    EXPECT_EQ(window.calls, (Calls{"attach"}));
-    EXPECT_FALSE(handler.isMenuDetached());
+    rig.settings->acceptedWidths.clear();
+    rig.handler.onFocusLost();
+    rig.window.calls.clear();
+    rig.handler.onFocusGained();
+    EXPECT_EQ(rig.window.calls, (Calls{"message 40000"}));
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -10,26 +9,23 @@
 
 namespace vantrel::testing {
 
-// Accepts the widths it is told to; records every change (nullopt: back to the desktop).
+// Accepts the widths it is told to, 768 rows tall; records each width asked for (0: back to the
+// desktop's own mode).
 class FakeDisplaySettings : public IDisplaySettings {
 public:
     std::set<std::int32_t> acceptedWidths;
     bool restoreFails = false;
-    std::vector<std::optional<DisplayMode>> changes;
+    std::vector<std::int32_t> changes;
 
 protected:
     DisplayChangeResult changeImpl(const DisplayMode* mode) override
     {
+        changes.push_back(mode != nullptr ? mode->width : 0);
         if (mode == nullptr) {
-            changes.push_back(std::nullopt);
-            return restoreFails ? DisplayChangeResult{-1, "SDL_SetWindowFullscreen"}
-                                : DisplayChangeResult{};
+            return DisplayChangeResult{restoreFails ? -1 : 0, "SDL_SetWindowFullscreen"};
         }
-        changes.push_back(*mode);
-        if (acceptedWidths.count(mode->width) == 0) {
-            return DisplayChangeResult{-1, "SDL_SetWindowDisplayMode"};
-        }
-        return DisplayChangeResult{};
+        bool accepted = acceptedWidths.count(mode->width) != 0 && mode->height == 768;
+        return DisplayChangeResult{accepted ? 0 : -1, "SDL_SetWindowDisplayMode"};
     }
 };
 
@@ -37,22 +33,15 @@ protected:
 class FakeDisplayWindow : public IDisplayWindow {
 public:
     std::vector<std::string> calls;
-    bool fullscreenLayout = false;
-    bool menuAttached = true;
 
 protected:
-    void showMessageImpl(int stringId) override
-    {
-        calls.push_back("message " + std::to_string(stringId));
-    }
+    void showMessageImpl(int id) override { calls.push_back("message " + std::to_string(id)); }
     void setFullscreenLayoutImpl(bool fullscreen) override
     {
-        fullscreenLayout = fullscreen;
         calls.push_back(fullscreen ? "layout fullscreen" : "layout windowed");
     }
     void setMenuAttachedImpl(bool attached) override
     {
-        menuAttached = attached;
         calls.push_back(attached ? "attach" : "detach");
     }
     void minimiseImpl() override { calls.push_back("minimise"); }

@@ -18,26 +18,21 @@ protected:
 
 } // namespace
 
-TEST_F(MenuControllerTest, AltLetterOpensThePopupWithItsFirstItemHighlighted)
+TEST_F(MenuControllerTest, KeysOpenMoveWrapAndCloseThePopups)
 {
     EXPECT_FALSE(controller.openByMnemonic(U'q'));
     EXPECT_FALSE(controller.isOpen());
     EXPECT_TRUE(controller.openByMnemonic(U'v'));
     EXPECT_EQ(controller.getOpenPopup(), 1);
     EXPECT_EQ(controller.getHighlighted(), 0);
-    EXPECT_TRUE(controller.openByMnemonic(U'F'));
-    EXPECT_EQ(controller.getOpenPopup(), 0);
-}
-
-TEST_F(MenuControllerTest, ArrowsWrapAroundItemsAndPopups)
-{
-    controller.openByMnemonic(U'V');
     EXPECT_EQ(controller.key(MenuKey::Down), 0);
     EXPECT_EQ(controller.getHighlighted(), 1);
     controller.key(MenuKey::Down);
     EXPECT_EQ(controller.getHighlighted(), 0);
     controller.key(MenuKey::Up);
     EXPECT_EQ(controller.getHighlighted(), 1);
+    EXPECT_EQ(controller.key(MenuKey::Enter), 0); // the greyed Window item
+    EXPECT_TRUE(controller.isOpen());
 
     controller.key(MenuKey::Right);
     EXPECT_EQ(controller.getOpenPopup(), 0);
@@ -48,22 +43,24 @@ TEST_F(MenuControllerTest, ArrowsWrapAroundItemsAndPopups)
     EXPECT_FALSE(controller.isOpen());
     EXPECT_EQ(controller.getHighlighted(), MenuController::none);
     EXPECT_EQ(controller.key(MenuKey::Down), 0);
-}
 
-TEST_F(MenuControllerTest, EnterChoosesEnabledItemsOnly)
-{
     controller.openByMnemonic(U'V');
-    controller.key(MenuKey::Down); // the greyed Window item
-    EXPECT_EQ(controller.key(MenuKey::Enter), 0);
-    EXPECT_TRUE(controller.isOpen());
-    controller.key(MenuKey::Up);
     EXPECT_EQ(controller.key(MenuKey::Enter), fullscreenCommand);
+    EXPECT_FALSE(controller.isOpen());
+
+    // an unknown popup closes the menu
+    controller.open(1, true);
+    controller.open(5, true);
+    EXPECT_FALSE(controller.isOpen());
+    controller.open(-2, false);
     EXPECT_FALSE(controller.isOpen());
 }
 
 TEST_F(MenuControllerTest, MnemonicsChooseWithinTheOpenPopup)
 {
+    controller.openByMnemonic(U'V');
     controller.openByMnemonic(U'F');
+    EXPECT_EQ(controller.getOpenPopup(), 0);
     EXPECT_EQ(controller.character(U's'), 0); // belongs to the other popup
     EXPECT_TRUE(controller.isOpen());
     EXPECT_EQ(controller.character(U'x'), exitCommand);
@@ -78,6 +75,7 @@ TEST_F(MenuControllerTest, MnemonicsChooseWithinTheOpenPopup)
 
 TEST_F(MenuControllerTest, PointerOpensTracksAndChoosesOnRelease)
 {
+    EXPECT_FALSE(controller.pointerPressed(MenuHit{}));
     EXPECT_TRUE(controller.pointerPressed(MenuHit{Kind::BarItem, 0}));
     EXPECT_EQ(controller.getOpenPopup(), 0);
     EXPECT_EQ(controller.getHighlighted(), MenuController::none);
@@ -97,30 +95,12 @@ TEST_F(MenuControllerTest, PointerOpensTracksAndChoosesOnRelease)
     EXPECT_TRUE(controller.isOpen());
     EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::PopupItem, 0}), fullscreenCommand);
     EXPECT_FALSE(controller.isOpen());
-}
 
-TEST_F(MenuControllerTest, PressesOutsideCloseAndAreTakenOnlyWhenOpen)
-{
-    EXPECT_FALSE(controller.pointerPressed(MenuHit{}));
-    controller.pointerPressed(MenuHit{Kind::BarItem, 1});
-    EXPECT_TRUE(controller.pointerPressed(MenuHit{}));
-    EXPECT_FALSE(controller.isOpen());
-
-    controller.pointerPressed(MenuHit{Kind::BarItem, 1});
-    EXPECT_TRUE(controller.pointerPressed(MenuHit{Kind::BarItem, 1})); // second press closes
-    EXPECT_FALSE(controller.isOpen());
-
-    controller.pointerPressed(MenuHit{Kind::BarItem, 0});
-    EXPECT_TRUE(controller.pointerPressed(MenuHit{Kind::Bar, -1}));
-    EXPECT_FALSE(controller.isOpen());
+    // presses outside, on the opening bar item again or on the bare bar close it
+    for (MenuHit closing : {MenuHit{}, MenuHit{Kind::BarItem, 1}, MenuHit{Kind::Bar, -1}}) {
+        controller.pointerPressed(MenuHit{Kind::BarItem, 1});
+        EXPECT_TRUE(controller.pointerPressed(closing));
+        EXPECT_FALSE(controller.isOpen());
+    }
     EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::PopupItem, 0}), 0);
-}
-
-TEST_F(MenuControllerTest, OpeningAnUnknownPopupCloses)
-{
-    controller.open(1, true);
-    controller.open(5, true);
-    EXPECT_FALSE(controller.isOpen());
-    controller.open(-2, false);
-    EXPECT_FALSE(controller.isOpen());
 }

@@ -51,16 +51,12 @@ std::uint32_t pixel(SDL_Surface* surface, int x, int y)
     return value & 0xFFFFFF;
 }
 
-struct SurfaceDeleter {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using Surface = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+using Surface = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
 
+// Zero-filled, as SDL creates them.
 Surface makeSurface(int width, int height, Uint32 format = SDL_PIXELFORMAT_XRGB8888)
 {
-    Surface surface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, format));
-    SDL_FillRect(surface.get(), nullptr, 0);
-    return surface;
+    return Surface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, format), SDL_FreeSurface);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <memory>
 #include <thread>
 #include <vector>
 
@@ -13,7 +12,7 @@ namespace {
 
 const char* const sceneFace = "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
 
-// Builds a font and rasterises a few hundred glyphs, returning the sum of their advances.
+// Builds a font and rasterises a few hundred glyphs twice, returning the sum of their advances.
 std::int64_t typeset(std::int32_t height)
 {
     Font font(sceneFace, 0, height, false, false);
@@ -30,19 +29,15 @@ std::int64_t typeset(std::int32_t height)
 
 TEST(FontThreads, FontsOnSeparateThreadsAgreeWithASingleThread)
 {
-    const std::vector<std::int32_t> heights{32, 24, 32, 24};
-    std::vector<std::int64_t> expected;
-    for (std::int32_t height : heights) {
-        expected.push_back(typeset(height));
-    }
-
-    std::vector<std::int64_t> results(heights.size());
+    const std::int64_t expected[] = {typeset(32), typeset(24)};
+    std::vector<std::int64_t> results(4);
     std::vector<std::thread> threads;
-    for (std::size_t i = 0; i < heights.size(); ++i) {
-        threads.emplace_back([&, i] { results[i] = typeset(heights[i]); });
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        threads.emplace_back([&, i] { results[i] = typeset(i % 2 == 0 ? 32 : 24); });
     }
     for (auto& thread : threads) {
         thread.join();
     }
-    EXPECT_EQ(results, expected);
+    EXPECT_EQ(results, (std::vector<std::int64_t>{expected[0], expected[1], expected[0],
+                                                  expected[1]}));
 }

@@ -7,16 +7,12 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <window id>\n", argv[0]);
+    Display* display = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
+    if (display == nullptr) {
+        std::fprintf(stderr, "usage: %s <window id>, with a display\n", argv[0]);
         return 2;
     }
     Window window = std::strtoul(argv[1], nullptr, 0);
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        std::fprintf(stderr, "cannot open the display\n");
-        return 1;
-    }
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
@@ -25,7 +21,6 @@ int main(int argc, char** argv)
     event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
     Status sent = XSendEvent(display, window, False, NoEventMask, &event);
-    XSync(display, False);
-    XCloseDisplay(display);
+    XCloseDisplay(display); // flushes the request
     return sent != 0 ? 0 : 1;
 }
