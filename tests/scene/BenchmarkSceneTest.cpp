@@ -10,6 +10,7 @@
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
 #include "tests/scene/SceneDataFolder.h"
+#include "tests/scene/SceneTestSupport.h"
 #include "tests/screen/ReferenceFrame.h"
 
 namespace {
@@ -27,35 +28,21 @@ BenchmarkScene::Options steppedByHand()
 
 struct SteppedScene {
     std::shared_ptr<vantrel::MemoryPresentTarget> target = std::make_shared<vantrel::MemoryPresentTarget>(W, H);
-    std::shared_ptr<FigureEightPointer> pointer = std::make_shared<FigureEightPointer>(683, 384, 420, 220, 240);
-    BenchmarkScene scene{target, pointer, W, H, steppedByHand()};
+    BenchmarkScene scene{target, std::make_shared<FigureEightPointer>(683, 384, 420, 220, 240), W, H,
+                         steppedByHand()};
     vantrel::Screen& screen = scene.getScreen();
-    std::uint32_t time = 1000;
     std::uint32_t iterations = 0;
 
     void stepTo(std::uint32_t iteration)
     {
         while (iterations < iteration) {
-            // 16 or 17 ms apart, as the pacer's deadlines are.
             ++iterations;
-            time = 1000 + iterations * 1000 / 60;
-            screen.step(time);
+            screen.step(1000 + iterations * 1000 / 60); // 16 or 17 ms apart, as the pacer's deadlines are
         }
     }
 
     // The frame composed last, drawn from scratch; the next step presents it.
     vantrel::Image expectedNextFrame() { return vantrel::testing::drawFrameFromScratch(screen); }
-
-    std::vector<std::shared_ptr<vantrel::ISprite>> sprites(std::uint8_t layer, std::uint32_t id)
-    {
-        std::vector<std::shared_ptr<vantrel::ISprite>> found;
-        for (const auto& entry : screen.getSprites(layer).entries) {
-            if (entry.id == id) {
-                found.push_back(entry.sprite);
-            }
-        }
-        return found;
-    }
 };
 
 class BenchmarkSceneTest : public ::testing::Test {
@@ -68,29 +55,18 @@ protected:
 TEST_F(BenchmarkSceneTest, BuildsTheFixedSpritesOfBothLayers)
 {
     SteppedScene stepped;
-    vantrel::SpriteManager& base = stepped.screen.getSprites(0);
-    auto background = std::dynamic_pointer_cast<vantrel::FillRectSprite>(base.find(0));
-    ASSERT_TRUE(background);
-    EXPECT_EQ(background->getRect(), (vantrel::Rect{0, 0, 1366, 768}));
-    EXPECT_EQ(stepped.sprites(0, 10).size(), 1u);
-    // Id 50 is shared by the green square and the 40th copy of the picture.
-    auto fifty = stepped.sprites(0, 50);
-    ASSERT_EQ(fifty.size(), 2u);
-    auto green = std::dynamic_pointer_cast<vantrel::FillRectSprite>(fifty[1]);
-    ASSERT_TRUE(green);
-    EXPECT_EQ(green->getOpacity(), 60);
-    EXPECT_EQ(green->getRect(), (vantrel::Rect{100, 100, 200, 200}));
+    // Id 50 is shared by the 40th copy of the picture and the green square.
+    ASSERT_EQ(spritesOf(stepped.screen, 0, 50).size(), 2u);
+    EXPECT_EQ(spritesOf<vantrel::FillRectSprite>(stepped.screen, 0, 50).size(), 1u);
     for (std::uint32_t k = 0; k < 50; ++k) {
-        auto copies = stepped.sprites(0, 11 + k);
-        ASSERT_FALSE(copies.empty()) << k;
-        auto copy = std::dynamic_pointer_cast<vantrel::ImageSprite>(copies.front());
-        ASSERT_TRUE(copy) << k;
-        EXPECT_EQ(copy->getX(), static_cast<std::int32_t>(75 + 5 * k));
-        EXPECT_EQ(copy->getOpacity(), k % 2 == 0 ? 128 : 129);
+        auto copies = spritesOf<vantrel::ImageSprite>(stepped.screen, 0, 11 + k);
+        ASSERT_EQ(copies.size(), 1u) << k;
+        EXPECT_EQ(copies[0]->getX(), static_cast<std::int32_t>(75 + 5 * k));
+        EXPECT_EQ(copies[0]->getOpacity(), k % 2 == 0 ? 128 : 129);
     }
-    EXPECT_EQ(stepped.sprites(0, 100).size(), 1u); // the first flake
-    EXPECT_EQ(base.find(100)->getX(), 1113);
-    EXPECT_EQ(base.find(100)->getY(), 104);
+    auto firstFlake = stepped.screen.getSprites(0).find(100); // from the standard seed
+    EXPECT_EQ(firstFlake->getX(), 1113);
+    EXPECT_EQ(firstFlake->getY(), 104);
 
     vantrel::SpriteManager& fade = stepped.screen.getSprites(1);
     auto backdrop = std::dynamic_pointer_cast<vantrel::ImageSprite>(fade.find(0));
@@ -150,15 +126,13 @@ TEST_F(BenchmarkSceneTest, ReadOutsAreDrawnAndPaintAndClickWork)
     SteppedScene stepped;
     stepped.stepTo(20);
     for (std::uint8_t layer = 0; layer < 2; ++layer) {
-        auto lines = stepped.sprites(layer, 10000);
+        auto lines = spritesOf<vantrel::TextSprite>(stepped.screen, layer, 10000);
         ASSERT_EQ(lines.size(), 2u);
-        for (const auto& line : lines) {
-            auto text = std::dynamic_pointer_cast<vantrel::TextSprite>(line);
-            ASSERT_TRUE(text);
+        for (const auto& text : lines) {
             EXPECT_EQ(text->getCount(), std::string("00.000 fps : screen(1)").size());
             EXPECT_TRUE(text->isVisible());
         }
-        EXPECT_FALSE(stepped.sprites(layer, 10001).empty());
+        EXPECT_FALSE(spritesOf(stepped.screen, layer, 10001).empty());
     }
     EXPECT_GT(stepped.scene.getReadouts().getFrameRate(), 55.0);
 

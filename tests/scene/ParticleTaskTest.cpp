@@ -37,31 +37,20 @@ namespace {
 
 struct ParticleFixture : ::testing::Test {
     std::unique_ptr<vantrel::Screen> screen = makeTestScreen(640, 480);
-    std::shared_ptr<FixedPointer> pointer = std::make_shared<FixedPointer>();
+    std::shared_ptr<FixedPointer> pointer = std::make_shared<FixedPointer>(Point{200, 150});
+    vantrel::Mouse mouse{pointer};
     std::shared_ptr<vantrel::Image> image1 = makePicture(48, 48);
     std::shared_ptr<vantrel::Image> image2 = makePicture(32, 32);
+    ParticleTask task{mouse, image1, image2};
 
-    std::vector<std::shared_ptr<vantrel::ImageSprite>> particles()
-    {
-        std::vector<std::shared_ptr<vantrel::ImageSprite>> result;
-        for (const auto& entry : screen->getSprites(0).entries) {
-            if (entry.id == ParticleTask::particleId) {
-                result.push_back(std::dynamic_pointer_cast<vantrel::ImageSprite>(entry.sprite));
-            }
-        }
-        return result;
-    }
+    auto particles() { return spritesOf<vantrel::ImageSprite>(*screen, 0, ParticleTask::particleId); }
 };
 
 } // namespace
 
 TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOne)
 {
-    pointer->position = Point{200, 150};
-    vantrel::Mouse mouse(pointer);
-    ParticleTask task(mouse, image1, image2);
     task(*screen);
-
     auto spawned = particles();
     ASSERT_EQ(spawned.size(), 4u);
     for (int i = 0; i < 2; ++i) {
@@ -83,9 +72,6 @@ TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOne)
 
 TEST_F(ParticleFixture, ParticlesGrowFadeAndGoTheCallAfterReachingZero)
 {
-    pointer->position = Point{200, 150};
-    vantrel::Mouse mouse(pointer);
-    ParticleTask task(mouse, image1, image2);
     auto other = screen->createImageSprite(0, 7u, 5, 5, 1000, image1);
     other->setOpacity(128);
     other->show();
@@ -111,18 +97,15 @@ TEST_F(ParticleFixture, ParticlesGrowFadeAndGoTheCallAfterReachingZero)
 
 TEST_F(ParticleFixture, MovingCursorSpawnsAlongItsPath)
 {
-    pointer->position = Point{100, 100};
-    vantrel::Mouse mouse(pointer);
-    ParticleTask task(mouse, image1, image2);
-    pointer->position = Point{140, 88};
+    pointer->position = Point{240, 138};
     mouse.update();
     task(*screen);
 
     auto spawned = particles();
     ASSERT_EQ(spawned.size(), 20u); // nine path pairs and the pair at the cursor
-    EXPECT_EQ(spawned[0]->getX(), 76 + 4);
-    EXPECT_EQ(spawned[0]->getY(), 76 - 1);
-    EXPECT_EQ(spawned[19]->getX(), 116);
-    EXPECT_EQ(spawned[19]->getY(), 64);
+    EXPECT_EQ(spawned[0]->getX(), 176 + 4);
+    EXPECT_EQ(spawned[0]->getY(), 126 - 1);
+    EXPECT_EQ(spawned[19]->getX(), 216);
+    EXPECT_EQ(spawned[19]->getY(), 114);
     EXPECT_TRUE(std::all_of(spawned.begin(), spawned.end(), [](const auto& p) { return p->getOpacity() == 128; }));
 }

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <fstream>
-#include <map>
 #include <string>
 
 #include "engine/sprite/TextSprite.h"
@@ -128,19 +127,13 @@ TEST(ProcessorLoadTask, OneLinePerInstanceWithTheTotalInItsOwnColour)
     screen->step(1016);
 
     for (std::uint8_t layer = 0; layer < 2; ++layer) {
-        std::map<std::uint32_t, int> sprites, texts;
-        for (const auto& entry : screen->getSprites(layer).entries) {
-            const std::uint32_t i = entry.id - ProcessorLoadTask::firstId;
-            if (i < 5) {
-                ++sprites[i];
-                texts[i] += std::dynamic_pointer_cast<vantrel::TextSprite>(entry.sprite) != nullptr;
-                const int shadow = entry.sprite->getZOrder() == 599 ? 1 : 0;
-                EXPECT_EQ(entry.sprite->getY() - shadow, static_cast<std::int32_t>(10 + 28 * i));
-            }
-        }
         for (std::uint32_t i = 0; i < 5; ++i) {
-            EXPECT_EQ(sprites[i], 3) << "line " << i; // text, shadow, panel, and no bar at 0 %
-            EXPECT_EQ(texts[i], 2) << "line " << i;
+            auto line = spritesOf(*screen, layer, ProcessorLoadTask::firstId + i);
+            ASSERT_EQ(line.size(), 3u) << "line " << i; // text, shadow, panel, and no bar at 0 %
+            EXPECT_EQ(spritesOf<vantrel::TextSprite>(*screen, layer, ProcessorLoadTask::firstId + i).size(), 2u);
+            for (const auto& sprite : line) {
+                EXPECT_EQ(sprite->getY() - (sprite->getZOrder() == 599 ? 1 : 0), static_cast<std::int32_t>(10 + 28 * i));
+            }
         }
     }
     auto loads = board->getLoads();
@@ -161,12 +154,7 @@ TEST(ProcessorLoadTask, BarsAreAddedOverASubtractedPanel)
     ProcessorLoadTask total(1, std::make_shared<PerformanceCounter>(source, 1), font, "(_Total)", nullptr);
     total(*screen);
 
-    std::vector<std::shared_ptr<vantrel::FillRectSprite>> fills;
-    for (const auto& entry : screen->getSprites(0).entries) {
-        if (auto fill = std::dynamic_pointer_cast<vantrel::FillRectSprite>(entry.sprite)) {
-            fills.push_back(fill);
-        }
-    }
+    auto fills = spritesOf<vantrel::FillRectSprite>(*screen, 0);
     ASSERT_EQ(fills.size(), 3u);
     EXPECT_EQ(fills[0]->getBlendMode(), vantrel::BlendMode::Subtract);
     EXPECT_EQ(fills[0]->getRect(), (vantrel::Rect{1100, 38, 1340, 62}));

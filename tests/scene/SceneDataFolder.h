@@ -20,8 +20,6 @@ public:
         std::error_code ignored;
         std::filesystem::current_path(previous, ignored);
     }
-    WorkingDirectory(const WorkingDirectory&) = delete;
-    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
 
 private:
     std::filesystem::path previous;

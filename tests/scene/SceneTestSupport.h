@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "engine/image/Image.h"
 #include "engine/screen/MemoryPresentTarget.h"
@@ -12,6 +13,7 @@
 // A pointer that stays where the test puts it.
 class FixedPointer : public vantrel::IPointerSource {
 public:
+    explicit FixedPointer(vantrel::Point at) : position(at) {}
     vantrel::Point position;
 
 protected:
@@ -32,4 +34,17 @@ inline std::shared_ptr<vantrel::Image> makePicture(std::uint32_t width, std::uin
     auto image = std::make_shared<vantrel::Image>(width, height, format);
     std::memset(image->getPixels(), 0, std::size_t{image->getPitch()} * height);
     return image;
+}
+
+// The sprites of one kind on a layer, in list order; `id` ~0u takes every id.
+template <class Sprite = vantrel::ISprite>
+std::vector<std::shared_ptr<Sprite>> spritesOf(vantrel::Screen& screen, std::uint8_t layer, std::uint32_t id = ~0u)
+{
+    std::vector<std::shared_ptr<Sprite>> found;
+    for (const auto& entry : screen.getSprites(layer).entries) {
+        if (auto sprite = std::dynamic_pointer_cast<Sprite>(entry.sprite); sprite && (id == ~0u || entry.id == id)) {
+            found.push_back(sprite);
+        }
+    }
+    return found;
 }

@@ -15,10 +15,7 @@ namespace {
 template <class Condition>
 bool eventually(Condition condition)
 {
-    for (int i = 0; i < 1200; ++i) {
-        if (condition()) {
-            return true;
-        }
+    for (int i = 0; i < 1200 && !condition(); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     return condition();
