@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <random>
-#include <sstream>
 #include <vector>
 
 #include "engine/image/DrawingOperations.h"
@@ -20,11 +19,6 @@ using namespace kerneltest;
 constexpr std::uint8_t formats[] = {0, 1, 2, 3, 4, 7};
 constexpr std::uint8_t modes[] = {0, 1, 2, 3, 4, 9};
 
-PixelFormat randomFormat(std::mt19937& random)
-{
-    return static_cast<PixelFormat>(formats[uniform(random, 0, 5)]);
-}
-
 // Opaque, translucent (1..254) and, now and then, invisible.
 std::uint8_t opacityOfClass(std::mt19937& random, int opacityClass)
 {
@@ -39,112 +33,99 @@ std::uint8_t opacityOfClass(std::mt19937& random, int opacityClass)
                                  : static_cast<std::uint8_t>(uniform(random, 1, 254));
 }
 
-// Calls body(mode, opacity, format) `each` times for every mode, opacity class and format.
-template <class Body>
-void forEveryKernel(std::mt19937& random, int each, bool withFormats, Body body)
+std::uint8_t randomByte(std::mt19937& random)
 {
-    for (std::uint8_t mode : modes) {
-        for (int opacityClass = 0; opacityClass < 2; ++opacityClass) {
-            for (std::uint8_t format : formats) {
-                for (int trial = 0; trial < each; ++trial) {
-                    body(static_cast<BlendMode>(mode), opacityOfClass(random, opacityClass),
-                         static_cast<PixelFormat>(format));
-                }
-                if (!withFormats) {
-                    break;
+    return static_cast<std::uint8_t>(uniform(random, 0, 255));
+}
+
+// A random destination, its copy, a rectangle and a clip over it.
+struct Case {
+    Image expected;
+    Image actual;
+    std::int32_t width;
+    std::int32_t height;
+    Rect rect;
+    std::unique_ptr<ClipRegion> clip;
+
+    Case(std::mt19937& random, int maxWidth, int maxHeight)
+        : expected(randomImage(random, uniform(random, 1, maxWidth), uniform(random, 1, maxHeight),
+                               PixelFormat::Bgrx32, uniform(random, 0, 1) * uniform(random, 1, 6))),
+          actual(cloneImage(expected)), width(static_cast<std::int32_t>(expected.getWidth())),
+          height(static_cast<std::int32_t>(expected.getHeight())),
+          rect(randomRect(random, width, height)), clip(randomClip(random, width, height))
+    {
+    }
+};
+
+// Calls body(random, mode, opacity, format) `each` times for every kernel level, mode, opacity
+// class and (when asked) source format, with the same cases at every level.
+template <class Body>
+void forEveryKernel(unsigned seed, int each, bool withFormats, Body body)
+{
+    forEveryKernelIsa([&] {
+        std::mt19937 random(seed);
+        int trial = 0;
+        for (std::uint8_t mode : modes) {
+            for (int opacityClass = 0; opacityClass < 2; ++opacityClass) {
+                for (std::uint8_t format : formats) {
+                    for (int i = 0; i < each; ++i) {
+                        const std::uint8_t opacity = opacityOfClass(random, opacityClass);
+                        SCOPED_TRACE(testing::Message() << "trial " << ++trial << " mode " << +mode
+                                                        << " opacity " << +opacity << " format "
+                                                        << +format);
+                        body(random, static_cast<BlendMode>(mode), opacity,
+                             static_cast<PixelFormat>(format));
+                        if (testing::Test::HasFatalFailure()) {
+                            return;
+                        }
+                    }
+                    if (!withFormats) {
+                        break;
+                    }
                 }
             }
         }
-    }
-}
-
-Image randomDestination(std::mt19937& random)
-{
-    return randomImage(random, uniform(random, 1, 45), uniform(random, 1, 7), PixelFormat::Bgrx32,
-                       uniform(random, 0, 1) * uniform(random, 1, 6));
-}
-
-std::string describe(const Rect& r)
-{
-    std::ostringstream out;
-    out << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
-    return out.str();
-}
-
-std::string describe(const ClipRegion* clip)
-{
-    return clip ? describe(clip->rect) + " offset " + std::to_string(clip->offset.x) + "," +
-                      std::to_string(clip->offset.y)
-                : "none";
-}
-
-class KernelsMatchTheReference : public KernelIsaTest {};
-
-TEST_P(KernelsMatchTheReference, FillRect)
-{
-    std::mt19937 random(1);
-    int trial = 0;
-    forEveryKernel(random, 40, false, [&](BlendMode mode, std::uint8_t opacity, PixelFormat) {
-        ++trial;
-        Image expected = randomDestination(random);
-        Image actual = cloneImage(expected);
-        const auto w = static_cast<std::int32_t>(expected.getWidth());
-        const auto h = static_cast<std::int32_t>(expected.getHeight());
-        const Rect rect = randomRect(random, w, h);
-        const auto clip = randomClip(random, w, h);
-        const Color color = uniform(random, 0, 3) == 0
-                                ? Color::gray(static_cast<std::uint8_t>(uniform(random, 0, 255)))
-                                : Color::rgb(static_cast<std::uint8_t>(uniform(random, 0, 255)),
-                                             static_cast<std::uint8_t>(uniform(random, 0, 255)),
-                                             static_cast<std::uint8_t>(uniform(random, 0, 255)));
-        SCOPED_TRACE("trial " + std::to_string(trial) + " rect " + describe(rect) + " clip " +
-                     describe(clip.get()) + " mode " + std::to_string(int(mode)) + " opacity " +
-                     std::to_string(opacity));
-        reference::fillRect(expected, clip.get(), mode, rect, color, opacity);
-        fillRect(actual, clip.get(), mode, rect, color, opacity);
-        ASSERT_EQ(bytesOf(actual), bytesOf(expected));
     });
 }
 
-TEST_P(KernelsMatchTheReference, DrawImage)
+TEST(KernelsMatchTheReference, FillRect)
 {
-    std::mt19937 random(2);
-    int trial = 0;
-    forEveryKernel(random, 8, true, [&](BlendMode mode, std::uint8_t opacity, PixelFormat format) {
-        ++trial;
-        Image expected = randomDestination(random);
-        Image actual = cloneImage(expected);
-        const auto w = static_cast<std::int32_t>(expected.getWidth());
-        const auto h = static_cast<std::int32_t>(expected.getHeight());
+    forEveryKernel(1, 40, false, [](std::mt19937& random, BlendMode mode, std::uint8_t opacity,
+                                    PixelFormat) {
+        Case c(random, 45, 7);
+        const Color color = uniform(random, 0, 3) == 0
+                                ? Color::gray(randomByte(random))
+                                : Color::rgb(randomByte(random), randomByte(random),
+                                             randomByte(random));
+        reference::fillRect(c.expected, c.clip.get(), mode, c.rect, color, opacity);
+        fillRect(c.actual, c.clip.get(), mode, c.rect, color, opacity);
+        ASSERT_EQ(bytesOf(c.actual), bytesOf(c.expected));
+    });
+}
+
+TEST(KernelsMatchTheReference, DrawImage)
+{
+    forEveryKernel(2, 8, true, [](std::mt19937& random, BlendMode mode, std::uint8_t opacity,
+                                  PixelFormat format) {
+        Case c(random, 45, 7);
         const Image source = randomImage(random, uniform(random, 0, 45), uniform(random, 0, 8),
                                          format, uniform(random, 0, 3));
-        const Rect rect = randomRect(random, w, h);
-        const auto clip = randomClip(random, w, h);
         const Point position =
             uniform(random, 0, 1)
                 ? Point{uniform(random, -3, 3), uniform(random, -2, 2)}
                 : Point{uniform(random, -5, static_cast<int>(source.getWidth()) + 3),
                         uniform(random, -3, static_cast<int>(source.getHeight()) + 2)};
-        SCOPED_TRACE("trial " + std::to_string(trial) + " format " + std::to_string(int(format)) +
-                     " rect " + describe(rect) + " clip " + describe(clip.get()) + " mode " +
-                     std::to_string(int(mode)) + " opacity " + std::to_string(opacity));
-        reference::drawImage(expected, clip.get(), mode, rect, source, position, opacity);
-        drawImage(actual, clip.get(), mode, rect, source, position, opacity);
-        ASSERT_EQ(bytesOf(actual), bytesOf(expected));
+        reference::drawImage(c.expected, c.clip.get(), mode, c.rect, source, position, opacity);
+        drawImage(c.actual, c.clip.get(), mode, c.rect, source, position, opacity);
+        ASSERT_EQ(bytesOf(c.actual), bytesOf(c.expected));
     });
 }
 
-TEST_P(KernelsMatchTheReference, StretchImage)
+TEST(KernelsMatchTheReference, StretchImage)
 {
-    std::mt19937 random(3);
-    int trial = 0;
-    forEveryKernel(random, 16, true, [&](BlendMode mode, std::uint8_t opacity, PixelFormat format) {
-        ++trial;
-        Image expected = randomImage(random, uniform(random, 1, 70), uniform(random, 1, 6),
-                                     PixelFormat::Bgrx32, uniform(random, 0, 2));
-        Image actual = cloneImage(expected);
-        const auto w = static_cast<std::int32_t>(expected.getWidth());
-        const auto h = static_cast<std::int32_t>(expected.getHeight());
+    forEveryKernel(3, 16, true, [](std::mt19937& random, BlendMode mode, std::uint8_t opacity,
+                                   PixelFormat format) {
+        Case c(random, 70, 6);
         const Image source = randomImage(random, uniform(random, 0, 24), uniform(random, 0, 6),
                                          format, uniform(random, 0, 3));
         const auto sw = static_cast<std::int32_t>(source.getWidth());
@@ -157,71 +138,54 @@ TEST_P(KernelsMatchTheReference, StretchImage)
             from = Rect{left, top, uniform(random, left + 1, sw), uniform(random, top + 1, sh)};
         }
         // Enlargements, reductions and everything between.
-        Rect to = randomRect(random, w, h);
+        Rect to = c.rect;
         if (uniform(random, 0, 2) == 0) {
-            const int left = uniform(random, -8, w / 2);
-            const int top = uniform(random, -2, h / 2);
+            const int left = uniform(random, -8, c.width / 2);
+            const int top = uniform(random, -2, c.height / 2);
             to =
                 Rect{left, top, left + from.width() * uniform(random, 2, 9) + uniform(random, 0, 5),
                      top + from.height() * uniform(random, 1, 3) + uniform(random, 0, 2)};
         }
-        const auto clip = randomClip(random, w, h);
         const bool smooth = uniform(random, 0, 1) == 1;
-        SCOPED_TRACE("trial " + std::to_string(trial) + " format " + std::to_string(int(format)) +
-                     " to " + describe(to) + " from " + describe(from) + " clip " +
-                     describe(clip.get()) + " mode " + std::to_string(int(mode)) + " opacity " +
-                     std::to_string(opacity) + (smooth ? " smooth" : " nearest"));
-        reference::stretchImage(expected, clip.get(), mode, to, source, from, opacity, smooth);
-        stretchImage(actual, clip.get(), mode, to, source, from, opacity, smooth);
-        ASSERT_EQ(bytesOf(actual), bytesOf(expected));
+        reference::stretchImage(c.expected, c.clip.get(), mode, to, source, from, opacity, smooth);
+        stretchImage(c.actual, c.clip.get(), mode, to, source, from, opacity, smooth);
+        ASSERT_EQ(bytesOf(c.actual), bytesOf(c.expected));
     });
 }
 
-TEST_P(KernelsMatchTheReference, DrawGlyphs)
+TEST(KernelsMatchTheReference, DrawGlyphs)
 {
-    std::mt19937 random(4);
-    int trial = 0;
-    forEveryKernel(random, 30, false, [&](BlendMode mode, std::uint8_t opacity, PixelFormat) {
-        ++trial;
-        Image expected = randomDestination(random);
-        Image actual = cloneImage(expected);
-        const auto w = static_cast<std::int32_t>(expected.getWidth());
-        const auto h = static_cast<std::int32_t>(expected.getHeight());
+    forEveryKernel(4, 30, false, [](std::mt19937& random, BlendMode mode, std::uint8_t opacity,
+                                    PixelFormat) {
+        Case c(random, 45, 7);
         std::vector<GlyphData> run(static_cast<std::size_t>(uniform(random, 0, 6)));
         for (GlyphData& glyph : run) {
             glyph.offset = Point{uniform(random, -3, 3), uniform(random, -6, 1)};
             glyph.advance = Point{uniform(random, 0, 12), uniform(random, -1, 1)};
             if (uniform(random, 0, 4) != 0) {
-                const PixelFormat format =
-                    uniform(random, 0, 4) == 0 ? randomFormat(random) : PixelFormat::Gray8;
+                const PixelFormat format = uniform(random, 0, 4) == 0
+                                               ? static_cast<PixelFormat>(formats[uniform(random, 0, 5)])
+                                               : PixelFormat::Gray8;
                 glyph.image = std::make_shared<Image>(randomImage(random, uniform(random, 0, 21),
                                                                   uniform(random, 0, 9), format,
                                                                   uniform(random, 0, 2)));
             }
         }
-        const Point origin{uniform(random, -10, w), uniform(random, -3, h + 3)};
-        const auto clip = randomClip(random, w, h);
-        const Color color = Color::rgb(static_cast<std::uint8_t>(uniform(random, 0, 255)),
-                                       static_cast<std::uint8_t>(uniform(random, 0, 255)),
-                                       static_cast<std::uint8_t>(uniform(random, 0, 255)));
-        SCOPED_TRACE("trial " + std::to_string(trial) + " clip " + describe(clip.get()) + " mode " +
-                     std::to_string(int(mode)) + " opacity " + std::to_string(opacity));
-        reference::drawGlyphs(expected, clip.get(), mode, origin, run.data(), run.size(), color,
+        const Point origin{uniform(random, -10, c.width), uniform(random, -3, c.height + 3)};
+        const Color color = Color::rgb(randomByte(random), randomByte(random), randomByte(random));
+        reference::drawGlyphs(c.expected, c.clip.get(), mode, origin, run.data(), run.size(), color,
                               opacity);
-        drawGlyphs(actual, clip.get(), mode, origin, run.data(), run.size(), color, opacity);
-        ASSERT_EQ(bytesOf(actual), bytesOf(expected));
+        drawGlyphs(c.actual, c.clip.get(), mode, origin, run.data(), run.size(), color, opacity);
+        ASSERT_EQ(bytesOf(c.actual), bytesOf(c.expected));
     });
 }
 
-TEST_P(KernelsMatchTheReference, DrawTransition)
+// Transitions have no mode or opacity; only the source format varies.
+TEST(KernelsMatchTheReference, DrawTransition)
 {
-    std::mt19937 random(5);
-    for (int trial = 0; trial < 400; ++trial) {
-        Image expected = randomDestination(random);
-        Image actual = cloneImage(expected);
-        const auto w = static_cast<std::int32_t>(expected.getWidth());
-        const auto h = static_cast<std::int32_t>(expected.getHeight());
-        const PixelFormat format = randomFormat(random);
+    forEveryKernel(5, 6, true, [](std::mt19937& random, BlendMode, std::uint8_t,
+                                  PixelFormat format) {
+        Case c(random, 45, 7);
         const Image source = randomImage(random, uniform(random, 0, 50), uniform(random, 0, 8),
                                          format, uniform(random, 0, 3));
         const Image mask = randomImage(random, uniform(random, 0, 50), uniform(random, 0, 8),
@@ -230,20 +194,15 @@ TEST_P(KernelsMatchTheReference, DrawTransition)
         static constexpr std::uint32_t progress[] = {0, 1, 128, 255, 256};
         table.progress = progress[uniform(random, 0, 4)];
         for (auto& weight : table.weights) {
-            weight = static_cast<std::uint8_t>(uniform(random, 0, 255));
+            weight = randomByte(random);
         }
-        const Rect rect = randomRect(random, w, h);
         const Point sourcePosition{uniform(random, -4, 6), uniform(random, -2, 3)};
         const Point maskPosition{uniform(random, -4, 6), uniform(random, -2, 3)};
-        SCOPED_TRACE("trial " + std::to_string(trial) + " format " + std::to_string(int(format)) +
-                     " rect " + describe(rect));
-        reference::drawTransition(expected, rect, source, sourcePosition, mask, maskPosition,
+        reference::drawTransition(c.expected, c.rect, source, sourcePosition, mask, maskPosition,
                                   table);
-        drawTransition(actual, rect, source, sourcePosition, mask, maskPosition, table);
-        ASSERT_EQ(bytesOf(actual), bytesOf(expected));
-    }
+        drawTransition(c.actual, c.rect, source, sourcePosition, mask, maskPosition, table);
+        ASSERT_EQ(bytesOf(c.actual), bytesOf(c.expected));
+    });
 }
-
-VANTREL_FOR_EVERY_KERNEL_ISA(KernelsMatchTheReference);
 
 } // namespace
