@@ -92,22 +92,6 @@ TEST(Fill, RectanglesThatOnlyTouchTheClipDrawNothing)
     });
 }
 
-TEST(Copy, AlphaZeroKeepsTheColourAndAlphaFullReplacesIt)
-{
-    forEveryKernelIsa([&] {
-        Image source = makeImage(wide, 1, PixelFormat::Bgra32);
-        for (std::uint32_t x = 0; x < wide; ++x) {
-            const std::uint32_t word = (x % 2 ? 0xFF000000u : 0u) | (0x102030u + x);
-            std::memcpy(source.row(0) + 4 * x, &word, 4);
-        }
-        Image image = filledImage(wide, 1, 0x99ABCDEFu);
-        drawImage(image, nullptr, BlendMode::Normal, Rect{0, 0, wide, 1}, source, Point{0, 0}, 255);
-        for (std::uint32_t x = 0; x < wide; ++x) {
-            EXPECT_EQ(wordAt(image, x, 0), x % 2 ? 0x102030u + x : 0x00ABCDEFu) << "pixel " << x;
-        }
-    });
-}
-
 TEST(Copy, EqualSizesCopyAndOtherSizesScale)
 {
     forEveryKernelIsa([&] {
@@ -178,24 +162,6 @@ TEST(Stretch, SourcesWiderThanSixteenBitsKeepExactPositions)
                 EXPECT_EQ(bytesOf(actual), bytesOf(expected));
             }
         }
-    });
-}
-
-TEST(Glyphs, GlyphsWithoutImagesStillAdvanceThePen)
-{
-    forEveryKernelIsa([&] {
-        auto ink = std::make_shared<Image>(makeImage(1, 1, PixelFormat::Gray8));
-        ink->getPixels()[0] = 255;
-        const GlyphData run[] = {GlyphData{Point{0, 0}, Point{5, 0}, nullptr},
-                                 GlyphData{Point{9, 9}, Point{7, 1}, nullptr},
-                                 GlyphData{Point{0, 0}, Point{1, 0}, ink}};
-        Image image = filledImage(wide, 3, 0);
-        drawGlyphs(image, nullptr, BlendMode::Normal, Point{2, 0}, run, 2, Color::gray(255), 255);
-        EXPECT_EQ(wordsOf(image), repeated(0, 3 * wide));
-        drawGlyphs(image, nullptr, BlendMode::Normal, Point{2, 0}, run, 3, Color::gray(255), 255);
-        auto expected = repeated(0, 3 * wide);
-        expected[wide + 14] = 0x00FFFFFFu;
-        EXPECT_EQ(wordsOf(image), expected);
     });
 }
 

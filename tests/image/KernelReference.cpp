@@ -132,6 +132,14 @@ Channels blendPixel(BlendMode blendMode, std::int64_t weight, const Channels& d,
     return out;
 }
 
+SourcePixel colorPixel(const Color& color)
+{
+    SourcePixel s;
+    s.value = color.isRgb ? Channels{color.blue, color.green, color.red, 0}
+                          : Channels{color.red, color.red, color.red, 0};
+    return s;
+}
+
 bool drawable(const Image& destination)
 {
     return destination.getPixels() != nullptr && bytesPerPixel(destination.getFormat()) == 4;
@@ -181,12 +189,7 @@ void fillRect(Image& destination, const ClipRegion* clip, BlendMode mode, const 
     if (weight == 0 || !drawable(destination)) {
         return;
     }
-    SourcePixel s;
-    if (color.isRgb) {
-        s.value = {color.blue, color.green, color.red, 0};
-    } else {
-        s.value = {color.red, color.red, color.red, 0};
-    }
+    const SourcePixel s = colorPixel(color);
     forEachPixel(destination, placedBox(rect, clip), clip, [&](std::int64_t x, std::int64_t y) {
         writeDestination(destination, x, y,
                          blendPixel(mode, weight, readDestination(destination, x, y), s));
@@ -301,12 +304,7 @@ void drawGlyphs(Image& destination, const ClipRegion* clip, BlendMode mode, Poin
         const Image& coverage = *glyph.image;
         const Box placed{left, top, left + coverage.getWidth(), top + coverage.getHeight()};
         forEachPixel(destination, placed, clip, [&](std::int64_t x, std::int64_t y) {
-            SourcePixel s;
-            if (color.isRgb) {
-                s.value = {color.blue, color.green, color.red, 0};
-            } else {
-                s.value = {color.red, color.red, color.red, 0};
-            }
+            SourcePixel s = colorPixel(color);
             s.hasAlpha = true;
             s.alpha = *at(coverage, x - left, y - top, 1);
             writeDestination(destination, x, y,
