@@ -117,14 +117,20 @@ void FrameDispatcher::createWorker(Screen& screen)
 
 void FrameDispatcher::stopWorkers(Screen& screen)
 {
-    for (WorkerRecord& worker : screen.workers) {
+    // The records leave the Screen under its lock; the joins happen outside it, because no
+    // thread waits for another while it holds the Screen lock.
+    std::vector<WorkerRecord> stopping;
+    {
+        Screen::Lock guard(screen);
+        stopping.swap(screen.workers);
+    }
+    for (WorkerRecord& worker : stopping) {
         worker.thread->requestStop();
     }
-    for (WorkerRecord& worker : screen.workers) {
+    for (WorkerRecord& worker : stopping) {
         worker.thread->stop();
         worker.thread.reset();
     }
-    screen.workers.clear();
 }
 
 bool FrameDispatcher::dispatchFrame(Screen& screen)

@@ -90,13 +90,14 @@ void RenderLoop::iterate(Screen& screen, bool drawSynchronously)
 
 void RenderLoop::run(Screen& screen, ThreadNotifier& notifier)
 {
-    screen.workers.reserve(screen.workerCount);
-    for (std::uint32_t i = 0; i < screen.workerCount; ++i) {
-        FrameDispatcher::createWorker(screen);
-    }
-    screen.presentEvent.set();
     {
+        // The worker list is read under the lock by other threads (isSettled).
         Screen::Lock guard(screen);
+        screen.workers.reserve(screen.workerCount);
+        for (std::uint32_t i = 0; i < screen.workerCount; ++i) {
+            FrameDispatcher::createWorker(screen);
+        }
+        screen.presentEvent.set();
         screen.pacer.restart();
         composeLayers(screen);
     }
