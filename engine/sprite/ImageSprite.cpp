@@ -1,14 +1,13 @@
 #include "engine/sprite/ImageSprite.h"
 
-#include "engine/sprite/ScreenDrawer.h"
-#include "engine/sprite/SpriteManager.h"
+#include <utility>
 
 namespace vantrel {
 
 ImageSprite::ImageSprite(std::weak_ptr<SpriteManager> manager, std::weak_ptr<ScreenDrawer> drawer,
                          std::uint32_t id, std::int32_t x, std::int32_t y, std::int32_t zOrder,
                          std::shared_ptr<Image> image)
-    : manager(std::move(manager)), drawer(std::move(drawer)), id(id), x(x), y(y), zOrder(zOrder),
+    : SpriteBase(std::move(manager), std::move(drawer), id, zOrder), x(x), y(y),
       image(std::move(image)), width(this->image ? this->image->getWidth() : 0),
       height(this->image ? this->image->getHeight() : 0)
 {
@@ -48,39 +47,22 @@ void ImageSprite::setSmooth(bool flag)
 
 void ImageSprite::drawImpl(DrawCommands& commands, DrawResources& resources)
 {
-    if (!visible || opacity == 0 || !image) {
+    if (!appears() || !image) {
         return;
     }
     resources.images.push_back(image);
-    DrawCommand command;
-    command.blendMode = blendMode;
-    command.opacity = opacity;
-    command.bounds = area();
+    const bool ownSize = width == image->getWidth() && height == image->getHeight();
+    DrawCommand command =
+        makeCommand(ownSize ? DrawCommandKind::ImagePoint : DrawCommandKind::ImageRect, area());
     command.image = image.get();
-    if (width == image->getWidth() && height == image->getHeight()) {
-        command.kind = DrawCommandKind::ImagePoint;
+    if (ownSize) {
         command.sourcePosition = Point{0, 0};
     } else {
-        command.kind = DrawCommandKind::ImageRect;
         command.sourceRect = Rect{0, 0, static_cast<std::int32_t>(image->getWidth()),
                                   static_cast<std::int32_t>(image->getHeight())};
         command.smooth = smooth;
     }
     commands.push_back(command);
-}
-
-void ImageSprite::invalidateImpl()
-{
-    if (auto target = drawer.lock()) {
-        target->invalidate(area());
-    }
-}
-
-void ImageSprite::requestSortImpl()
-{
-    if (auto owner = manager.lock()) {
-        owner->needsSort = true;
-    }
 }
 
 } // namespace vantrel

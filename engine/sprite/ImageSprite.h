@@ -4,15 +4,12 @@
 #include <memory>
 
 #include "engine/image/Image.h"
-#include "engine/sprite/ISprite.h"
+#include "engine/sprite/SpriteBase.h"
 
 namespace vantrel {
 
-class ScreenDrawer;
-class SpriteManager;
-
 // An image at a position, at its own size or scaled to a size of its own.
-class ImageSprite : public ISprite {
+class ImageSprite : public SpriteBase {
 public:
     ImageSprite(std::weak_ptr<SpriteManager> manager, std::weak_ptr<ScreenDrawer> drawer,
                 std::uint32_t id, std::int32_t x, std::int32_t y, std::int32_t zOrder,
@@ -28,7 +25,6 @@ public:
     bool isSmooth() const noexcept { return smooth; }
 
 protected:
-    std::uint32_t getIdImpl() override { return id; }
     void setPositionImpl(std::int32_t newX, std::int32_t newY) override
     {
         x = newX;
@@ -36,31 +32,14 @@ protected:
     }
     std::int32_t getXImpl() override { return x; }
     std::int32_t getYImpl() override { return y; }
-    void setZOrderImpl(std::int32_t z) override { zOrder = z; }
-    std::int32_t getZOrderImpl() override { return zOrder; }
     void drawImpl(DrawCommands& commands, DrawResources& resources) override;
-    void showImpl() override { visible = true; }
-    void hideImpl() override { visible = false; }
-    bool isVisibleImpl() override { return visible; }
-    void setBlendModeImpl(BlendMode mode) override { blendMode = mode; }
-    BlendMode getBlendModeImpl() override { return blendMode; }
-    void setOpacityImpl(std::uint8_t value) override { opacity = value; }
-    std::uint8_t getOpacityImpl() override { return opacity; }
-    void invalidateImpl() override;
-    void requestSortImpl() override;
+    void invalidateImpl() override { invalidateArea(area()); }
 
 private:
     Rect area() const noexcept;
 
-    std::weak_ptr<SpriteManager> manager;
-    std::weak_ptr<ScreenDrawer> drawer;
-    std::uint32_t id;
     std::int32_t x;
     std::int32_t y;
-    std::int32_t zOrder;
-    bool visible = false;
-    BlendMode blendMode = BlendMode::Normal;
-    std::uint8_t opacity = 255;
     std::shared_ptr<Image> image;
     std::uint32_t width;
     std::uint32_t height;

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "engine/sprite/ScreenDrawer.h"
-#include "engine/sprite/SpriteManager.h"
 #include "engine/text/IFont.h"
 
 namespace vantrel {
@@ -11,7 +10,7 @@ namespace vantrel {
 TextSprite::TextSprite(std::weak_ptr<SpriteManager> manager, std::weak_ptr<ScreenDrawer> drawer,
                        std::uint32_t id, std::int32_t x, std::int32_t y, std::int32_t zOrder,
                        const char* text, std::size_t length, IFont& font, Color color)
-    : manager(std::move(manager)), drawer(std::move(drawer)), id(id), x(x), y(y), zOrder(zOrder),
+    : SpriteBase(std::move(manager), std::move(drawer), id, zOrder), x(x), y(y),
       glyphs(std::make_shared<GlyphData[]>(length)), count(length), color(color)
 {
     for (std::size_t i = 0; i < length; ++i) {
@@ -48,15 +47,11 @@ Rect TextSprite::getBounds() const noexcept
 
 void TextSprite::drawImpl(DrawCommands& commands, DrawResources& resources)
 {
-    if (!visible || opacity == 0) {
+    if (!appears()) {
         return;
     }
     resources.glyphs.push_back(glyphs);
-    DrawCommand command;
-    command.kind = DrawCommandKind::Glyphs;
-    command.blendMode = blendMode;
-    command.opacity = opacity;
-    command.bounds = getBounds();
+    DrawCommand command = makeCommand(DrawCommandKind::Glyphs, getBounds());
     command.origin = Point{x, y};
     command.glyphs = glyphs.get();
     command.count = count;
@@ -66,15 +61,8 @@ void TextSprite::drawImpl(DrawCommands& commands, DrawResources& resources)
 
 void TextSprite::invalidateImpl()
 {
-    if (auto target = drawer.lock()) {
+    if (auto target = lockDrawer()) {
         walkGlyphs([&target](const Rect& area) { target->invalidate(area); });
-    }
-}
-
-void TextSprite::requestSortImpl()
-{
-    if (auto owner = manager.lock()) {
-        owner->needsSort = true;
     }
 }
 
