@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
+#include "engine/text/Font.h"
 #include "scene/FrameRateTask.h"
+#include "tests/scene/SceneTestSupport.h"
+#include "tests/scene/SpriteFacts.h"
 
 TEST(FrameRateMeter, AveragesTheMeasuredIntervals)
 {
@@ -38,4 +44,75 @@ TEST(FrameRateMeter, TheSixtyFifthIntervalOverwritesTheFirst)
     EXPECT_DOUBLE_EQ(rate, 64 * 1000.0 / 730.0);
     EXPECT_DOUBLE_EQ(meter.record(now += 10), 100.0);
     EXPECT_DOUBLE_EQ(meter.record(now += 20), 64 * 1000.0 / 650.0);
+}
+
+namespace {
+
+// The read-out sprites of one layer, lowest first.
+std::vector<std::shared_ptr<vantrel::TextSprite>> readoutLines(vantrel::Screen& screen, std::uint8_t layer)
+{
+    auto lines = spritesOf<vantrel::TextSprite>(screen, layer, FrameRateTask::textId);
+    std::sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a->getZOrder() < b->getZOrder(); });
+    return lines;
+}
+
+} // namespace
+
+TEST(FrameRateTask, MeasuresAndRedrawsOnlyInIterationsThatDispatchAFrame)
+{
+    auto screen = makeTestScreen(640, 120);
+    auto board = std::make_shared<ReadoutBoard>();
+    FrameRateTask::setUp(*screen, board);
+    // Whether the next iteration dispatches a frame: the screen is marked dirty after
+    // the read-out's task, or everything marked so far is forgotten.
+    auto dispatchNext = std::make_shared<bool>(false);
+    screen->addTask([dispatchNext](vantrel::Screen& s) {
+        if (*dispatchNext) {
+            s.invalidate();
+        } else {
+            for (std::uint8_t layer = 0; layer < 2; ++layer) {
+                vantrel::ScreenDrawer::clear(s.getDrawer(layer).pending);
+            }
+        }
+        return false;
+    });
+    vantrel::Font font("ＭＳ Ｐゴシック", 0, 32, false, false);
+
+    struct Iteration {
+        std::uint32_t time;
+        bool dispatched;
+        const char* shown; // nullptr: no read-out yet
+    };
+    const Iteration iterations[] = {
+        {990, false, nullptr}, {1000, true, "0.000"},   {1005, false, "0.000"},  {1010, false, "0.000"},
+        {1016, true, "62.500"}, {1033, true, "60.606"}, {1040, false, "60.606"},
+    };
+    for (std::size_t i = 0; i < std::size(iterations); ++i) {
+        const Iteration& now = iterations[i];
+        SCOPED_TRACE(now.time);
+        *dispatchNext = i + 1 < std::size(iterations) && iterations[i + 1].dispatched;
+        auto before = readoutLines(*screen, 0);
+        screen->step(now.time);
+        for (std::uint8_t layer = 0; layer < 2; ++layer) {
+            auto lines = readoutLines(*screen, layer);
+            if (!now.shown) {
+                EXPECT_TRUE(lines.empty());
+                continue;
+            }
+            ASSERT_EQ(lines.size(), 2u);
+            const std::string text = std::string(now.shown) + " fps : screen(" + char('1' + layer) + ")";
+            const SpriteFacts expected[] = {
+                {SpriteKind::Text, 10000, {2, 2, 2, 2}, 599, gray(64)},
+                {SpriteKind::Text, 10000, {0, 0, 0, 0}, 600, gray(255)},
+            };
+            for (int k = 0; k < 2; ++k) {
+                EXPECT_EQ(factsOf(*lines[k]), expected[k]);
+                EXPECT_EQ(textOf(*lines[k], font), text);
+            }
+        }
+        if (!now.dispatched && !before.empty()) {
+            EXPECT_EQ(readoutLines(*screen, 0), before) << "rebuilt without a frame";
+        }
+    }
+    EXPECT_DOUBLE_EQ(board->getFrameRate(), 2000.0 / 33.0);
 }

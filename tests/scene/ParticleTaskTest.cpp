@@ -57,8 +57,11 @@ TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOne)
         EXPECT_EQ(spawned[i]->getX(), 176);
         EXPECT_EQ(spawned[i]->getY(), 126);
         EXPECT_EQ(spawned[i]->getOpacity(), 128);
-        EXPECT_EQ(spawned[i]->getBlendMode(), vantrel::BlendMode::Add);
-        EXPECT_TRUE(spawned[i]->isVisible());
+    }
+    for (const auto& particle : spawned) {
+        EXPECT_EQ(particle->getZOrder(), 1000);
+        EXPECT_EQ(particle->getBlendMode(), vantrel::BlendMode::Add);
+        EXPECT_TRUE(particle->isVisible());
     }
     EXPECT_EQ(spawned[0]->getImage(), image1);
     EXPECT_EQ(spawned[1]->getImage(), image2);

@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "engine/sprite/TextSprite.h"
+#include "engine/text/Font.h"
 #include "scene/ProcessorLoadSource.h"
 #include "scene/ProcessorLoadTask.h"
 #include "tests/io/TemporaryDirectory.h"
 #include "tests/scene/SceneTestSupport.h"
+#include "tests/scene/SpriteFacts.h"
 
 namespace {
 
@@ -114,56 +119,54 @@ TEST(LoadBarGeometry, BarsInnerBarsAndOutOfRangeLoads)
     EXPECT_EQ(formatLoadLine("(_Total)", 100.0), "CPU(_Total) : 100.00");
 }
 
-TEST(ProcessorLoadTask, OneLinePerInstanceWithTheTotalInItsOwnColour)
+TEST(ProcessorLoadTask, CollectsEverySixteenIterationsAndDrawsOneLabelledBarPerInstance)
 {
     TemporaryDirectory folder;
-    writeStat(folder, "cpu 4 0 0 4 0\ncpu0 1 0 0 1\ncpu1 1 0 0 1\ncpu2 1 0 0 1\ncpu3 1 0 0 1\n");
+    // Before iteration i both the processor and the total have been busy for i * i of
+    // 100 * i ticks, so collections at iterations a and b measure a + b percent.
+    auto writeTicks = [&folder](std::uint64_t i) {
+        const std::string ticks = " " + std::to_string(i * i) + " 0 0 " + std::to_string(100 * i - i * i) + "\n";
+        writeStat(folder, "cpu" + ticks + "cpu0" + ticks);
+    };
+    writeTicks(0);
     auto source = std::make_shared<ProcessorLoadSource>(folder.file("stat"));
     auto screen = makeTestScreen(1366, 200);
     auto board = std::make_shared<ReadoutBoard>();
     ProcessorLoadTask::setUp(*screen, source, board);
-    writeStat(folder, "cpu 8 0 0 8 0\ncpu0 2 0 0 2\ncpu1 2 0 0 2\ncpu2 2 0 0 2\ncpu3 2 0 0 2\n");
-    screen->step(1000); // collects (first reading) and builds the lines
-    screen->step(1016);
-
-    for (std::uint8_t layer = 0; layer < 2; ++layer) {
-        for (std::uint32_t i = 0; i < 5; ++i) {
-            auto line = spritesOf(*screen, layer, ProcessorLoadTask::firstId + i);
-            ASSERT_EQ(line.size(), 3u) << "line " << i; // text, shadow, panel, and no bar at 0 %
-            EXPECT_EQ(spritesOf<vantrel::TextSprite>(*screen, layer, ProcessorLoadTask::firstId + i).size(), 2u);
-            for (const auto& sprite : line) {
-                EXPECT_EQ(sprite->getY() - (sprite->getZOrder() == 599 ? 1 : 0), static_cast<std::int32_t>(10 + 28 * i));
-            }
-        }
+    for (std::uint32_t i = 1; i <= 33; ++i) {
+        writeTicks(i);
+        screen->step(1000 + 16 * i);
+        const auto loads = board->getLoads();
+        ASSERT_EQ(loads.size(), 2u);
+        EXPECT_EQ(loads[0].percent, i < 17 ? 0.0 : i < 33 ? 18.0 : 50.0) << "iteration " << i;
     }
-    auto loads = board->getLoads();
-    ASSERT_EQ(loads.size(), 5u);
-    EXPECT_EQ(loads[4].label, "(_Total)");
-}
 
-TEST(ProcessorLoadTask, BarsAreAddedOverASubtractedPanel)
-{
-    TemporaryDirectory folder;
-    writeStat(folder, "cpu 0 0 0 0\ncpu0 0 0 0 0\n");
-    auto source = std::make_shared<ProcessorLoadSource>(folder.file("stat"));
-    source->collect();
-    writeStat(folder, "cpu 50 0 0 50\ncpu0 50 0 0 50\n");
-    source->collect(); // both at 50 %
-    auto screen = makeTestScreen(1366, 100);
-    auto font = std::make_shared<vantrel::Font>("ＭＳ Ｐゴシック", 0, 24, false, false);
-    ProcessorLoadTask total(1, std::make_shared<PerformanceCounter>(source, 1), font, "(_Total)", nullptr);
-    total(*screen);
-
-    auto fills = spritesOf<vantrel::FillRectSprite>(*screen, 0);
-    ASSERT_EQ(fills.size(), 3u);
-    EXPECT_EQ(fills[0]->getBlendMode(), vantrel::BlendMode::Subtract);
-    EXPECT_EQ(fills[0]->getRect(), (vantrel::Rect{1100, 38, 1340, 62}));
-    EXPECT_EQ(fills[0]->getColor().toWord(), 0xC4C4C4u);
-    EXPECT_EQ(fills[1]->getRect(), (vantrel::Rect{1100, 38, 1220, 62}));
-    EXPECT_EQ(fills[2]->getRect(), (vantrel::Rect{1101, 39, 1219, 61}));
-    for (int i = 1; i < 3; ++i) {
-        EXPECT_EQ(fills[i]->getBlendMode(), vantrel::BlendMode::Add);
-        EXPECT_EQ(fills[i]->getColor().toWord(), 0x802010u);
-        EXPECT_EQ(fills[i]->getZOrder(), 598);
+    // Both lines at 50 %: a panel subtracted over 240 x 24, a bar to 1220 added over it and
+    // an inner bar one pixel inside, the label and its shadow on top.
+    std::vector<SpriteFacts> expected;
+    for (std::uint32_t index = 0; index < 2; ++index) {
+        const std::uint32_t id = 10001 + index;
+        const std::int32_t y = 10 + 28 * static_cast<std::int32_t>(index);
+        const std::uint32_t bar = index == 0 ? rgb(32, 128, 16) : rgb(128, 32, 16);
+        using enum vantrel::BlendMode;
+        expected.push_back({SpriteKind::Fill, id, {1100, y, 1340, y + 24}, 597, gray(196), 255, Subtract});
+        expected.push_back({SpriteKind::Fill, id, {1100, y, 1220, y + 24}, 598, bar, 255, Add});
+        expected.push_back({SpriteKind::Fill, id, {1101, y + 1, 1219, y + 23}, 598, bar, 255, Add});
+        expected.push_back({SpriteKind::Text, id, {1101, y + 1, 1101, y + 1}, 599, gray(64)});
+        expected.push_back({SpriteKind::Text, id, {1100, y, 1100, y}, 600, gray(255)});
+    }
+    vantrel::Font font("ＭＳ Ｐゴシック", 0, 24, false, false);
+    for (std::uint8_t layer = 0; layer < 2; ++layer) {
+        std::vector<SpriteFacts> facts;
+        for (const auto& sprite : spritesOf(*screen, layer)) {
+            facts.push_back(factsOf(*sprite));
+        }
+        std::sort(facts.begin(), facts.end(), [](const SpriteFacts& a, const SpriteFacts& b) {
+            return std::tie(a.id, a.zOrder, a.rect.left) < std::tie(b.id, b.zOrder, b.rect.left);
+        });
+        EXPECT_EQ(facts, expected);
+        for (const auto& text : spritesOf<vantrel::TextSprite>(*screen, layer)) {
+            EXPECT_EQ(textOf(*text, font), text->getId() == 10001 ? "CPU(0) : 50.00" : "CPU(_Total) : 50.00");
+        }
     }
 }

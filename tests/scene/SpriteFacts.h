@@ -1,0 +1,112 @@
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <ostream>
+#include <string>
+
+#include "engine/sprite/FillRectSprite.h"
+#include "engine/sprite/ImageSprite.h"
+#include "engine/sprite/TextSprite.h"
+#include "engine/text/IFont.h"
+
+// Everything the scene fixes about one sprite, in one comparable record.
+enum class SpriteKind { Fill, Image, Text, Other };
+
+struct SpriteFacts {
+    SpriteKind kind = SpriteKind::Other;
+    std::uint32_t id = 0;
+    vantrel::Rect rect;      // fill: its rectangle; image: position and drawn size; text: the pen start
+    std::int32_t zOrder = 0;
+    std::uint32_t colour = 0; // isRgb, red, green, blue from the top byte down; 0 for images
+    std::uint8_t opacity = 255;
+    vantrel::BlendMode blendMode = vantrel::BlendMode::Normal;
+    bool smooth = false;
+    bool visible = true;
+
+    friend bool operator==(const SpriteFacts&, const SpriteFacts&) = default;
+};
+
+constexpr std::uint32_t colourCode(vantrel::Color c)
+{
+    return std::uint32_t{c.isRgb} << 24 | std::uint32_t{c.red} << 16 | std::uint32_t{c.green} << 8 | c.blue;
+}
+constexpr std::uint32_t rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+{
+    return colourCode(vantrel::Color::rgb(r, g, b));
+}
+constexpr std::uint32_t gray(std::uint8_t level)
+{
+    return colourCode(vantrel::Color::gray(level));
+}
+
+inline SpriteFacts factsOf(vantrel::ISprite& sprite)
+{
+    SpriteFacts facts;
+    facts.id = sprite.getId();
+    facts.zOrder = sprite.getZOrder();
+    facts.opacity = sprite.getOpacity();
+    facts.blendMode = sprite.getBlendMode();
+    facts.visible = sprite.isVisible();
+    const std::int32_t x = sprite.getX();
+    const std::int32_t y = sprite.getY();
+    if (auto* fill = dynamic_cast<vantrel::FillRectSprite*>(&sprite)) {
+        facts.kind = SpriteKind::Fill;
+        facts.rect = fill->getRect();
+        facts.colour = colourCode(fill->getColor());
+    } else if (auto* image = dynamic_cast<vantrel::ImageSprite*>(&sprite)) {
+        facts.kind = SpriteKind::Image;
+        facts.rect = vantrel::Rect{x, y, x + static_cast<std::int32_t>(image->getWidth()),
+                                   y + static_cast<std::int32_t>(image->getHeight())};
+        facts.smooth = image->isSmooth();
+    } else if (auto* text = dynamic_cast<vantrel::TextSprite*>(&sprite)) {
+        facts.kind = SpriteKind::Text;
+        facts.rect = vantrel::Rect{x, y, x, y};
+        facts.colour = colourCode(text->getColor());
+    }
+    return facts;
+}
+
+inline std::ostream& operator<<(std::ostream& out, const SpriteFacts& f)
+{
+    static const char* const kinds[] = {"fill", "image", "text", "other"};
+    return out << kinds[static_cast<int>(f.kind)] << " id " << f.id << " (" << f.rect.left << ", " << f.rect.top
+               << ", " << f.rect.right << ", " << f.rect.bottom << ") z " << f.zOrder << " colour 0x" << std::hex
+               << f.colour << std::dec << " opacity " << int(f.opacity) << " blend " << int(f.blendMode)
+               << (f.smooth ? " smooth" : "") << (f.visible ? " shown" : " hidden");
+}
+
+// The text a sprite shows, read back by matching its glyphs against `font`'s printable
+// ASCII glyphs ('?' where none matches): a line laid out in another font or size does not
+// read back.
+inline std::string textOf(const vantrel::TextSprite& sprite, vantrel::IFont& font)
+{
+    auto sameImage = [](const vantrel::Image* a, const vantrel::Image* b) {
+        if (!a || !b) {
+            return a == b;
+        }
+        if (a->getWidth() != b->getWidth() || a->getHeight() != b->getHeight()) {
+            return false;
+        }
+        for (std::uint32_t y = 0; y < a->getHeight(); ++y) {
+            if (std::memcmp(a->row(y), b->row(y), a->getWidth()) != 0) {
+                return false;
+            }
+        }
+        return true;
+    };
+    std::string text;
+    for (std::uint64_t i = 0; i < sprite.getCount(); ++i) {
+        const vantrel::GlyphData& glyph = sprite.getGlyphs()[i];
+        char c = ' ';
+        for (; c <= '~'; ++c) {
+            vantrel::GlyphData expected = font.getGlyphData(static_cast<std::uint32_t>(c));
+            if (expected.offset == glyph.offset && expected.advance == glyph.advance &&
+                sameImage(expected.image.get(), glyph.image.get())) {
+                break;
+            }
+        }
+        text += c <= '~' ? c : '?';
+    }
+    return text;
+}
