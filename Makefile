@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test test-sanitize test-tsan bench clean
+.PHONY: deps build run test test-sanitize test-tsan fuzz bench clean
 
 deps:
 	@tools/install-deps.sh
@@ -30,8 +30,14 @@ test-tsan: deps
 	cmake --build build-tsan -j $(JOBS)
 	cd build-tsan && ctest -j $(JOBS) -L threads --output-on-failure
 
+# Each libFuzzer harness for FUZZ_SECONDS from seeds made by code, built with clang;
+# fails on any finding, including an input that takes over 1 s or 256 MiB.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) tools/fuzz.sh
+
 bench: build
 	tools/bench.sh build
 
 clean:
-	rm -rf build build-asan build-tsan
+	rm -rf build build-asan build-tsan build-fuzz

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench/scene/BenchOptions.h"
+#include "bench/scene/MemoryWatch.h"
 #include "bench/scene/Screenshot.h"
 #include "bench/scene/TimingObserver.h"
 #include "engine/screen/MemoryPresentTarget.h"
@@ -90,6 +91,7 @@ void printJson(const BenchOptions& options, const Figures& f)
 Figures run(const BenchOptions& options)
 {
     using Clock = std::chrono::steady_clock;
+    MemoryWatch memory(stderr);
     auto target = std::make_shared<vantrel::MemoryPresentTarget>(width, height);
     // One loop every 240 iterations (4 s): fast sweeps through the middle spawn path
     // particles, the slow turns jitter ones.
@@ -118,6 +120,7 @@ Figures run(const BenchOptions& options)
     const std::uint64_t presents = target->getPresentCount() - presentsAtStart;
     const Clock::time_point measureEnd = Clock::now();
     observer->setRecording(false);
+    memory.finish();
     figures.loads = scene->getReadouts().getLoads();
     scene.reset(); // stops the render loop and its workers
 

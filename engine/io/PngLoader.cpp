@@ -16,6 +16,9 @@ namespace {
 constexpr png_uint_32 maxDimension = 1000000;
 constexpr png_alloc_size_t maxChunkBytes = 8000000;
 constexpr std::uint64_t maxImageBytes = std::numeric_limits<std::uint32_t>::max();
+// Deflate at its best codes a 258-byte match in two bits, so a stream never inflates to
+// more than about 1,032 times its length.
+constexpr std::uint64_t maxInflateRatio = 1032;
 
 struct PngHeader {
     png_uint_32 width;
@@ -145,6 +148,37 @@ bool fitsImageSizes(const PngHeader& header, PixelFormat format)
     return pitch <= maxImageBytes && pitch * header.height <= maxImageBytes;
 }
 
+int channelsOf(int colorType)
+{
+    switch (colorType) {
+    case PNG_COLOR_TYPE_GRAY_ALPHA:
+        return 2;
+    case PNG_COLOR_TYPE_RGB:
+        return 3;
+    case PNG_COLOR_TYPE_RGB_ALPHA:
+        return 4;
+    default:
+        return 1;
+    }
+}
+
+// Bytes of the filtered scanlines the image data inflates to, filter bytes included.
+std::uint64_t inflatedBytes(const PngHeader& header)
+{
+    std::uint64_t bitsPerPixel = std::uint64_t(channelsOf(header.colorType)) * header.bitDepth;
+    auto scanlines = [bitsPerPixel](std::uint64_t columns, std::uint64_t rows) {
+        return columns == 0 ? 0 : rows * (1 + (columns * bitsPerPixel + 7) / 8);
+    };
+    if (header.interlaceType == PNG_INTERLACE_NONE) {
+        return scanlines(header.width, header.height);
+    }
+    std::uint64_t total = 0;
+    for (int pass = 0; pass < 7; ++pass) {
+        total += scanlines(PNG_PASS_COLS(header.width, pass), PNG_PASS_ROWS(header.height, pass));
+    }
+    return total;
+}
+
 [[noreturn]] void throwOutOfMemory()
 {
     throw Exception(format("Out of memory in %s method.", "vantrel::PngLoader::PngLoader"));
@@ -176,6 +210,9 @@ PngLoader::PngLoader(std::shared_ptr<IStreamReader> stream) : stream(std::move(s
 
     png_set_user_limits(png, maxDimension, maxDimension);
     png_set_chunk_malloc_max(png, maxChunkBytes);
+    // Text, suggested palettes, colour-space and the other ancillary chunks play no part in
+    // the rows the engine asks for: libpng skips them instead of keeping them in memory.
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
     png_set_read_fn(png, this, &PngLoader::readProc);
 
     PngHeader header{};
@@ -183,7 +220,7 @@ PngLoader::PngLoader(std::shared_ptr<IStreamReader> stream) : stream(std::move(s
         failConstruction();
     }
     PixelFormat expected = expectedFormat(header);
-    if (!fitsImageSizes(header, expected)) {
+    if (!fitsImageSizes(header, expected) || !streamCanHold(inflatedBytes(header))) {
         failConstruction();
     }
     PngHeader result{};
@@ -207,6 +244,16 @@ PngLoader::~PngLoader()
     if (png != nullptr) {
         png_destroy_read_struct(&png, info != nullptr ? &info : nullptr,
                                 info != nullptr && endInfo != nullptr ? &endInfo : nullptr);
+    }
+}
+
+bool PngLoader::streamCanHold(std::uint64_t inflated)
+{
+    try {
+        std::int64_t remaining = stream->getLength() - stream->getCursor();
+        return remaining > 0 && inflated <= static_cast<std::uint64_t>(remaining) * maxInflateRatio;
+    } catch (const std::exception&) {
+        return false;
     }
 }
 
@@ -261,7 +308,9 @@ std::size_t PngLoader::loadImpl(void* destination, std::size_t size)
 void PngLoader::decodeInterlacedImage()
 {
     std::size_t pitch = getPitchImpl();
-    auto pixels = std::make_unique<unsigned char[]>(pitch * height);
+    // Left uninitialised: the seven passes together write every pixel, and memory that the
+    // data never reaches is never touched.
+    auto pixels = std::make_unique_for_overwrite<unsigned char[]>(pitch * height);
     std::vector<png_bytep> rows(height);
     for (std::uint32_t y = 0; y < height; ++y) {
         rows[y] = pixels.get() + y * pitch;

@@ -32,6 +32,8 @@ protected:
 private:
     static void readProc(png_struct_def* png, unsigned char* data, std::size_t length);
     static bool readFromStream(png_struct_def* png, unsigned char* data, std::size_t length) noexcept;
+    // Whether the rest of the stream is long enough to inflate to `inflated` bytes.
+    bool streamCanHold(std::uint64_t inflated);
     [[noreturn]] void failConstruction();
     void decodeInterlacedImage();
 

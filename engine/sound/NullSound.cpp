@@ -1,14 +1,19 @@
 #include "engine/sound/NullSound.h"
 
 #include "engine/base/Exception.h"
+#include "engine/sound/PlayableWaveFormat.h"
 
 namespace vantrel {
 
 NullSound::NullSound(WaveDataReader& reader)
 {
+    constexpr const char* method = "vantrel::NullSound::NullSound";
+    if (!playableWaveFormatOf(*reader.getWaveFormat())) {
+        throw IoException(format("Invalid file format in %s method.", method));
+    }
     samples.resize(reader.getDataSize());
     if (reader.read(samples.data(), samples.size()) < samples.size()) {
-        throw IoException(format("Invalid file format in %s method.", "vantrel::NullSound::NullSound"));
+        throw IoException(format("Invalid file format in %s method.", method));
     }
     rewindImpl();
 }

@@ -6,7 +6,8 @@
 
 namespace vantrel {
 
-// The silent back end: loads and checks WAVE files like the audible one, plays nothing.
+// The silent back end: loads and checks WAVE files like the audible one (the same formats
+// load in both), plays nothing.
 class NullSoundManager : public ISoundManager {
 protected:
     std::shared_ptr<ISound> loadSoundImpl(std::int32_t id, const void* data, std::uint32_t size) override;

@@ -33,8 +33,13 @@ bool RiffChunkWalker::descend(RiffChunk& chunk, const RiffChunk* parent)
     }
     found.dataOffset = cursor;
     if (found.size > limit - found.dataOffset) {
-        cursor = start;
-        return false;
+        // Streaming writers leave a stale or maximal size in the outermost chunk; its
+        // chunks still have to lie in the file.
+        if (parent != nullptr) {
+            cursor = start;
+            return false;
+        }
+        found.size = static_cast<std::uint32_t>(limit - found.dataOffset);
     }
     if (found.id == riffId || found.id == listId) {
         if (!readWord(found.formType, found.end())) {

@@ -23,8 +23,8 @@ struct RiffChunk {
 };
 
 // Walks the chunks of a RIFF file image in memory. Every chunk must lie wholly inside its
-// parent (the outermost one inside the memory); a chunk of odd size is followed by a pad
-// byte. No operation reads outside the memory.
+// parent; the outermost one is cut at the end of the memory. A chunk of odd size is
+// followed by a pad byte. No operation reads outside the memory.
 class RiffChunkWalker {
 public:
     RiffChunkWalker(const unsigned char* data, std::size_t size) : data(data), size(size) {}

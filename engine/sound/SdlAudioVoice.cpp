@@ -6,7 +6,8 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::size_t framesPerFeed = 4096;
+constexpr std::size_t maxFramesPerFeed = 4096;
+constexpr std::size_t minFramesPerFeed = 256;
 
 void widen24To32(const unsigned char* source, std::size_t samples, std::int32_t* target)
 {
@@ -28,14 +29,22 @@ std::size_t resamplerTailFrames(int sourceRate, int targetRate)
     return static_cast<std::size_t>((512 * faster + targetRate - 1) / static_cast<std::uint64_t>(targetRate) + 64);
 }
 
+// About 4096 output frames' worth of source frames, so that one feed of a slow source does
+// not make the stream convert seconds of sound at once.
+std::size_t framesPerFeed(int sourceRate, int targetRate)
+{
+    std::size_t scaled = maxFramesPerFeed * static_cast<std::size_t>(sourceRate) / static_cast<std::size_t>(targetRate);
+    return std::clamp(scaled, minFramesPerFeed, maxFramesPerFeed);
+}
+
 } // namespace
 
 SdlAudioVoice::SdlAudioVoice(const SdlSampleFormat& source, Stream stream, int targetRate)
-    : source(source), stream(std::move(stream))
+    : source(source), stream(std::move(stream)), feedFrames(framesPerFeed(source.rate, targetRate))
 {
     std::size_t channels = static_cast<std::size_t>(source.channels);
     if (source.packed24) {
-        widened.resize(framesPerFeed * channels);
+        widened.resize(feedFrames * channels);
     }
     std::size_t fedFrameBytes = source.packed24 ? channels * sizeof(std::int32_t) : source.frameBytes;
     tail.assign(resamplerTailFrames(source.rate, targetRate) * fedFrameBytes, source.format == AUDIO_U8 ? 0x80 : 0);
@@ -56,7 +65,7 @@ void SdlAudioVoice::rewind()
 
 void SdlAudioVoice::feedOnce()
 {
-    std::size_t bytes = std::min(playableBytes - fedBytes, framesPerFeed * source.frameBytes);
+    std::size_t bytes = std::min(playableBytes - fedBytes, feedFrames * source.frameBytes);
     int result;
     if (source.packed24) {
         std::size_t count = bytes / 3;

@@ -40,6 +40,7 @@ private:
 
     SdlSampleFormat source;
     Stream stream;
+    std::size_t feedFrames;
     const unsigned char* samples = nullptr;
     std::size_t playableBytes = 0;
     std::size_t fedBytes = 0;

@@ -20,9 +20,8 @@ struct SdlSampleFormat {
     bool packed24;
 };
 
-// Integer PCM of 8, 16, 24 or 32 bits and 32-bit float, mono or stereo, also in the
-// extensible record. `format` must be followed by its cbSize extra bytes. Empty for
-// anything else.
+// The formats of playableWaveFormatOf, in SDL's terms. `format` must be followed by its
+// cbSize extra bytes. Empty for anything else.
 std::optional<SdlSampleFormat> sdlSampleFormatOf(const WaveFormat& format);
 
 } // namespace vantrel

@@ -146,8 +146,11 @@ TEST(PngLoader, DamagedImageDataFailsInLoadAndStaysFailed)
 
 TEST(PngLoader, SizesBeyondThirtyTwoBitsAreRejectedBeforeAllocating)
 {
-    // 65535 x 65537 is exactly 4294967295 bytes of gray.
-    PngLoader largest(memoryStream(pngWithHeader(65535, 65537, 8, PNG_COLOR_TYPE_GRAY)));
+    // 65535 x 65537 is exactly 4294967295 bytes of gray; the stream must be long enough
+    // to inflate to that many bytes (and their filter bytes) before anything is believed.
+    std::vector<unsigned char> largestFile = pngWithHeader(65535, 65537, 8, PNG_COLOR_TYPE_GRAY);
+    largestFile.resize(largestFile.size() + (4294967295ull + 65537) / 1032);
+    PngLoader largest(memoryStream(largestFile));
     EXPECT_EQ(largest.getPitch(), 65535u);
     EXPECT_EQ(largest.getHeight(), 65537u);
 

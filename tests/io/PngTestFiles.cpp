@@ -160,14 +160,17 @@ void appendChunk(std::vector<unsigned char>& file, const char* type, const std::
     appendBigEndian(file, correctCrc ? crc : crc ^ 1);
 }
 
-std::vector<unsigned char> pngWithHeader(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType)
+std::vector<unsigned char> pngWithHeader(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType,
+                                         bool interlaced, const std::vector<unsigned char>& before)
 {
     std::vector<unsigned char> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<unsigned char> header;
     appendBigEndian(header, width);
     appendBigEndian(header, height);
-    header.insert(header.end(), {static_cast<unsigned char>(bitDepth), static_cast<unsigned char>(colorType), 0, 0, 0});
+    header.insert(header.end(), {static_cast<unsigned char>(bitDepth), static_cast<unsigned char>(colorType), 0, 0,
+                                 static_cast<unsigned char>(interlaced ? 1 : 0)});
     appendChunk(file, "IHDR", header);
+    file.insert(file.end(), before.begin(), before.end());
     // One filter byte and one gray sample: enough for a 1 x 1 8-bit gray image.
     unsigned char raw[2] = {0, 0x80};
     unsigned char packed[64];
@@ -176,4 +179,12 @@ std::vector<unsigned char> pngWithHeader(std::uint32_t width, std::uint32_t heig
     appendChunk(file, "IDAT", std::vector<unsigned char>(packed, packed + packedSize));
     appendChunk(file, "IEND", {});
     return file;
+}
+
+std::vector<unsigned char> chunkHeader(const char* type, std::uint32_t length)
+{
+    std::vector<unsigned char> out;
+    appendBigEndian(out, length);
+    out.insert(out.end(), type, type + 4);
+    return out;
 }

@@ -29,8 +29,13 @@ std::vector<unsigned char> encodePng(const PngPicture& picture);
 // The rows the engine's loader must produce for `picture`, in its output layout.
 std::vector<std::uint8_t> expectedRows(const PngPicture& picture);
 
-// A file with a hand-made header (any dimensions, no limit checks) and a tiny image stream.
-std::vector<unsigned char> pngWithHeader(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType);
+// A file with a hand-made header (any dimensions, no limit checks) and a tiny image stream;
+// `before` is put between the header and the image data.
+std::vector<unsigned char> pngWithHeader(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType,
+                                         bool interlaced = false, const std::vector<unsigned char>& before = {});
+
+// The 8-byte header of a chunk that declares `length` bytes (nothing of them follows).
+std::vector<unsigned char> chunkHeader(const char* type, std::uint32_t length);
 
 // Appends a chunk with a correct or a deliberately wrong CRC.
 void appendChunk(std::vector<unsigned char>& file, const char* type, const std::vector<unsigned char>& data,

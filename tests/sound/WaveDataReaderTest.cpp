@@ -87,6 +87,17 @@ TEST(WaveDataReader, FindsTheDataPastOtherChunksAndPadBytes)
     EXPECT_EQ(dataOf(unpadded), sequence(5));
 }
 
+TEST(WaveDataReader, ARiffSizeBeyondTheFileEndsAtTheFile)
+{
+    Bytes format = chunk("fmt ", basicFormat(1, 2, 44100, 16));
+    // Streaming writers leave the largest size, or a stale one, in the RIFF header.
+    for (std::int64_t declared : {0xFFFFFFFFll, 0x7FFFFFFFll, 10000ll}) {
+        EXPECT_EQ(dataOf(waveFile({format, chunk("data", sequence(40))}, declared)), sequence(40)) << declared;
+        EXPECT_EQ(parseFailure(waveFile({format, chunk("data", sequence(40), 41)}, declared)), constructorFailure)
+            << declared;
+    }
+}
+
 TEST(WaveDataReader, ReadAndSkipServeTheDataInOrder)
 {
     Bytes samples = sequence(10000);

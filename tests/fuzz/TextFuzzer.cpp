@@ -1,0 +1,92 @@
+// libFuzzer harness for the text path: arbitrary character codes (lone surrogates, codes
+// past U+10FFFF, control codes) through the font, and arbitrary byte strings of any length
+// laid out by a text sprite and drawn.
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "engine/base/Exception.h"
+#include "engine/image/DrawingOperations.h"
+#include "engine/sprite/TextSprite.h"
+#include "engine/text/Font.h"
+
+using namespace vantrel;
+
+namespace {
+
+// Each new code is a rasterisation; a few dozen keep one input well inside a second.
+constexpr std::size_t codesPerInput = 32;
+
+const char* const sceneFace = "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
+
+Font& fontFor(std::uint8_t selector)
+{
+    static Font small(sceneFace, 0, 12, false, false);
+    static Font large(sceneFace, 0, 32, true, false);
+    static Font slanted("vantrel-no-such-face", 7, 20, false, true);
+    switch (selector % 3) {
+    case 0:
+        return small;
+    case 1:
+        return large;
+    default:
+        return slanted;
+    }
+}
+
+void layOutAndDraw(const std::uint8_t* data, std::size_t size)
+{
+    Font& font = fontFor(data[0]);
+    bool asCodes = (data[1] & 1) != 0;
+    const std::uint8_t* rest = data + 2;
+    std::size_t restSize = size - 2;
+    if (asCodes) {
+        for (std::size_t i = 0; i + 4 <= restSize && i < 4 * codesPerInput; i += 4) {
+            std::uint32_t code;
+            std::memcpy(&code, rest + i, 4);
+            GlyphData glyph = font.getGlyphData(code);
+            (void)glyph;
+        }
+        return;
+    }
+    TextSprite sprite({}, {}, 1u, static_cast<std::int8_t>(data[1]), -3, 0, reinterpret_cast<const char*>(rest),
+                      restSize, font, Color::gray(255));
+    sprite.show();
+    DrawCommands commands;
+    DrawResources resources;
+    sprite.draw(commands, resources);
+    Image canvas(96, 40, PixelFormat::Bgrx32);
+    std::memset(canvas.getPixels(), 0, std::size_t{canvas.getPitch()} * canvas.getHeight());
+    for (const DrawCommand& command : commands) {
+        if (command.glyphs != nullptr) {
+            drawGlyphs(canvas, nullptr, BlendMode::Normal, command.origin, command.glyphs, command.count,
+                       command.color, command.opacity);
+        }
+    }
+}
+
+} // namespace
+
+// Font set-up (fontconfig's first look at the system) is not the text path's cost.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    for (std::uint8_t selector = 0; selector < 3; ++selector) {
+        fontFor(selector);
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 2) {
+        return 0;
+    }
+    try {
+        layOutAndDraw(data, size);
+    } catch (const Exception&) {
+        // A font that cannot rasterise a code says so with an exception: no finding.
+    }
+    return 0;
+}
+

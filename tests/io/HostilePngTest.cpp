@@ -1,0 +1,120 @@
+// Small files that declare huge pictures or chunks: each is refused or decoded at a cost
+// bounded by its real content, and always with the loader's own error.
+#include <gtest/gtest.h>
+
+#include <png.h>
+#include <zlib.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/base/Exception.h"
+#include "engine/io/LoadImage.h"
+#include "engine/io/PngLoader.h"
+#include "tests/io/AllocationCounter.h"
+#include "tests/io/MemoryStreamReader.h"
+#include "tests/io/PngTestFiles.h"
+#include "tests/io/TemporaryDirectory.h"
+
+using namespace vantrel;
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+constexpr std::size_t allowance = 64_MiB;
+
+// What loadImage makes of the file: its size in bytes, or the text of its failure. Any
+// exception other than IoException (std::bad_alloc above all) fails the test.
+std::string loadOutcome(const std::string& path)
+{
+    try {
+        auto image = loadImage(path.c_str());
+        return std::to_string(std::size_t{image->getPitch()} * image->getHeight()) + " bytes";
+    } catch (const IoException& error) {
+        return error.what();
+    } catch (const std::exception& error) {
+        ADD_FAILURE() << "unexpected failure: " << error.what();
+        return error.what();
+    }
+}
+
+void expectBoundedOutcome(const char* label, const Bytes& file, const std::string& expected,
+                          std::size_t pictureBytes = 0)
+{
+    TemporaryDirectory directory;
+    std::string path = directory.write("hostile.png", file);
+    AllocationScope scope;
+    EXPECT_EQ(loadOutcome(path), expected) << label;
+    scope.print(label);
+    if (allocationCountingAvailable()) {
+        EXPECT_LT(scope.peakBytes(), pictureBytes + allowance) << label;
+    }
+}
+
+constexpr const char* refused = "Invalid file format in vantrel::PngLoader::PngLoader method.";
+
+Bytes zlibPacked(const Bytes& raw)
+{
+    uLongf size = compressBound(static_cast<uLong>(raw.size()));
+    Bytes packed(size);
+    compress2(packed.data(), &size, raw.data(), static_cast<uLong>(raw.size()), 9);
+    packed.resize(size);
+    return packed;
+}
+
+} // namespace
+
+TEST(HostilePng, DeclaredPicturesLargerThanTheDataCanHoldAreRefusedBeforeAllocating)
+{
+    Bytes interlaced = pngWithHeader(65535, 65537, 8, PNG_COLOR_TYPE_GRAY, true);
+    EXPECT_EQ(interlaced.size(), 67u);
+    expectBoundedOutcome("interlaced 65535 x 65537 gray", interlaced, refused);
+    // Just below 4 GiB of Bgra32: once reserved before the data was read.
+    expectBoundedOutcome("32768 x 32767 RGBA", pngWithHeader(32768, 32767, 8, PNG_COLOR_TYPE_RGB_ALPHA), refused);
+    expectBoundedOutcome("1-bit gray 60000 x 60000", pngWithHeader(60000, 60000, 1, PNG_COLOR_TYPE_GRAY), refused);
+
+    PngLoader loader(std::make_shared<MemoryStreamReader>(pngWithHeader(1, 1, 8, PNG_COLOR_TYPE_GRAY, true)));
+    EXPECT_EQ(loader.getWidth(), 1u);
+}
+
+TEST(HostilePng, AChunkDeclaringMoreThanTheStreamHoldsIsRefusedWithoutBeingKept)
+{
+    for (const char* type : {"sPLT", "tEXt", "zTXt", "iTXt", "iCCP", "pCAL", "sCAL", "vnTi"}) {
+        Bytes huge = chunkHeader(type, 0x7FFFFFFF);
+        huge.resize(huge.size() + 42, 'x');
+        Bytes file = pngWithHeader(1, 1, 8, PNG_COLOR_TYPE_GRAY, false, huge);
+        file.resize(83);
+        expectBoundedOutcome(type, file, refused);
+        // Followed by a megabyte: still refused as soon as the stream ends.
+        huge.resize(1_MiB, 'x');
+        expectBoundedOutcome(type, pngWithHeader(1, 1, 8, PNG_COLOR_TYPE_GRAY, false, huge), refused);
+    }
+}
+
+TEST(HostilePng, TextChunksAreSkippedNotKept)
+{
+    // Each chunk inflates to a megabyte of text; the picture is one pixel.
+    Bytes text = {'k', 0, 0};
+    Bytes packed = zlibPacked(Bytes(1_MiB, 'a'));
+    text.insert(text.end(), packed.begin(), packed.end());
+    Bytes chunks;
+    for (int i = 0; i < 480; ++i) {
+        appendChunk(chunks, "zTXt", text);
+    }
+    Bytes file = pngWithHeader(1, 1, 8, PNG_COLOR_TYPE_GRAY, false, chunks);
+    expectBoundedOutcome("480 zTXt chunks", file, "1 bytes");
+}
+
+TEST(HostilePng, RealPicturesAtTheBestCompressionStillLoad)
+{
+    PngPicture flat = makePicture(4000, 1000, PNG_COLOR_TYPE_GRAY, 1, true, false, 1);
+    std::fill(flat.samples.begin(), flat.samples.end(), 0);
+    Bytes file = encodePng(flat);
+    EXPECT_LT(file.size(), 4000u);
+    expectBoundedOutcome("4000 x 1000 blank 1-bit interlaced", file, "4000000 bytes", 2 * 4000000);
+
+    PngPicture rgba = makePicture(2048, 2048, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, false, 2);
+    std::fill(rgba.samples.begin(), rgba.samples.end(), 7);
+    expectBoundedOutcome("2048 x 2048 flat RGBA", encodePng(rgba), "16777216 bytes", 16777216);
+}

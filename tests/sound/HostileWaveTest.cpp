@@ -1,0 +1,133 @@
+// WAVE formats both back ends accept or both refuse, and the cost of the extreme rates.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/base/Exception.h"
+#include "engine/sound/NullSoundManager.h"
+#include "engine/sound/SdlAudioMixer.h"
+#include "engine/sound/SdlAudioSound.h"
+#include "engine/sound/SdlAudioSoundManager.h"
+#include "engine/sound/WaveDataReader.h"
+#include "tests/io/AllocationCounter.h"
+#include "tests/sound/ScopedEnvironment.h"
+#include "tests/sound/WaveFiles.h"
+
+using namespace vantrel;
+
+namespace {
+
+constexpr std::size_t allowance = 64_MiB;
+
+// "loaded", or the text of the failure; the id stays unregistered after a failure.
+std::string loadOutcome(ISoundManager& manager, const Bytes& file)
+{
+    std::string outcome = "loaded";
+    try {
+        manager.loadSound(7, file.data(), static_cast<std::uint32_t>(file.size()));
+    } catch (const ComException& error) {
+        outcome = error.what();
+    } catch (const IoException& error) {
+        outcome = error.what();
+    }
+    if (outcome != "loaded") {
+        EXPECT_EQ(manager.getSound(7), nullptr);
+    }
+    manager.unloadSound(7);
+    return outcome;
+}
+
+Bytes waveOf(const Bytes& format, std::size_t dataBytes)
+{
+    return waveFile({chunk("fmt ", format), chunk("data", Bytes(dataBytes, 0x40))});
+}
+
+} // namespace
+
+TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
+{
+    struct Case {
+        const char* label;
+        Bytes format;
+        bool accepted;
+    };
+    Bytes float64 = basicFormat(3, 1, 48000, 64);
+    const Case cases[] = {
+        {"1 Hz", basicFormat(1, 1, 1, 16), false},
+        {"999 Hz", basicFormat(1, 1, 999, 16), false},
+        {"1000 Hz", basicFormat(1, 1, 1000, 16), true},
+        {"200000 Hz", basicFormat(1, 2, 200000, 16), true},
+        {"200001 Hz", basicFormat(1, 1, 200001, 16), false},
+        {"768000 Hz", basicFormat(1, 1, 768000, 16), false},
+        {"3 channels", basicFormat(1, 3, 48000, 16), false},
+        {"no channels", basicFormat(1, 0, 48000, 16), false},
+        {"8-bit", basicFormat(1, 1, 8000, 8), true},
+        {"24-bit", basicFormat(1, 2, 96000, 24), true},
+        {"32-bit", basicFormat(1, 1, 44100, 32), true},
+        {"12-bit", basicFormat(1, 1, 44100, 12), false},
+        {"float", basicFormat(3, 2, 48000, 32), true},
+        {"double", float64, false},
+        {"ADPCM", basicFormat(2, 1, 22050, 4), false},
+        {"extensible PCM", extensibleFormat(1, 2, 44100, 16), true},
+        {"extensible 6 channels", extensibleFormat(1, 6, 48000, 16), false},
+    };
+    ScopedEnvironment environment({{"SDL_AUDIODRIVER", "dummy"}});
+    NullSoundManager silent;
+    SdlAudioSoundManager audible;
+    for (const Case& c : cases) {
+        Bytes file = waveOf(c.format, 48);
+        EXPECT_EQ(loadOutcome(silent, file),
+                  c.accepted ? "loaded" : "Invalid file format in vantrel::NullSound::NullSound method.")
+            << c.label;
+        EXPECT_EQ(loadOutcome(audible, file),
+                  c.accepted ? "loaded" : "SDL_NewAudioStream API failed in vantrel::SdlAudioSound::SdlAudioSound method.")
+            << c.label;
+    }
+}
+
+TEST(HostileWave, AOneHertzFileIsRefusedAtOnce)
+{
+    Bytes file = waveOf(basicFormat(1, 1, 1, 16), 2);
+    EXPECT_EQ(file.size(), 46u);
+    auto mixer = std::make_shared<SdlAudioMixer>();
+    AllocationScope scope;
+    WaveDataReader reader(file.data(), static_cast<std::uint32_t>(file.size()));
+    EXPECT_THROW(SdlAudioSound(mixer, reader), ComException);
+    scope.print("46-byte WAVE at 1 Hz");
+    if (allocationCountingAvailable()) {
+        EXPECT_LT(scope.peakBytes(), allowance);
+    }
+}
+
+TEST(HostileWave, TheExtremeRatesCostLittlePerCallbackAndStillPlay)
+{
+    for (std::uint32_t rate : {1000u, 200000u}) {
+        // A quarter of a second of a constant.
+        Bytes file = waveFile({chunk("fmt ", basicFormat(1, 1, rate, 16)),
+                               chunk("data", samples(std::vector<std::int16_t>(rate / 4, 16384)))});
+        auto mixer = std::make_shared<SdlAudioMixer>();
+        WaveDataReader reader(file.data(), static_cast<std::uint32_t>(file.size()));
+        auto sound = std::make_shared<SdlAudioSound>(mixer, reader);
+        sound->start();
+        std::vector<float> out(2048);
+        std::size_t sounding = 0;
+        std::string label = "first callback at " + std::to_string(rate) + " Hz";
+        for (int callback = 0; callback < 16; ++callback) {
+            AllocationScope scope;
+            mixer->mix(reinterpret_cast<unsigned char*>(out.data()), static_cast<int>(out.size() * sizeof(float)));
+            if (callback == 0) {
+                scope.print(label.c_str());
+            }
+            if (allocationCountingAvailable()) {
+                EXPECT_LT(scope.peakBytes(), 8_MiB) << rate;
+            }
+            for (std::size_t i = 0; i < out.size(); i += 2) {
+                sounding += std::fabs(out[i] - 0.5f) < 0.02f ? 1 : 0;
+            }
+        }
+        // 12,000 frames at the device rate, less the resampler's ramp.
+        EXPECT_NEAR(static_cast<double>(sounding), 12000.0, 400.0) << rate;
+    }
+}

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Soak of the window: runs BUILD_DIR/app/vantrel under a private Xvfb for SOAK_SECONDS
+# (default 600), driven by xdotool: the pointer moves and clicks all the time, and a menu
+# is opened and closed every ten seconds. Prints the program's resident memory at start and
+# every minute, and its growth over the last five minutes.
+#   tools/window-soak.sh [BUILD_DIR]
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+seconds=${SOAK_SECONDS:-600}
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 1 -screen 0 1920x1080x24 -nolisten tcp >"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+
+(cd "$build/data" && exec "$build/app/vantrel") >/dev/null 2>&1 &
+app_pid=$!
+window=
+for _ in $(seq 150); do
+    window=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }
+
+residentKiB() { awk '/^VmRSS:/ { print $2 }' "/proc/$app_pid/status"; }
+times=()
+sizes=()
+sample() {
+    local elapsed=$1 kib
+    kib=$(residentKiB)
+    times+=("$elapsed")
+    sizes+=("$kib")
+    awk -v t="$elapsed" -v k="$kib" 'BEGIN { printf "window soak: resident memory at %4d s: %.1f MiB\n", t, k / 1024 }'
+}
+
+start=$SECONDS
+sample 0
+next_sample=60
+step=0
+while [ $((SECONDS - start)) -lt "$seconds" ]; do
+    kill -0 "$app_pid" 2>/dev/null || { echo "the program ended during the soak" >&2; exit 1; }
+    x=$((100 + (step * 37) % 1100))
+    y=$((120 + (step * 23) % 500))
+    xdotool mousemove --window "$window" "$x" "$y" click 1
+    if [ $((step % 50)) -eq 25 ]; then
+        xdotool key --window "$window" alt+v
+        sleep 0.3
+        xdotool key --window "$window" Escape Escape
+        xdotool key --window "$window" alt+f
+        sleep 0.3
+        xdotool key --window "$window" Escape Escape
+    fi
+    step=$((step + 1))
+    sleep 0.2
+    if [ $((SECONDS - start)) -ge "$next_sample" ]; then
+        sample "$next_sample"
+        next_sample=$((next_sample + 60))
+    fi
+done
+sample $((SECONDS - start))
+
+last=$((${#times[@]} - 1))
+from=0
+for i in "${!times[@]}"; do
+    [ $((times[last] - times[i])) -ge 300 ] && from=$i
+done
+awk -v n="$step" -v t=$((times[last] - times[from])) -v k=$((sizes[last] - sizes[from])) \
+    'BEGIN { printf "window soak: %d clicks; resident memory growth over the last %d s: %+.1f MiB\n", n, t, k / 1024 }'
+# The window may be gone before the key's release is sent.
+xdotool key --window "$window" ctrl+q 2>/dev/null || true
+wait "$app_pid" || true
+app_pid=
