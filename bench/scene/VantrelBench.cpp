@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench/scene/BenchOptions.h"
+#include "bench/scene/FrameCostReport.h"
 #include "bench/scene/Screenshot.h"
 #include "bench/scene/TimingObserver.h"
 #include "engine/screen/MemoryPresentTarget.h"
@@ -32,6 +33,7 @@ struct Figures {
     std::vector<std::uint64_t> iterationTimes;
     std::vector<ReadoutBoard::Load> loads;
     double peakMemoryMiB = 0.0;
+    FrameCost cost;
 };
 
 double peakMemoryMiB()
@@ -58,6 +60,7 @@ void printText(const BenchOptions& options, const Figures& f)
         std::printf("  CPU%s : %.2f", load.label.c_str(), load.percent);
     }
     std::printf("\n  peak memory:                        %.1f MiB\n", f.peakMemoryMiB);
+    printFrameCostText(f.cost);
     if (!options.screenshot.empty()) {
         std::printf("  screenshot:                         %s\n", options.screenshot.c_str());
     }
@@ -81,6 +84,7 @@ void printJson(const BenchOptions& options, const Figures& f)
                     f.loads[i].percent);
     }
     std::printf("],\n \"peakMemoryMiB\": %.1f", f.peakMemoryMiB);
+    printFrameCostJson(f.cost);
     if (!options.screenshot.empty()) {
         std::printf(",\n \"screenshot\": \"%s\"", options.screenshot.c_str());
     }
@@ -110,6 +114,7 @@ Figures run(const BenchOptions& options)
     observer->setRecording(true);
     const Clock::time_point measureStart = Clock::now();
     const std::uint64_t presentsAtStart = target->getPresentCount();
+    const double processorAtStart = processorSeconds();
     std::vector<double> readouts;
     while (Clock::now() - start < total) {
         std::this_thread::sleep_for(std::chrono::milliseconds(250));
@@ -118,6 +123,7 @@ Figures run(const BenchOptions& options)
     const std::uint64_t presents = target->getPresentCount() - presentsAtStart;
     const Clock::time_point measureEnd = Clock::now();
     observer->setRecording(false);
+    const double processorUsed = processorSeconds() - processorAtStart;
     figures.loads = scene->getReadouts().getLoads();
     scene.reset(); // stops the render loop and its workers
 
@@ -134,6 +140,12 @@ Figures run(const BenchOptions& options)
     figures.frameTimes = observer->getFrameTimes();
     figures.iterationTimes = observer->getIterationTimes();
     figures.peakMemoryMiB = peakMemoryMiB();
+    figures.cost.sum = observer->getBreakdownSum();
+    figures.cost.frames = observer->getBrokenDownFrames();
+    if (!figures.frameTimes.empty()) {
+        figures.cost.processorMsPerFrame = processorUsed * 1e3 / static_cast<double>(figures.frameTimes.size());
+    }
+    figures.cost.memcpyFrameMs = medianFrameCopyMs(width, height);
     if (!options.screenshot.empty()) {
         writeScreenshot(options.screenshot, target->snapshot());
     }

@@ -6,6 +6,7 @@
 #include "engine/image/Geometry.h"
 #include "engine/image/Image.h"
 #include "engine/image/TransitionTable.h"
+#include "engine/screen/FrameBreakdown.h"
 #include "engine/sprite/ScreenDrawer.h"
 
 namespace vantrel {
@@ -20,6 +21,7 @@ struct FrameSnapshot {
     const Image* rule = nullptr;
     TransitionTable table;
     std::uint32_t bandHeight = 1;
+    std::uint8_t firstLayer = 0; // the layer index of `first`
 };
 
 // Builds the snapshot for the layers taking part (either drawer may be null).
@@ -29,6 +31,8 @@ FrameSnapshot makeFrameSnapshot(const ScreenDrawer* layer0, const ScreenDrawer* 
 
 // Brings one band of the back buffer up to date from the front buffer where the previous
 // frame changed it, draws the first layer into it and blends the second over it.
-void drawFrameBand(const FrameSnapshot& frame, Image& scratch, std::uint32_t band);
+// Pixel counts go into `breakdown` when one is given.
+void drawFrameBand(const FrameSnapshot& frame, Image& scratch, std::uint32_t band,
+                   FrameBreakdown* breakdown = nullptr);
 
 } // namespace vantrel

@@ -145,7 +145,8 @@ void ScreenDrawer::takeReadyFrame()
     swap(ready, current);
 }
 
-Rect ScreenDrawer::drawBand(Image& destination, std::uint32_t band, std::int32_t rowOffset) const
+Rect ScreenDrawer::drawBand(Image& destination, std::uint32_t band, std::int32_t rowOffset,
+                            DrawTally* tally) const
 {
     Rect rows = bandRows(band);
     const BandSpan& span = current.bands[band];
@@ -159,6 +160,11 @@ Rect ScreenDrawer::drawBand(Image& destination, std::uint32_t band, std::int32_t
             continue;
         }
         drawCommand(destination, clip, command);
+        if (tally) {
+            Rect covered = intersect(command.bounds, rect);
+            tally->pixelsByKind[static_cast<std::size_t>(command.kind) & 3] +=
+                std::uint64_t(covered.width()) * std::uint64_t(covered.height());
+        }
     }
     return rect;
 }

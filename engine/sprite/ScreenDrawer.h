@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -18,6 +19,16 @@ struct BandSpan {
     std::int32_t right = 0;
 
     bool isEmpty() const noexcept { return left == right; }
+};
+
+// Pixels a drawer's commands covered, by command kind; for the benchmark's breakdown.
+struct DrawTally {
+    std::array<std::uint64_t, 4> pixelsByKind{};
+
+    std::uint64_t total() const noexcept
+    {
+        return pixelsByKind[0] + pixelsByKind[1] + pixelsByKind[2] + pixelsByKind[3];
+    }
 };
 
 // One frame's worth of drawing state.
@@ -45,7 +56,8 @@ public:
     void takeReadyFrame();
 
     // Worker side: one band per call, no lock.
-    Rect drawBand(Image& destination, std::uint32_t band, std::int32_t rowOffset) const;
+    Rect drawBand(Image& destination, std::uint32_t band, std::int32_t rowOffset,
+                  DrawTally* tally = nullptr) const;
     Rect repaintSpan(std::uint32_t band) const;
 
     static void merge(FrameState& a, FrameState& b);
