@@ -4,12 +4,13 @@
 #include <cstring>
 
 const char* const benchUsage =
-    "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json]\n"
+    "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json] [--redraw]\n"
     "Runs the benchmark scene headless at 1366 x 768 from the current directory's data files.\n"
     "  --seconds N        how long to run (default 10)\n"
     "  --workers N        drawing workers (default: one per processor)\n"
     "  --screenshot FILE  write the last presented frame as PNG\n"
-    "  --json             print the figures as one JSON object\n";
+    "  --json             print the figures as one JSON object\n"
+    "  --redraw           keep no pictures between frames: redraw every dirty band in full\n";
 
 std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv, std::string& error)
 {
@@ -19,6 +20,8 @@ std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv,
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argument, "--json") == 0) {
             options.json = true;
+        } else if (std::strcmp(argument, "--redraw") == 0) {
+            options.redraw = true;
         } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
             error.clear();
             return std::nullopt;

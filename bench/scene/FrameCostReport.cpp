@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/screen/Screen.h"
+
 namespace {
 
 constexpr const char* kindNames[] = {"fill", "glyphs", "imageRect", "imagePoint"};
@@ -28,6 +30,24 @@ double seconds(const timeval& time)
 }
 
 } // namespace
+
+void keepNoPictures(vantrel::Screen& screen)
+{
+    vantrel::Screen::Lock lock(screen);
+    for (std::uint8_t layer = 0; layer < 2; ++layer) {
+        screen.getDrawer(layer).setKeepsPictures(false);
+    }
+}
+
+double keptMiB(vantrel::Screen& screen)
+{
+    vantrel::Screen::Lock lock(screen);
+    std::size_t bytes = 0;
+    for (std::uint8_t layer = 0; layer < 2; ++layer) {
+        bytes += screen.getDrawer(layer).getKeptBytes();
+    }
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
 
 double processorSeconds()
 {
@@ -62,9 +82,9 @@ void printFrameCostText(const FrameCost& cost)
             std::printf("%s%s %.0f", kind == 0 ? "" : ", ", kindNames[kind],
                         perFrame(cost, cost.sum.layers[layer].pixelsByKind[kind]));
         }
-        std::printf(")\n");
+        std::printf("), kept copies %.0f\n", perFrame(cost, cost.sum.layers[layer].keptPixelsCopied));
     }
-    std::printf("    pixels copied %.0f, blended %.0f\n", perFrame(cost, cost.sum.pixelsCopied),
+    std::printf("    front-buffer copies %.0f, blended %.0f\n", perFrame(cost, cost.sum.pixelsCopied),
                 perFrame(cost, cost.sum.pixelsBlended));
     std::printf("    worker time:     drawing bands %.3f ms, waiting for a band %.3f ms, waiting to be woken %.3f ms,"
                 " presenting %.3f ms\n",
@@ -84,7 +104,8 @@ void printFrameCostJson(const FrameCost& cost)
             std::printf("%s\"%s\": %.0f", kind == 0 ? "" : ", ", kindNames[kind],
                         perFrame(cost, cost.sum.layers[layer].pixelsByKind[kind]));
         }
-        std::printf(", \"total\": %.0f}", perFrame(cost, cost.sum.layers[layer].total()));
+        std::printf(", \"total\": %.0f, \"keptCopies\": %.0f}", perFrame(cost, cost.sum.layers[layer].total()),
+                    perFrame(cost, cost.sum.layers[layer].keptPixelsCopied));
     }
     std::printf("],\n   \"pixelsCopied\": %.0f, \"pixelsBlended\": %.0f,\n", perFrame(cost, cost.sum.pixelsCopied),
                 perFrame(cost, cost.sum.pixelsBlended));

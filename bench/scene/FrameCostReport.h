@@ -14,6 +14,14 @@ struct FrameCost {
     double keptMiB = 0.0;             // pictures the drawers keep between frames
 };
 
+namespace vantrel {
+class Screen;
+}
+
+// Frames taken from now on are redrawn in full in every dirty band.
+void keepNoPictures(vantrel::Screen& screen);
+double keptMiB(vantrel::Screen& screen);
+
 // User plus system processor time of the whole process so far, in seconds.
 double processorSeconds();
 

@@ -104,6 +104,9 @@ Figures run(const BenchOptions& options)
     sceneOptions.observer = observer;
     auto scene = std::make_unique<BenchmarkScene>(target, pointer, width, height, sceneOptions);
 
+    if (options.redraw) {
+        keepNoPictures(scene->getScreen());
+    }
     Figures figures;
     figures.workers = scene->getScreen().getWorkerCount();
     const auto total = std::chrono::duration<double>(options.seconds);
@@ -125,6 +128,7 @@ Figures run(const BenchOptions& options)
     observer->setRecording(false);
     const double processorUsed = processorSeconds() - processorAtStart;
     figures.loads = scene->getReadouts().getLoads();
+    figures.cost.keptMiB = keptMiB(scene->getScreen());
     scene.reset(); // stops the render loop and its workers
 
     figures.measuredSeconds = std::chrono::duration<double>(measureEnd - measureStart).count();

@@ -5,7 +5,7 @@
 
 namespace vantrel {
 
-FrameSnapshot makeFrameSnapshot(const ScreenDrawer* layer0, const ScreenDrawer* layer1,
+FrameSnapshot makeFrameSnapshot(ScreenDrawer* layer0, ScreenDrawer* layer1,
                                 Image& back, const Image& front, std::uint8_t level,
                                 const Image* rule, std::uint8_t softness)
 {

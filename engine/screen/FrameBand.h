@@ -13,8 +13,8 @@ namespace vantrel {
 
 // What a worker needs to draw the bands of one frame, taken when the frame starts.
 struct FrameSnapshot {
-    const ScreenDrawer* first = nullptr;  // drawn straight into the back buffer
-    const ScreenDrawer* second = nullptr; // drawn into the scratch band and blended over
+    ScreenDrawer* first = nullptr;  // drawn straight into the back buffer
+    ScreenDrawer* second = nullptr; // drawn into the scratch band and blended over
     Image* back = nullptr;
     const Image* front = nullptr;
     std::uint8_t level = 0;
@@ -25,7 +25,7 @@ struct FrameSnapshot {
 };
 
 // Builds the snapshot for the layers taking part (either drawer may be null).
-FrameSnapshot makeFrameSnapshot(const ScreenDrawer* layer0, const ScreenDrawer* layer1,
+FrameSnapshot makeFrameSnapshot(ScreenDrawer* layer0, ScreenDrawer* layer1,
                                 Image& back, const Image& front, std::uint8_t level,
                                 const Image* rule, std::uint8_t softness);
 

@@ -9,8 +9,8 @@ namespace vantrel {
 
 // Where one drawn frame's work went, summed over the workers.
 struct FrameBreakdown {
-    std::array<DrawTally, 2> layers;     // pixels each layer's commands covered
-    std::uint64_t pixelsCopied = 0;      // brought over from the front buffer or a kept picture
+    std::array<DrawTally, 2> layers;     // pixels each layer's commands covered, and kept copies
+    std::uint64_t pixelsCopied = 0;      // brought over from the front buffer
     std::uint64_t pixelsBlended = 0;     // layer 1 blended over layer 0
     std::uint64_t drawingNs = 0;         // drawing bands
     std::uint64_t claimingNs = 0;        // waiting for a band
@@ -23,6 +23,7 @@ struct FrameBreakdown {
             for (std::size_t kind = 0; kind < layers[layer].pixelsByKind.size(); ++kind) {
                 layers[layer].pixelsByKind[kind] += other.layers[layer].pixelsByKind[kind];
             }
+            layers[layer].keptPixelsCopied += other.layers[layer].keptPixelsCopied;
         }
         pixelsCopied += other.pixelsCopied;
         pixelsBlended += other.pixelsBlended;

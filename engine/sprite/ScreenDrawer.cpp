@@ -48,6 +48,75 @@ void drawCommand(Image& destination, const ClipRegion& clip, const DrawCommand& 
     }
 }
 
+bool sameColor(const Color& a, const Color& b)
+{
+    return a.isRgb == b.isRgb && a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
+
+bool samePoint(const Point& a, const Point& b)
+{
+    return a.x == b.x && a.y == b.y;
+}
+
+// Whether two commands draw the same pixels. Their images and glyphs are compared by
+// address: what a command points to stays alive and unchanged while anybody holds it.
+bool sameCommand(const DrawCommand& a, const DrawCommand& b)
+{
+    if (a.kind != b.kind || a.blendMode != b.blendMode || a.opacity != b.opacity ||
+        !(a.bounds == b.bounds)) {
+        return false;
+    }
+    switch (a.kind) {
+    case DrawCommandKind::Fill:
+        return sameColor(a.color, b.color);
+    case DrawCommandKind::Glyphs:
+        return samePoint(a.origin, b.origin) && a.glyphs == b.glyphs && a.count == b.count &&
+               sameColor(a.color, b.color);
+    case DrawCommandKind::ImageRect:
+        return a.sourceRect == b.sourceRect && a.image == b.image && a.smooth == b.smooth;
+    default:
+        return samePoint(a.sourcePosition, b.sourcePosition) && a.image == b.image;
+    }
+}
+
+bool touchesRows(const DrawCommand& command, const Rect& rows)
+{
+    return command.bounds.bottom > rows.top && command.bounds.top < rows.bottom;
+}
+
+bool holds(const Rect& outer, const Rect& inner)
+{
+    return outer.left <= inner.left && outer.top <= inner.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// Stands for "every row" in the opaque-row tables.
+const std::vector<std::uint8_t> everyRow;
+
+std::shared_ptr<const std::vector<std::uint8_t>> findOpaqueRows(const Image& image)
+{
+    auto rows = std::make_shared<std::vector<std::uint8_t>>(image.getHeight());
+    for (std::uint32_t y = 0; y < image.getHeight(); ++y) {
+        const unsigned char* row = image.row(y);
+        std::uint8_t opaque = 1;
+        for (std::uint32_t x = 0; x < image.getWidth() && opaque; ++x) {
+            opaque = row[x * 4 + 3] == 255;
+        }
+        (*rows)[y] = opaque;
+    }
+    return rows;
+}
+
+void copyPixels(Image& to, const Rect& toRect, const Image& from, Point fromPosition)
+{
+    drawImage(to, nullptr, BlendMode::Normal, toRect, from, fromPosition, 255);
+}
+
+std::uint64_t area(const Rect& rect)
+{
+    return std::uint64_t(rect.width()) * std::uint64_t(rect.height());
+}
+
 } // namespace
 
 ScreenDrawer::ScreenDrawer(std::weak_ptr<SpriteManager> manager, std::uint32_t width,
@@ -118,6 +187,10 @@ Rect ScreenDrawer::compose()
             entry.sprite->draw(pending.commands, pending.resources);
         }
     }
+    pending.opaqueRows.resize(pending.commands.size());
+    for (std::size_t i = 0; i < pending.commands.size(); ++i) {
+        pending.opaqueRows[i] = opaqueRowsOf(pending.commands[i], pending.resources);
+    }
     merge(pending, ready);
     swap(pending, ready);
     clear(pending);
@@ -126,6 +199,8 @@ Rect ScreenDrawer::compose()
 
 void ScreenDrawer::finishRender()
 {
+    adoptKeptResources();
+    previousCommands.swap(current.commands);
     previousBands.swap(current.bands);
     current.bands.resize(bandCount);
     clearSpans(current.bands);
@@ -133,6 +208,7 @@ void ScreenDrawer::finishRender()
     current.dirty = false;
     current.commands.clear();
     current.resources.clear();
+    current.opaqueRows.clear();
     rendering = false;
 }
 
@@ -143,10 +219,112 @@ void ScreenDrawer::takeReadyFrame()
     }
     rendering = true;
     swap(ready, current);
+    drawsFromKept = keepsPictures;
+    if (drawsFromKept && !keptPicture) {
+        keptPicture = std::make_unique<Image>(width, height, PixelFormat::Bgrx32);
+        keptBands.resize(bandCount);
+    }
+}
+
+void ScreenDrawer::adoptKeptResources()
+{
+    // The bands that kept a picture of `current`'s commands hold its resources from now on.
+    std::shared_ptr<const DrawResources> adopted;
+    for (KeptBand& kept : keptBands) {
+        if (kept.refreshed) {
+            if (!adopted) {
+                adopted = std::make_shared<const DrawResources>(std::move(current.resources));
+            }
+            kept.resources = adopted;
+            kept.refreshed = false;
+        }
+    }
+}
+
+std::size_t ScreenDrawer::getKeptBytes() const noexcept
+{
+    return keptPicture ? std::size_t{keptPicture->getPitch()} * keptPicture->getHeight() : 0;
+}
+
+const std::vector<std::uint8_t>* ScreenDrawer::opaqueRowsOf(const DrawCommand& command,
+                                                            const DrawResources& resources)
+{
+    if (command.blendMode != BlendMode::Normal || command.opacity != 255) {
+        return nullptr;
+    }
+    if (command.kind == DrawCommandKind::Fill) {
+        return &everyRow;
+    }
+    if (command.kind == DrawCommandKind::Glyphs || !command.image) {
+        return nullptr;
+    }
+    const Image* image = command.image;
+    const Rect picture{0, 0, static_cast<std::int32_t>(image->getWidth()),
+                       static_cast<std::int32_t>(image->getHeight())};
+    const Rect source = command.kind == DrawCommandKind::ImageRect
+                            ? command.sourceRect
+                            : Rect{command.sourcePosition.x, command.sourcePosition.y,
+                                   command.sourcePosition.x + command.bounds.width(),
+                                   command.sourcePosition.y + command.bounds.height()};
+    if (source.isEmpty() || !holds(picture, source)) {
+        return nullptr;
+    }
+    switch (image->getFormat()) {
+    case PixelFormat::Bgr24:
+    case PixelFormat::Bgrx32:
+        return &everyRow;
+    case PixelFormat::Bgra32:
+        break;
+    default:
+        return nullptr;
+    }
+    for (const auto& [known, rows] : opaqueImages) {
+        if (known.lock().get() == image) {
+            return rows.get();
+        }
+    }
+    auto owner = std::find_if(resources.images.begin(), resources.images.end(),
+                              [image](const auto& held) { return held.get() == image; });
+    if (owner == resources.images.end()) {
+        return nullptr;
+    }
+    // Images that are gone take their tables along; the frames in flight hold theirs.
+    std::erase_if(opaqueImages, [](const auto& entry) { return entry.first.expired(); });
+    opaqueImages.emplace_back(*owner, findOpaqueRows(*image));
+    return opaqueImages.back().second.get();
+}
+
+bool ScreenDrawer::paintsOver(std::size_t index, const Rect& rect) const
+{
+    const std::vector<std::uint8_t>* rows = current.opaqueRows[index];
+    const DrawCommand& command = current.commands[index];
+    if (!rows || !holds(command.bounds, rect)) {
+        return false;
+    }
+    if (rows == &everyRow) {
+        return true;
+    }
+    // The image rows that the band's rows read, with one more below for smooth scaling.
+    std::int64_t top = command.sourcePosition.y + (rect.top - command.bounds.top);
+    std::int64_t bottom = top + rect.height();
+    if (command.kind == DrawCommandKind::ImageRect) {
+        const std::int64_t sourceHeight = command.sourceRect.height();
+        const std::int64_t drawnHeight = command.bounds.height();
+        top = command.sourceRect.top + (rect.top - command.bounds.top) * sourceHeight / drawnHeight;
+        bottom = command.sourceRect.top +
+                 ((rect.bottom - command.bounds.top) * sourceHeight + drawnHeight - 1) / drawnHeight + 1;
+        bottom = std::min<std::int64_t>(bottom, command.sourceRect.bottom);
+    }
+    for (std::int64_t y = top; y < bottom; ++y) {
+        if (!(*rows)[static_cast<std::size_t>(y)]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 Rect ScreenDrawer::drawBand(Image& destination, std::uint32_t band, std::int32_t rowOffset,
-                            DrawTally* tally) const
+                            DrawTally* tally)
 {
     Rect rows = bandRows(band);
     const BandSpan& span = current.bands[band];
@@ -155,18 +333,98 @@ Rect ScreenDrawer::drawBand(Image& destination, std::uint32_t band, std::int32_t
         return rect;
     }
     ClipRegion clip{rect.offsetBy(0, rowOffset), Point{0, rowOffset}};
-    for (const DrawCommand& command : current.commands) {
-        if (command.bounds.bottom <= rect.top || command.bounds.top >= rect.bottom) {
+    std::size_t next = 0;
+    if (drawsFromKept) {
+        next = drawFromKept(destination, band, rect, rowOffset, clip, tally);
+    }
+    drawCommands(destination, clip, rect, next, current.commands.size(), tally);
+    return rect;
+}
+
+void ScreenDrawer::drawCommands(Image& destination, const ClipRegion& clip, const Rect& rect,
+                                std::size_t from, std::size_t to, DrawTally* tally) const
+{
+    for (std::size_t i = from; i < to; ++i) {
+        const DrawCommand& command = current.commands[i];
+        if (!touchesRows(command, rect)) {
             continue;
         }
         drawCommand(destination, clip, command);
         if (tally) {
-            Rect covered = intersect(command.bounds, rect);
             tally->pixelsByKind[static_cast<std::size_t>(command.kind) & 3] +=
-                std::uint64_t(covered.width()) * std::uint64_t(covered.height());
+                area(intersect(command.bounds, rect));
         }
     }
-    return rect;
+}
+
+std::size_t ScreenDrawer::drawFromKept(Image& destination, std::uint32_t band, const Rect& rect,
+                                       std::int32_t rowOffset, const ClipRegion& clip,
+                                       DrawTally* tally)
+{
+    const DrawCommands& commands = current.commands;
+    const std::size_t count = commands.size();
+    KeptBand& kept = keptBands[band];
+
+    // The kept picture serves when it covers the span and this frame's band still starts
+    // with exactly the commands it holds.
+    std::size_t next = 0;
+    if (!kept.commands.empty() && kept.valid.left <= rect.left && rect.right <= kept.valid.right) {
+        std::size_t matched = 0;
+        std::size_t i = 0;
+        for (; i < count && matched < kept.commands.size(); ++i) {
+            if (!touchesRows(commands[i], rect)) {
+                continue;
+            }
+            if (!sameCommand(commands[i], kept.commands[matched])) {
+                break;
+            }
+            ++matched;
+        }
+        if (matched == kept.commands.size()) {
+            copyPixels(destination, rect.offsetBy(0, rowOffset), *keptPicture,
+                       Point{rect.left, rect.top});
+            next = i;
+            if (tally) {
+                tally->keptPixelsCopied += area(rect);
+            }
+        }
+    }
+
+    // The band's bottom commands that are the same as in the frame before are likely to
+    // stay so in the next frame: keep their picture when it holds more than the kept one.
+    std::size_t unchanged = 0;
+    std::size_t first = count;
+    for (std::size_t a = 0, b = 0;; ++a, ++b) {
+        while (a < count && !touchesRows(commands[a], rect)) {
+            ++a;
+        }
+        while (b < previousCommands.size() && !touchesRows(previousCommands[b], rect)) {
+            ++b;
+        }
+        first = std::min(first, a);
+        if (a == count || b == previousCommands.size() || !sameCommand(commands[a], previousCommands[b])) {
+            break;
+        }
+        unchanged = a + 1;
+    }
+    // The picture must not depend on what lay below it: the first command sets every pixel.
+    if (unchanged <= next || !paintsOver(first, rect)) {
+        return next;
+    }
+    drawCommands(destination, clip, rect, next, unchanged, tally);
+    copyPixels(*keptPicture, rect, destination, Point{rect.left, rect.top + rowOffset});
+    if (tally) {
+        tally->keptPixelsCopied += area(rect);
+    }
+    kept.commands.clear();
+    for (std::size_t i = first; i < unchanged; ++i) {
+        if (touchesRows(commands[i], rect)) {
+            kept.commands.push_back(commands[i]);
+        }
+    }
+    kept.valid = BandSpan{rect.left, rect.right};
+    kept.refreshed = true;
+    return unchanged;
 }
 
 Rect ScreenDrawer::repaintSpan(std::uint32_t band) const
@@ -218,6 +476,7 @@ void ScreenDrawer::clear(FrameState& a)
     a.dirty = false;
     a.commands.clear();
     a.resources.clear();
+    a.opaqueRows.clear();
 }
 
 } // namespace vantrel
