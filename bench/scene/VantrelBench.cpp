@@ -13,6 +13,7 @@
 #include "bench/scene/BenchOptions.h"
 #include "bench/scene/FrameCostReport.h"
 #include "bench/scene/Screenshot.h"
+#include "bench/scene/SteppedRun.h"
 #include "bench/scene/TimingObserver.h"
 #include "engine/screen/MemoryPresentTarget.h"
 #include "scene/BenchmarkScene.h"
@@ -167,6 +168,10 @@ int main(int argc, char** argv)
         return error.empty() ? 0 : 2;
     }
     try {
+        if (options->steps > 0) {
+            runStepped(*options);
+            return 0;
+        }
         Figures figures = run(*options);
         if (options->json) {
             printJson(*options, figures);
