@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/image/DrawingOperations.h"
+#include "engine/sprite/CommandMatch.h"
 #include "engine/sprite/SpriteManager.h"
 
 namespace vantrel {
@@ -46,65 +47,6 @@ void drawCommand(Image& destination, const ClipRegion& clip, const DrawCommand& 
                   command.sourcePosition, command.opacity);
         break;
     }
-}
-
-bool sameColor(const Color& a, const Color& b)
-{
-    return a.isRgb == b.isRgb && a.red == b.red && a.green == b.green && a.blue == b.blue;
-}
-
-bool samePoint(const Point& a, const Point& b)
-{
-    return a.x == b.x && a.y == b.y;
-}
-
-// Whether two commands draw the same pixels. Their images and glyphs are compared by
-// address: what a command points to stays alive and unchanged while anybody holds it.
-bool sameCommand(const DrawCommand& a, const DrawCommand& b)
-{
-    if (a.kind != b.kind || a.blendMode != b.blendMode || a.opacity != b.opacity ||
-        !(a.bounds == b.bounds)) {
-        return false;
-    }
-    switch (a.kind) {
-    case DrawCommandKind::Fill:
-        return sameColor(a.color, b.color);
-    case DrawCommandKind::Glyphs:
-        return samePoint(a.origin, b.origin) && a.glyphs == b.glyphs && a.count == b.count &&
-               sameColor(a.color, b.color);
-    case DrawCommandKind::ImageRect:
-        return a.sourceRect == b.sourceRect && a.image == b.image && a.smooth == b.smooth;
-    default:
-        return samePoint(a.sourcePosition, b.sourcePosition) && a.image == b.image;
-    }
-}
-
-bool touchesRows(const DrawCommand& command, const Rect& rows)
-{
-    return command.bounds.bottom > rows.top && command.bounds.top < rows.bottom;
-}
-
-bool holds(const Rect& outer, const Rect& inner)
-{
-    return outer.left <= inner.left && outer.top <= inner.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
-// Stands for "every row" in the opaque-row tables.
-const std::vector<std::uint8_t> everyRow;
-
-std::shared_ptr<const std::vector<std::uint8_t>> findOpaqueRows(const Image& image)
-{
-    auto rows = std::make_shared<std::vector<std::uint8_t>>(image.getHeight());
-    for (std::uint32_t y = 0; y < image.getHeight(); ++y) {
-        const unsigned char* row = image.row(y);
-        std::uint8_t opaque = 1;
-        for (std::uint32_t x = 0; x < image.getWidth() && opaque; ++x) {
-            opaque = row[x * 4 + 3] == 255;
-        }
-        (*rows)[y] = opaque;
-    }
-    return rows;
 }
 
 void copyPixels(Image& to, const Rect& toRect, const Image& from, Point fromPosition)
@@ -189,7 +131,7 @@ Rect ScreenDrawer::compose()
     }
     pending.opaqueRows.resize(pending.commands.size());
     for (std::size_t i = 0; i < pending.commands.size(); ++i) {
-        pending.opaqueRows[i] = opaqueRowsOf(pending.commands[i], pending.resources);
+        pending.opaqueRows[i] = opaqueCover.rowsOf(pending.commands[i], pending.resources);
     }
     merge(pending, ready);
     swap(pending, ready);
@@ -244,83 +186,6 @@ void ScreenDrawer::adoptKeptResources()
 std::size_t ScreenDrawer::getKeptBytes() const noexcept
 {
     return keptPicture ? std::size_t{keptPicture->getPitch()} * keptPicture->getHeight() : 0;
-}
-
-const std::vector<std::uint8_t>* ScreenDrawer::opaqueRowsOf(const DrawCommand& command,
-                                                            const DrawResources& resources)
-{
-    if (command.blendMode != BlendMode::Normal || command.opacity != 255) {
-        return nullptr;
-    }
-    if (command.kind == DrawCommandKind::Fill) {
-        return &everyRow;
-    }
-    if (command.kind == DrawCommandKind::Glyphs || !command.image) {
-        return nullptr;
-    }
-    const Image* image = command.image;
-    const Rect picture{0, 0, static_cast<std::int32_t>(image->getWidth()),
-                       static_cast<std::int32_t>(image->getHeight())};
-    const Rect source = command.kind == DrawCommandKind::ImageRect
-                            ? command.sourceRect
-                            : Rect{command.sourcePosition.x, command.sourcePosition.y,
-                                   command.sourcePosition.x + command.bounds.width(),
-                                   command.sourcePosition.y + command.bounds.height()};
-    if (source.isEmpty() || !holds(picture, source)) {
-        return nullptr;
-    }
-    switch (image->getFormat()) {
-    case PixelFormat::Bgr24:
-    case PixelFormat::Bgrx32:
-        return &everyRow;
-    case PixelFormat::Bgra32:
-        break;
-    default:
-        return nullptr;
-    }
-    for (const auto& [known, rows] : opaqueImages) {
-        if (known.lock().get() == image) {
-            return rows.get();
-        }
-    }
-    auto owner = std::find_if(resources.images.begin(), resources.images.end(),
-                              [image](const auto& held) { return held.get() == image; });
-    if (owner == resources.images.end()) {
-        return nullptr;
-    }
-    // Images that are gone take their tables along; the frames in flight hold theirs.
-    std::erase_if(opaqueImages, [](const auto& entry) { return entry.first.expired(); });
-    opaqueImages.emplace_back(*owner, findOpaqueRows(*image));
-    return opaqueImages.back().second.get();
-}
-
-bool ScreenDrawer::paintsOver(std::size_t index, const Rect& rect) const
-{
-    const std::vector<std::uint8_t>* rows = current.opaqueRows[index];
-    const DrawCommand& command = current.commands[index];
-    if (!rows || !holds(command.bounds, rect)) {
-        return false;
-    }
-    if (rows == &everyRow) {
-        return true;
-    }
-    // The image rows that the band's rows read, with one more below for smooth scaling.
-    std::int64_t top = command.sourcePosition.y + (rect.top - command.bounds.top);
-    std::int64_t bottom = top + rect.height();
-    if (command.kind == DrawCommandKind::ImageRect) {
-        const std::int64_t sourceHeight = command.sourceRect.height();
-        const std::int64_t drawnHeight = command.bounds.height();
-        top = command.sourceRect.top + (rect.top - command.bounds.top) * sourceHeight / drawnHeight;
-        bottom = command.sourceRect.top +
-                 ((rect.bottom - command.bounds.top) * sourceHeight + drawnHeight - 1) / drawnHeight + 1;
-        bottom = std::min<std::int64_t>(bottom, command.sourceRect.bottom);
-    }
-    for (std::int64_t y = top; y < bottom; ++y) {
-        if (!(*rows)[static_cast<std::size_t>(y)]) {
-            return false;
-        }
-    }
-    return true;
 }
 
 Rect ScreenDrawer::drawBand(Image& destination, std::uint32_t band, std::int32_t rowOffset,
@@ -408,7 +273,8 @@ std::size_t ScreenDrawer::drawFromKept(Image& destination, std::uint32_t band, c
         unchanged = a + 1;
     }
     // The picture must not depend on what lay below it: the first command sets every pixel.
-    if (unchanged <= next || !paintsOver(first, rect)) {
+    if (unchanged <= next ||
+        !OpaqueCover::paintsOver(commands[first], current.opaqueRows[first], rect)) {
         return next;
     }
     drawCommands(destination, clip, rect, next, unchanged, tally);

@@ -8,6 +8,7 @@
 #include "engine/image/Geometry.h"
 #include "engine/image/Image.h"
 #include "engine/sprite/DrawCommand.h"
+#include "engine/sprite/OpaqueCover.h"
 
 namespace vantrel {
 
@@ -41,7 +42,7 @@ struct FrameState {
     DrawResources resources;
     // Per command, where it sets every pixel of its bounds: null nowhere, an empty table
     // everywhere, else a flag per row of its image.
-    std::vector<const std::vector<std::uint8_t>*> opaqueRows;
+    std::vector<const OpaqueRows*> opaqueRows;
 };
 
 // One band's picture of the bottom commands that stayed the same from frame to frame,
@@ -104,9 +105,6 @@ private:
     // commands did not change; returns the first command still to draw.
     std::size_t drawFromKept(Image& destination, std::uint32_t band, const Rect& rect,
                              std::int32_t rowOffset, const ClipRegion& clip, DrawTally* tally);
-    const std::vector<std::uint8_t>* opaqueRowsOf(const DrawCommand& command,
-                                                  const DrawResources& resources);
-    bool paintsOver(std::size_t command, const Rect& rect) const;
     void adoptKeptResources();
 
     std::weak_ptr<SpriteManager> manager;
@@ -120,9 +118,7 @@ private:
     std::unique_ptr<Image> keptPicture;
     std::vector<KeptBand> keptBands;
     DrawCommands previousCommands; // those of the frame before `current`
-    // Which rows of the images with an alpha channel are opaque, by image.
-    std::vector<std::pair<std::weak_ptr<const Image>, std::shared_ptr<const std::vector<std::uint8_t>>>>
-        opaqueImages;
+    OpaqueCover opaqueCover;
 };
 
 } // namespace vantrel
