@@ -4,12 +4,15 @@
 #include <cstring>
 
 const char* const benchUsage =
-    "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json]\n"
+    "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json] [--redraw] [--stepped N]\n"
     "Runs the benchmark scene headless at 1366 x 768 from the current directory's data files.\n"
     "  --seconds N        how long to run (default 10)\n"
     "  --workers N        drawing workers (default: one per processor)\n"
     "  --screenshot FILE  write the last presented frame as PNG\n"
-    "  --json             print the figures as one JSON object\n";
+    "  --json             print the figures as one JSON object\n"
+    "  --redraw           keep no pictures between frames: redraw every dirty band in full\n"
+    "  --stepped N        step N iterations on one thread, keeping and redrawing in turn,\n"
+    "                     and print the processor time per iteration\n";
 
 std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv, std::string& error)
 {
@@ -19,6 +22,8 @@ std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv,
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argument, "--json") == 0) {
             options.json = true;
+        } else if (std::strcmp(argument, "--redraw") == 0) {
+            options.redraw = true;
         } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
             error.clear();
             return std::nullopt;
@@ -37,6 +42,14 @@ std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv,
                 return std::nullopt;
             }
             options.workers = static_cast<std::uint32_t>(workers);
+        } else if (std::strcmp(argument, "--stepped") == 0 && hasValue) {
+            char* end = nullptr;
+            const long steps = std::strtol(argv[++i], &end, 10);
+            if (end == argv[i] || *end != '\0' || steps < 1 || steps > 1000000) {
+                error = std::string("--stepped needs a count from 1 to 1000000, not ") + argv[i];
+                return std::nullopt;
+            }
+            options.steps = static_cast<int>(steps);
         } else if (std::strcmp(argument, "--screenshot") == 0 && hasValue) {
             options.screenshot = argv[++i];
         } else {

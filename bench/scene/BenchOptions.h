@@ -9,9 +9,11 @@ struct BenchOptions {
     std::uint32_t workers = 0; // 0: one per processor
     std::string screenshot;    // empty: none
     bool json = false;
+    bool redraw = false;       // drawers keep no pictures between frames
+    int steps = 0;             // > 0: step this many iterations on one thread instead
 };
 
-// Parses --seconds N, --workers N, --screenshot FILE and --json. Returns nothing and
+// Parses --seconds N, --workers N, --screenshot FILE, --json, --redraw and --stepped N. Returns nothing and
 // sets `error` (empty for --help) when the arguments are not usable.
 std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv, std::string& error);
 

@@ -31,6 +31,27 @@ void TimingObserver::iterationTimed(std::uint64_t nanoseconds)
     }
 }
 
+vantrel::FrameBreakdown TimingObserver::getBreakdownSum() const
+{
+    std::lock_guard<std::mutex> guard(lock);
+    return breakdownSum;
+}
+
+std::uint64_t TimingObserver::getBrokenDownFrames() const
+{
+    std::lock_guard<std::mutex> guard(lock);
+    return brokenDownFrames;
+}
+
+void TimingObserver::frameBrokenDown(const vantrel::FrameBreakdown& breakdown)
+{
+    if (recording.load()) {
+        std::lock_guard<std::mutex> guard(lock);
+        breakdownSum.add(breakdown);
+        ++brokenDownFrames;
+    }
+}
+
 double percentileMilliseconds(std::vector<std::uint64_t> nanoseconds, double percentile)
 {
     if (nanoseconds.empty()) {

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "bench/scene/BenchOptions.h"
+#include "bench/scene/FrameCostReport.h"
 #include "bench/scene/MemoryWatch.h"
 #include "bench/scene/Screenshot.h"
+#include "bench/scene/SteppedRun.h"
 #include "bench/scene/TimingObserver.h"
 #include "engine/screen/MemoryPresentTarget.h"
 #include "scene/BenchmarkScene.h"
@@ -33,6 +35,7 @@ struct Figures {
     std::vector<std::uint64_t> iterationTimes;
     std::vector<ReadoutBoard::Load> loads;
     double peakMemoryMiB = 0.0;
+    FrameCost cost;
 };
 
 double peakMemoryMiB()
@@ -59,6 +62,7 @@ void printText(const BenchOptions& options, const Figures& f)
         std::printf("  CPU%s : %.2f", load.label.c_str(), load.percent);
     }
     std::printf("\n  peak memory:                        %.1f MiB\n", f.peakMemoryMiB);
+    printFrameCostText(f.cost);
     if (!options.screenshot.empty()) {
         std::printf("  screenshot:                         %s\n", options.screenshot.c_str());
     }
@@ -82,6 +86,7 @@ void printJson(const BenchOptions& options, const Figures& f)
                     f.loads[i].percent);
     }
     std::printf("],\n \"peakMemoryMiB\": %.1f", f.peakMemoryMiB);
+    printFrameCostJson(f.cost);
     if (!options.screenshot.empty()) {
         std::printf(",\n \"screenshot\": \"%s\"", options.screenshot.c_str());
     }
@@ -102,6 +107,9 @@ Figures run(const BenchOptions& options)
     sceneOptions.observer = observer;
     auto scene = std::make_unique<BenchmarkScene>(target, pointer, width, height, sceneOptions);
 
+    if (options.redraw) {
+        keepNoPictures(scene->getScreen());
+    }
     Figures figures;
     figures.workers = scene->getScreen().getWorkerCount();
     const auto total = std::chrono::duration<double>(options.seconds);
@@ -112,6 +120,7 @@ Figures run(const BenchOptions& options)
     observer->setRecording(true);
     const Clock::time_point measureStart = Clock::now();
     const std::uint64_t presentsAtStart = target->getPresentCount();
+    const double processorAtStart = processorSeconds();
     std::vector<double> readouts;
     while (Clock::now() - start < total) {
         std::this_thread::sleep_for(std::chrono::milliseconds(250));
@@ -121,7 +130,9 @@ Figures run(const BenchOptions& options)
     const Clock::time_point measureEnd = Clock::now();
     observer->setRecording(false);
     memory.finish();
+    const double processorUsed = processorSeconds() - processorAtStart;
     figures.loads = scene->getReadouts().getLoads();
+    figures.cost.keptMiB = keptMiB(scene->getScreen());
     scene.reset(); // stops the render loop and its workers
 
     figures.measuredSeconds = std::chrono::duration<double>(measureEnd - measureStart).count();
@@ -137,6 +148,12 @@ Figures run(const BenchOptions& options)
     figures.frameTimes = observer->getFrameTimes();
     figures.iterationTimes = observer->getIterationTimes();
     figures.peakMemoryMiB = peakMemoryMiB();
+    figures.cost.sum = observer->getBreakdownSum();
+    figures.cost.frames = observer->getBrokenDownFrames();
+    if (!figures.frameTimes.empty()) {
+        figures.cost.processorMsPerFrame = processorUsed * 1e3 / static_cast<double>(figures.frameTimes.size());
+    }
+    figures.cost.memcpyFrameMs = medianFrameCopyMs(width, height);
     if (!options.screenshot.empty()) {
         writeScreenshot(options.screenshot, target->snapshot());
     }
@@ -154,6 +171,10 @@ int main(int argc, char** argv)
         return error.empty() ? 0 : 2;
     }
     try {
+        if (options->steps > 0) {
+            runStepped(*options);
+            return 0;
+        }
         Figures figures = run(*options);
         if (options->json) {
             printJson(*options, figures);

@@ -5,7 +5,7 @@
 
 namespace vantrel {
 
-FrameSnapshot makeFrameSnapshot(const ScreenDrawer* layer0, const ScreenDrawer* layer1,
+FrameSnapshot makeFrameSnapshot(ScreenDrawer* layer0, ScreenDrawer* layer1,
                                 Image& back, const Image& front, std::uint8_t level,
                                 const Image* rule, std::uint8_t softness)
 {
@@ -22,6 +22,7 @@ FrameSnapshot makeFrameSnapshot(const ScreenDrawer* layer0, const ScreenDrawer* 
     if (!frame.first) {
         frame.first = frame.second;
         frame.second = nullptr;
+        frame.firstLayer = 1;
     }
     if (frame.first) {
         frame.bandHeight = frame.first->getBandHeight();
@@ -29,7 +30,17 @@ FrameSnapshot makeFrameSnapshot(const ScreenDrawer* layer0, const ScreenDrawer* 
     return frame;
 }
 
-void drawFrameBand(const FrameSnapshot& frame, Image& scratch, std::uint32_t band)
+namespace {
+
+std::uint64_t area(const Rect& rect)
+{
+    return std::uint64_t(rect.width()) * std::uint64_t(rect.height());
+}
+
+} // namespace
+
+void drawFrameBand(const FrameSnapshot& frame, Image& scratch, std::uint32_t band,
+                   FrameBreakdown* breakdown)
 {
     if (!frame.first) {
         return;
@@ -41,16 +52,24 @@ void drawFrameBand(const FrameSnapshot& frame, Image& scratch, std::uint32_t ban
     if (!sync.isEmpty()) {
         drawImage(*frame.back, nullptr, BlendMode::Normal, sync, *frame.front,
                   Point{sync.left, sync.top}, 255);
+        if (breakdown) {
+            breakdown->pixelsCopied += area(sync);
+        }
     }
+    DrawTally* firstTally = breakdown ? &breakdown->layers[frame.firstLayer] : nullptr;
+    DrawTally* secondTally = breakdown ? &breakdown->layers[1] : nullptr;
 
     auto bandTop = static_cast<std::int32_t>(band * frame.bandHeight);
     Rect secondRect;
     if (frame.second) {
-        secondRect = frame.second->drawBand(scratch, band, -bandTop);
+        secondRect = frame.second->drawBand(scratch, band, -bandTop, secondTally);
     }
-    Rect drawn = unite(frame.first->drawBand(*frame.back, band, 0), secondRect);
+    Rect drawn = unite(frame.first->drawBand(*frame.back, band, 0, firstTally), secondRect);
     if (!frame.second || drawn.isEmpty()) {
         return;
+    }
+    if (breakdown) {
+        breakdown->pixelsBlended += area(drawn);
     }
     Point scratchPosition{drawn.left, drawn.top - bandTop};
     if (!frame.rule) {

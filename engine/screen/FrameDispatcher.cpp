@@ -24,11 +24,11 @@ Image makeScratch(const ScreenDrawer& drawer, const Image& back,
                  std::move(block));
 }
 
-std::uint64_t nanosecondsSince(std::chrono::steady_clock::time_point start)
+std::uint64_t nanosecondsBetween(std::chrono::steady_clock::time_point start,
+                                 std::chrono::steady_clock::time_point end)
 {
-    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                          std::chrono::steady_clock::now() - start)
-                                          .count());
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(end - start).count());
 }
 
 } // namespace
@@ -48,6 +48,7 @@ FrameSnapshot FrameWorker::takeSnapshot(Screen& screen)
 
 void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
 {
+    using Clock = std::chrono::steady_clock;
     Screen& screen = *context.screen;
     const ScreenDrawer& layer0 = *screen.layers[0].drawer;
     const std::uint32_t bandCount = layer0.getBandCount();
@@ -58,9 +59,12 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
         if (!notifier.wait(*context.start)) {
             return;
         }
+        Clock::time_point mark = Clock::now();
         context.start->reset();
         FrameSnapshot frame = takeSnapshot(screen);
         const Rect rect = job.rect;
+        FrameBreakdown breakdown;
+        breakdown.wakingNs = nanosecondsBetween(job.dispatchTime, mark);
 
         for (;;) {
             std::uint32_t band;
@@ -68,18 +72,26 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
                 std::lock_guard<std::mutex> guard(job.jobLock);
                 band = job.nextBand++;
             }
+            Clock::time_point claimed = Clock::now();
+            breakdown.claimingNs += nanosecondsBetween(mark, claimed);
             if (band >= bandCount) {
                 break;
             }
-            drawFrameBand(frame, scratch, band);
+            drawFrameBand(frame, scratch, band, &breakdown);
+            mark = Clock::now();
+            breakdown.drawingNs += nanosecondsBetween(claimed, mark);
         }
 
         bool last;
+        FrameBreakdown total;
         {
             std::lock_guard<std::mutex> guard(job.jobLock);
             last = --job.remaining == 0;
+            job.breakdown.add(breakdown);
+            total = job.breakdown;
         }
         const Image* newFront = nullptr;
+        const Clock::time_point presentStart = Clock::now();
         if (last) {
             notifier.wait(screen.presentEvent);
             screen.presentEvent.reset();
@@ -93,7 +105,10 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
                 screen.target->present(*newFront, rect);
             }
             if (screen.observer) {
-                screen.observer->frameTimed(nanosecondsSince(dispatchTime));
+                const Clock::time_point end = Clock::now();
+                total.presentingNs = nanosecondsBetween(presentStart, end);
+                screen.observer->frameTimed(nanosecondsBetween(dispatchTime, end));
+                screen.observer->frameBrokenDown(total);
             }
             screen.presentEvent.set();
         }
@@ -164,6 +179,7 @@ bool FrameDispatcher::dispatchFrame(Screen& screen)
     job.level = level;
     job.rule = screen.transitionRule;
     job.softness = screen.ruleSoftness;
+    job.breakdown = FrameBreakdown{};
     job.dispatchTime = std::chrono::steady_clock::now();
 
     for (const WorkerRecord& worker : screen.workers) {

@@ -13,6 +13,7 @@
 #include "engine/base/Thread.h"
 #include "engine/image/Geometry.h"
 #include "engine/image/Image.h"
+#include "engine/screen/FrameBreakdown.h"
 #include "engine/screen/FramePacer.h"
 #include "engine/screen/PresentTarget.h"
 #include "engine/screen/ScreenObserver.h"
@@ -47,6 +48,7 @@ struct FrameJob {
     std::shared_ptr<Image> rule;
     std::uint8_t softness = 255;
     std::chrono::steady_clock::time_point dispatchTime;
+    FrameBreakdown breakdown; // the workers' sums, guarded by jobLock
 };
 
 struct WorkerRecord {

@@ -2,10 +2,13 @@
 
 #include <cstdint>
 
+#include "engine/screen/FrameBreakdown.h"
+
 namespace vantrel {
 
-// Timings of a running Screen, for benchmarks. frameTimed runs on the presenting worker,
-// iterationTimed on the render thread: implementations must be thread-safe.
+// Timings of a running Screen, for benchmarks. frameTimed and frameBrokenDown run on the
+// presenting worker, iterationTimed on the render thread: implementations must be
+// thread-safe.
 class IScreenObserver {
 public:
     virtual ~IScreenObserver() = default;
@@ -13,6 +16,8 @@ public:
     virtual void frameTimed(std::uint64_t nanoseconds) = 0;
     // The render thread's locked work of one iteration: dispatch, tasks and composition.
     virtual void iterationTimed(std::uint64_t nanoseconds) = 0;
+    // Where the frame just presented spent its work.
+    virtual void frameBrokenDown(const FrameBreakdown&) {}
 };
 
 } // namespace vantrel

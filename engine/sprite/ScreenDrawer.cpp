@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/image/DrawingOperations.h"
+#include "engine/sprite/CommandMatch.h"
 #include "engine/sprite/SpriteManager.h"
 
 namespace vantrel {
@@ -46,6 +47,16 @@ void drawCommand(Image& destination, const ClipRegion& clip, const DrawCommand& 
                   command.sourcePosition, command.opacity);
         break;
     }
+}
+
+void copyPixels(Image& to, const Rect& toRect, const Image& from, Point fromPosition)
+{
+    drawImage(to, nullptr, BlendMode::Normal, toRect, from, fromPosition, 255);
+}
+
+std::uint64_t area(const Rect& rect)
+{
+    return std::uint64_t(rect.width()) * std::uint64_t(rect.height());
 }
 
 } // namespace
@@ -118,6 +129,10 @@ Rect ScreenDrawer::compose()
             entry.sprite->draw(pending.commands, pending.resources);
         }
     }
+    pending.opaqueRows.resize(pending.commands.size());
+    for (std::size_t i = 0; i < pending.commands.size(); ++i) {
+        pending.opaqueRows[i] = opaqueCover.rowsOf(pending.commands[i], pending.resources);
+    }
     merge(pending, ready);
     swap(pending, ready);
     clear(pending);
@@ -126,6 +141,8 @@ Rect ScreenDrawer::compose()
 
 void ScreenDrawer::finishRender()
 {
+    adoptKeptResources();
+    previousCommands.swap(current.commands);
     previousBands.swap(current.bands);
     current.bands.resize(bandCount);
     clearSpans(current.bands);
@@ -133,6 +150,7 @@ void ScreenDrawer::finishRender()
     current.dirty = false;
     current.commands.clear();
     current.resources.clear();
+    current.opaqueRows.clear();
     rendering = false;
 }
 
@@ -143,9 +161,35 @@ void ScreenDrawer::takeReadyFrame()
     }
     rendering = true;
     swap(ready, current);
+    drawsFromKept = keepsPictures;
+    if (drawsFromKept && !keptPicture) {
+        keptPicture = std::make_unique<Image>(width, height, PixelFormat::Bgrx32);
+        keptBands.resize(bandCount);
+    }
 }
 
-Rect ScreenDrawer::drawBand(Image& destination, std::uint32_t band, std::int32_t rowOffset) const
+void ScreenDrawer::adoptKeptResources()
+{
+    // The bands that kept a picture of `current`'s commands hold its resources from now on.
+    std::shared_ptr<const DrawResources> adopted;
+    for (KeptBand& kept : keptBands) {
+        if (kept.refreshed) {
+            if (!adopted) {
+                adopted = std::make_shared<const DrawResources>(std::move(current.resources));
+            }
+            kept.resources = adopted;
+            kept.refreshed = false;
+        }
+    }
+}
+
+std::size_t ScreenDrawer::getKeptBytes() const noexcept
+{
+    return keptPicture ? std::size_t{keptPicture->getPitch()} * keptPicture->getHeight() : 0;
+}
+
+Rect ScreenDrawer::drawBand(Image& destination, std::uint32_t band, std::int32_t rowOffset,
+                            DrawTally* tally)
 {
     Rect rows = bandRows(band);
     const BandSpan& span = current.bands[band];
@@ -154,13 +198,99 @@ Rect ScreenDrawer::drawBand(Image& destination, std::uint32_t band, std::int32_t
         return rect;
     }
     ClipRegion clip{rect.offsetBy(0, rowOffset), Point{0, rowOffset}};
-    for (const DrawCommand& command : current.commands) {
-        if (command.bounds.bottom <= rect.top || command.bounds.top >= rect.bottom) {
+    std::size_t next = 0;
+    if (drawsFromKept) {
+        next = drawFromKept(destination, band, rect, rowOffset, clip, tally);
+    }
+    drawCommands(destination, clip, rect, next, current.commands.size(), tally);
+    return rect;
+}
+
+void ScreenDrawer::drawCommands(Image& destination, const ClipRegion& clip, const Rect& rect,
+                                std::size_t from, std::size_t to, DrawTally* tally) const
+{
+    for (std::size_t i = from; i < to; ++i) {
+        const DrawCommand& command = current.commands[i];
+        if (!touchesRows(command, rect)) {
             continue;
         }
         drawCommand(destination, clip, command);
+        if (tally) {
+            tally->pixelsByKind[static_cast<std::size_t>(command.kind) & 3] +=
+                area(intersect(command.bounds, rect));
+        }
     }
-    return rect;
+}
+
+std::size_t ScreenDrawer::drawFromKept(Image& destination, std::uint32_t band, const Rect& rect,
+                                       std::int32_t rowOffset, const ClipRegion& clip,
+                                       DrawTally* tally)
+{
+    const DrawCommands& commands = current.commands;
+    const std::size_t count = commands.size();
+    KeptBand& kept = keptBands[band];
+
+    // The kept picture serves when it covers the span and this frame's band still starts
+    // with exactly the commands it holds.
+    std::size_t next = 0;
+    if (!kept.commands.empty() && kept.valid.left <= rect.left && rect.right <= kept.valid.right) {
+        std::size_t matched = 0;
+        std::size_t i = 0;
+        for (; i < count && matched < kept.commands.size(); ++i) {
+            if (!touchesRows(commands[i], rect)) {
+                continue;
+            }
+            if (!sameCommand(commands[i], kept.commands[matched])) {
+                break;
+            }
+            ++matched;
+        }
+        if (matched == kept.commands.size()) {
+            copyPixels(destination, rect.offsetBy(0, rowOffset), *keptPicture,
+                       Point{rect.left, rect.top});
+            next = i;
+            if (tally) {
+                tally->keptPixelsCopied += area(rect);
+            }
+        }
+    }
+
+    // The band's bottom commands that are the same as in the frame before are likely to
+    // stay so in the next frame: keep their picture when it holds more than the kept one.
+    std::size_t unchanged = 0;
+    std::size_t first = count;
+    for (std::size_t a = 0, b = 0;; ++a, ++b) {
+        while (a < count && !touchesRows(commands[a], rect)) {
+            ++a;
+        }
+        while (b < previousCommands.size() && !touchesRows(previousCommands[b], rect)) {
+            ++b;
+        }
+        first = std::min(first, a);
+        if (a == count || b == previousCommands.size() || !sameCommand(commands[a], previousCommands[b])) {
+            break;
+        }
+        unchanged = a + 1;
+    }
+    // The picture must not depend on what lay below it: the first command sets every pixel.
+    if (unchanged <= next ||
+        !OpaqueCover::paintsOver(commands[first], current.opaqueRows[first], rect)) {
+        return next;
+    }
+    drawCommands(destination, clip, rect, next, unchanged, tally);
+    copyPixels(*keptPicture, rect, destination, Point{rect.left, rect.top + rowOffset});
+    if (tally) {
+        tally->keptPixelsCopied += area(rect);
+    }
+    kept.commands.clear();
+    for (std::size_t i = first; i < unchanged; ++i) {
+        if (touchesRows(commands[i], rect)) {
+            kept.commands.push_back(commands[i]);
+        }
+    }
+    kept.valid = BandSpan{rect.left, rect.right};
+    kept.refreshed = true;
+    return unchanged;
 }
 
 Rect ScreenDrawer::repaintSpan(std::uint32_t band) const
@@ -212,6 +342,7 @@ void ScreenDrawer::clear(FrameState& a)
     a.dirty = false;
     a.commands.clear();
     a.resources.clear();
+    a.opaqueRows.clear();
 }
 
 } // namespace vantrel

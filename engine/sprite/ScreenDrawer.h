@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "engine/image/Geometry.h"
 #include "engine/image/Image.h"
 #include "engine/sprite/DrawCommand.h"
+#include "engine/sprite/OpaqueCover.h"
 
 namespace vantrel {
 
@@ -20,6 +22,17 @@ struct BandSpan {
     bool isEmpty() const noexcept { return left == right; }
 };
 
+// Pixels a drawer's commands covered, by command kind; for the benchmark's breakdown.
+struct DrawTally {
+    std::array<std::uint64_t, 4> pixelsByKind{};
+    std::uint64_t keptPixelsCopied = 0; // copied from or into the kept pictures
+
+    std::uint64_t total() const noexcept
+    {
+        return pixelsByKind[0] + pixelsByKind[1] + pixelsByKind[2] + pixelsByKind[3];
+    }
+};
+
 // One frame's worth of drawing state.
 struct FrameState {
     std::vector<BandSpan> bands;
@@ -27,6 +40,18 @@ struct FrameState {
     bool dirty = false;
     DrawCommands commands;
     DrawResources resources;
+    // Per command, where it sets every pixel of its bounds: null nowhere, an empty table
+    // everywhere, else a flag per row of its image.
+    std::vector<const OpaqueRows*> opaqueRows;
+};
+
+// One band's picture of the bottom commands that stayed the same from frame to frame,
+// kept so that a redraw of the band starts from a copy of it.
+struct KeptBand {
+    DrawCommands commands; // the band's commands the picture holds, in drawing order
+    BandSpan valid;        // the columns where it holds them
+    std::shared_ptr<const DrawResources> resources; // keeps their images and glyphs alive
+    bool refreshed = false; // made anew while drawing `current`
 };
 
 // Turns one layer's sprites into pixels, redrawing only the dirty column span of each
@@ -44,8 +69,10 @@ public:
     // Render side taking the composed frame: finish the open frame, then ready -> current.
     void takeReadyFrame();
 
-    // Worker side: one band per call, no lock.
-    Rect drawBand(Image& destination, std::uint32_t band, std::int32_t rowOffset) const;
+    // Worker side: one band per call, no lock. Each call changes only its own band's
+    // kept picture.
+    Rect drawBand(Image& destination, std::uint32_t band, std::int32_t rowOffset,
+                  DrawTally* tally = nullptr);
     Rect repaintSpan(std::uint32_t band) const;
 
     static void merge(FrameState& a, FrameState& b);
@@ -58,6 +85,12 @@ public:
     std::uint32_t getBandCount() const noexcept { return bandCount; }
     Rect bandRows(std::uint32_t band) const noexcept;
 
+    // Whether frames taken from now on keep each band's unchanged bottom commands as a
+    // picture between frames (on by default). Render side.
+    void setKeepsPictures(bool on) noexcept { keepsPictures = on; }
+    // The memory of the kept pictures.
+    std::size_t getKeptBytes() const noexcept;
+
     bool rendering = false;
     FrameState pending;
     FrameState ready;
@@ -65,11 +98,27 @@ public:
     std::vector<BandSpan> previousBands;
 
 private:
+    // Draws the commands [from, to) that touch the band's rows.
+    void drawCommands(Image& destination, const ClipRegion& clip, const Rect& rect,
+                      std::size_t from, std::size_t to, DrawTally* tally) const;
+    // Starts the band from its kept picture and keeps more of it where the band's bottom
+    // commands did not change; returns the first command still to draw.
+    std::size_t drawFromKept(Image& destination, std::uint32_t band, const Rect& rect,
+                             std::int32_t rowOffset, const ClipRegion& clip, DrawTally* tally);
+    void adoptKeptResources();
+
     std::weak_ptr<SpriteManager> manager;
     std::uint32_t width;
     std::uint32_t height;
     std::uint32_t bandHeight;
     std::uint32_t bandCount;
+
+    bool keepsPictures = true;
+    bool drawsFromKept = false; // for `current`, fixed when it is taken
+    std::unique_ptr<Image> keptPicture;
+    std::vector<KeptBand> keptBands;
+    DrawCommands previousCommands; // those of the frame before `current`
+    OpaqueCover opaqueCover;
 };
 
 } // namespace vantrel

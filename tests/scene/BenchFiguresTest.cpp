@@ -16,16 +16,20 @@ std::optional<BenchOptions> parse(std::vector<const char*> arguments, std::strin
 TEST(BenchOptions, ReadsEveryOptionAndRejectsWhatItCannotUse)
 {
     std::string error;
-    auto all = parse({"--seconds", "2.5", "--workers", "2", "--screenshot", "a.png", "--json"}, error);
+    auto all = parse({"--seconds", "2.5", "--workers", "2", "--screenshot", "a.png", "--json", "--redraw",
+                      "--stepped", "64"},
+                     error);
     ASSERT_TRUE(all);
     EXPECT_EQ(all->seconds, 2.5);
     EXPECT_EQ(all->workers, 2u);
     EXPECT_EQ(all->screenshot, "a.png");
     EXPECT_TRUE(all->json);
+    EXPECT_TRUE(all->redraw);
+    EXPECT_EQ(all->steps, 64);
 
     for (std::vector<const char*> bad : std::vector<std::vector<const char*>>{
              {"--seconds"}, {"--seconds", "0"}, {"--seconds", "x"}, {"--workers", "0"}, {"--workers", "2x"},
-             {"--frobnicate"}}) {
+             {"--stepped", "0"}, {"--frobnicate"}}) {
         error.clear();
         EXPECT_FALSE(parse(bad, error));
         EXPECT_FALSE(error.empty());

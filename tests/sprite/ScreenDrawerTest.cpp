@@ -187,3 +187,41 @@ TEST_F(Drawer, DrawBandDrawsOnlyTheSpanAndSkipsCommandsOutsideTheBand)
     EXPECT_EQ(scratch.row(10)[4 * 119], 10);
     EXPECT_EQ(scratch.row(0)[4 * 120], 0xEE);
 }
+
+// A band keeps a picture of its bottom commands that stay the same, but only when the first
+// of them sets every pixel: otherwise the picture would hold what lay below it once.
+TEST_F(Drawer, KeptPicturesStartOnlyFromCommandsThatPaintEveryPixel)
+{
+    for (std::uint8_t bottomOpacity : {255, 128}) {
+        SCOPED_TRACE(int(bottomOpacity));
+        manager->entries.clear();
+        ScreenDrawer keeping{manager, 1366, 768, 11};
+        ScreenDrawer redrawing{manager, 1366, 768, 11};
+        redrawing.setKeepsPictures(false);
+        fill(Rect{0, 0, 1366, 768}, Color::gray(100))->setOpacity(bottomOpacity);
+        fill(Rect{0, 0, 600, 11}, Color::gray(50), 1)->setOpacity(70);
+        auto top = fill(Rect{0, 0, 10, 10}, Color::gray(250), 2);
+        std::uint64_t keptCopies = 0;
+        for (int frame = 0; frame < 4; ++frame) {
+            top->setPosition(frame, 0);
+            Image kept(1366, 11, PixelFormat::Bgrx32);
+            Image redrawn(1366, 11, PixelFormat::Bgrx32);
+            for (ScreenDrawer* drawer : {&keeping, &redrawing}) {
+                drawer->invalidate(Rect{0, 0, 1366, 11});
+                drawer->compose();
+                drawer->takeReadyFrame();
+                Image& band = drawer == &keeping ? kept : redrawn;
+                // What lies below differs from frame to frame.
+                std::memset(band.getPixels(), 20 * frame, std::size_t{band.getPitch()} * 11);
+                DrawTally tally;
+                drawer->drawBand(band, 0, 0, &tally);
+                keptCopies += drawer == &keeping ? tally.keptPixelsCopied : 0;
+            }
+            ASSERT_EQ(std::memcmp(kept.getPixels(), redrawn.getPixels(), std::size_t{kept.getPitch()} * 11), 0)
+                << "frame " << frame;
+        }
+        EXPECT_EQ(keptCopies > 0, bottomOpacity == 255);
+        EXPECT_EQ(keeping.getKeptBytes() > 0, true);
+        EXPECT_EQ(redrawing.getKeptBytes(), 0u);
+    }
+}
