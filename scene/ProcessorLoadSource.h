@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,15 @@ private:
         double load = 0.0;
     };
 
+    // The system's processor times, under the names of /proc/stat's "cpu" lines.
     bool read(std::vector<ProcessorTimes>& times) const;
+    // One instance per processor, then the total, from one reading.
+    void addInstances(const std::vector<ProcessorTimes>& times);
+    // Each instance's busy share since the previous reading.
+    void collectTimes(const std::vector<ProcessorTimes>& times);
 
     std::string statPath;
     std::vector<Instance> instances;
+    // Windows: the performance-data query whose counters give the loads, when it has any.
+    std::shared_ptr<struct SystemLoadQuery> systemQuery;
 };
