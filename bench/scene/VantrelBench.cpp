@@ -1,6 +1,5 @@
 // The benchmark scene, headless: the real scene, Screen and workers over an in-memory
 // present target, with a scripted mouse on a figure eight.
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "bench/scene/BenchOptions.h"
+#include "bench/scene/PeakMemory.h"
 #include "bench/scene/Screenshot.h"
 #include "bench/scene/TimingObserver.h"
 #include "engine/screen/MemoryPresentTarget.h"
@@ -33,13 +33,6 @@ struct Figures {
     std::vector<ReadoutBoard::Load> loads;
     double peakMemoryMiB = 0.0;
 };
-
-double peakMemoryMiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
 
 void printText(const BenchOptions& options, const Figures& f)
 {
