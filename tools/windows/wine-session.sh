@@ -44,7 +44,11 @@ done
 export DISPLAY=":$(head -n1 "$session/display")"
 
 wine_call() {
-    timeout --kill-after=10 120 "$@" >/dev/null 2>&1
+    timeout --kill-after=10 120 "$@" >"$session/setup.log" 2>&1 || {
+        echo "wine-session.sh: '$*' failed" >&2
+        tail -n 20 "$session/setup.log" >&2
+        return 1
+    }
 }
 wine_call wineboot -i
 wine_call wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f

@@ -4,7 +4,8 @@
 //                         it has a menu
 //   menu-resource EXE     the texts and states of menu 101 in EXE (Wine keeps a menu to
 //                         its own process, so the live menu cannot be read from here)
-//   wait-box SECONDS      the caption and text of a message box, which is then closed
+//   wait-box SECONDS [keep]  the caption and text of a message box, which is then closed
+//                         unless "keep" follows
 //   keys ctrl+q|alt+enter the accelerator keys, typed into the main window
 //   command ID            the menu command ID posted to the main window
 //   close                 the window's close command (its system menu)
@@ -123,7 +124,7 @@ BOOL CALLBACK findBox(HWND window, LPARAM found)
     return TRUE;
 }
 
-int describeBox(int seconds)
+int describeBox(int seconds, bool keep)
 {
     HWND box = waitFor(
         [] {
@@ -141,7 +142,9 @@ int describeBox(int seconds)
     print("caption", utf8(text));
     GetDlgItemTextW(box, 0xFFFF, text, 512);
     print("text", utf8(text));
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    if (!keep) {
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
     return 0;
 }
 
@@ -191,7 +194,7 @@ int main(int argc, char** argv)
         return describeWindow(value);
     }
     if (step == "wait-box") {
-        return describeBox(value);
+        return describeBox(value, argc > 3 && std::strcmp(argv[3], "keep") == 0);
     }
     if (step == "menu-resource" && argc > 2) {
         return describeMenuResource(argv[2]);

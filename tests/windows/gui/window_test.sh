@@ -8,8 +8,14 @@ scenario=$1 exe=$2 data=$3 probe_exe=$4
 root=$(cd "$(dirname "$0")/../../.." && pwd)
 run=$root/tools/windows/wine-run.sh
 
-if [ "$scenario" = too_small ] && [ "${VANTREL_XVFB_SCREEN:-}" != 1280x720x24 ]; then
-    VANTREL_XVFB_SCREEN=1280x720x24 exec "$root/tools/windows/wine-session.sh" "$0" "$@"
+# Screens of other sizes need a session of their own.
+own_screen=""
+case "$scenario" in
+too_small) own_screen=1280x720x24 ;;
+fullscreen_only) own_screen=1366x768x24 ;;
+esac
+if [ -n "$own_screen" ] && [ "${VANTREL_XVFB_SCREEN:-}" != "$own_screen" ]; then
+    VANTREL_XVFB_SCREEN=$own_screen exec "$root/tools/windows/wine-session.sh" "$0" "$@"
 fi
 
 work=$(mktemp -d /tmp/vantrel-window.XXXXXX)
@@ -27,7 +33,9 @@ fail() {
     exit 1
 }
 probe() {
-    VANTREL_WINE_TIMEOUT=90 "$run" "$probe_exe" "$@" | tr -d '\r'
+    local output
+    output=$(VANTREL_WINE_TIMEOUT=90 "$run" "$probe_exe" "$@") || { echo "$output" >&2; fail "probe $1 failed"; }
+    echo "$output" | tr -d '\r'
 }
 expect_line() { # FILE LINE
     grep -qxF -- "$2" "$1" || { cat "$1" >&2; fail "expected '$2'"; }
@@ -89,9 +97,16 @@ refused_fullscreen)
     start_app "$folder"
     probe wait-window 60 > "$work/before"
     probe keys alt+enter
-    probe wait-box 30 > "$work/box"
+    probe wait-box 30 keep > "$work/box"
     expect_line "$work/box" "$caption"
     expect_line "$work/box" 'text=ディスプレイ解像度の変更に失敗しました。'
+    # The workers present by themselves: the picture moves while the box is open.
+    screenshot "$work/first.png"
+    sleep 1
+    screenshot "$work/second.png"
+    differing=$(compare -metric AE "$work/first.png" "$work/second.png" null: 2>&1 || true)
+    [ "${differing%% *}" != 0 ] || fail "the picture stands still behind the message box"
+    probe wait-box 5 > /dev/null
     sleep 1
     probe wait-window 10 > "$work/after"
     diff "$work/before" "$work/after" >&2 || fail "the window changed"
@@ -105,6 +120,23 @@ too_small)
     expect_line "$work/box" 'text=ディスプレイ解像度が不足しています。1360 x 678 以上の解像度の環境が必要です。'
     wait_app
     probe no-window || fail "a window was created"
+    ;;
+fullscreen_only)
+    # Full screen is the only mode: Wine grants the screen's own mode, so the window
+    # starts as a bare popup over the whole screen with its menu hidden, and Alt+Enter
+    # changes nothing.
+    start_app "$folder"
+    probe wait-window 60 > "$work/window"
+    expect_line "$work/window" 'client=1366x768'
+    # popup, visible, clip children (and the clip-siblings bit the system adds)
+    expect_line "$work/window" 'style=0x96000000'
+    expect_line "$work/window" 'menu=none'
+    probe keys alt+enter
+    sleep 1
+    probe wait-window 10 > "$work/after"
+    diff "$work/window" "$work/after" >&2 || fail "Alt+Enter changed the window"
+    probe command 40000
+    wait_app
     ;;
 missing_data)
     start_app "$folder"
