@@ -20,9 +20,10 @@ std::vector<ProcessorTimes> parseProcessorTimes(const std::string& text);
 // or the counters went backwards.
 double busyPercent(const ProcessorTimes& before, const ProcessorTimes& after);
 
-// Per-processor load from /proc/stat, one instance per processor in the order "(0)",
-// "(1)", ..., then "(_Total)". Each collection measures the busy share since the
-// previous one; until there are two collections every load is 0.
+// Per-processor load from /proc/stat (on Windows from the performance counters, or the
+// kernel's processor times where those give none; statPath is unused there), one instance
+// per processor in the order "(0)", "(1)", ..., then "(_Total)". Each collection measures
+// the busy share since the previous one; until there are two collections every load is 0.
 class ProcessorLoadSource {
 public:
     // Learns the instances from one reading; an unreadable file gives none.
