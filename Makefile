@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test test-sanitize test-tsan fuzz bench clean
+.PHONY: deps build run test test-sanitize test-tsan fuzz bench clean windows test-windows
 
 deps:
 	@tools/install-deps.sh
@@ -39,5 +39,20 @@ fuzz: deps
 bench: build
 	tools/bench.sh build
 
+# The Windows program, cross-built with mingw-w64: build-windows/vantrel.exe beside its
+# data files (the generator runs natively, from the Linux build).
+windows: deps
+	tools/install-windows-deps.sh
+	tools/windows/build-libpng.sh build-windows/libpng
+	cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/MingwW64Toolchain.cmake
+	cmake --build build-windows -j $(JOBS)
+	cmake -S . -B build -G Ninja $(CMAKE_FLAGS)
+	cmake --build build -j $(JOBS) --target vantrel_data
+	cp build/data/* build-windows/
+
+# The Windows tests under Wine on Xvfb, in one fresh Wine session.
+test-windows: windows
+	tools/windows/wine-session.sh ctest --test-dir build-windows -L windows -j $(JOBS) --output-on-failure
+
 clean:
-	rm -rf build build-asan build-tsan build-fuzz
+	rm -rf build build-asan build-tsan build-fuzz build-windows

@@ -44,11 +44,11 @@ MenuLabel parseMenuLabel(std::string_view utf8)
 MenuBar MenuBar::createMainMenu()
 {
     MenuBar menu;
-    menu.addPopup("ファイル(&F)");
-    menu.addItem("終了(&X)\tCtrl+Q", exitCommand);
-    menu.addPopup("表示(&V)");
-    menu.addItem("フルスクリーン(&S)\tAlt+Enter", fullscreenCommand);
-    menu.addItem("ウィンドウ(&W)\tAlt+Enter", windowCommand, false);
+    menu.addPopup(VANTREL_FILE_MENU_TEXT);
+    menu.addItem(VANTREL_EXIT_ITEM_TEXT, exitCommand);
+    menu.addPopup(VANTREL_VIEW_MENU_TEXT);
+    menu.addItem(VANTREL_FULLSCREEN_ITEM_TEXT, fullscreenCommand);
+    menu.addItem(VANTREL_WINDOW_ITEM_TEXT, windowCommand, false);
     return menu;
 }
 

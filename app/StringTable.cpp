@@ -8,11 +8,11 @@ const char* loadString(int id) noexcept
 {
     switch (id) {
     case displayChangeFailedString:
-        return "ディスプレイ解像度の変更に失敗しました。";
+        return VANTREL_DISPLAY_CHANGE_FAILED_TEXT;
     case displayTooSmallString:
-        return "ディスプレイ解像度が不足しています。1360 x 678 以上の解像度の環境が必要です。";
+        return VANTREL_DISPLAY_TOO_SMALL_TEXT;
     case captionString:
-        return "Vantrel - ヴァントレル";
+        return VANTREL_CAPTION_TEXT;
     default:
         return nullptr;
     }

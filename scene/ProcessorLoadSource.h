@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,10 @@ std::vector<ProcessorTimes> parseProcessorTimes(const std::string& text);
 // or the counters went backwards.
 double busyPercent(const ProcessorTimes& before, const ProcessorTimes& after);
 
-// Per-processor load from /proc/stat, one instance per processor in the order "(0)",
-// "(1)", ..., then "(_Total)". Each collection measures the busy share since the
-// previous one; until there are two collections every load is 0.
+// Per-processor load from /proc/stat (on Windows from the performance counters, or the
+// kernel's processor times where those give none; statPath is unused there), one instance
+// per processor in the order "(0)", "(1)", ..., then "(_Total)". Each collection measures
+// the busy share since the previous one; until there are two collections every load is 0.
 class ProcessorLoadSource {
 public:
     // Learns the instances from one reading; an unreadable file gives none.
@@ -43,8 +45,15 @@ private:
         double load = 0.0;
     };
 
+    // The system's processor times, under the names of /proc/stat's "cpu" lines.
     bool read(std::vector<ProcessorTimes>& times) const;
+    // One instance per processor, then the total, from one reading.
+    void addInstances(const std::vector<ProcessorTimes>& times);
+    // Each instance's busy share since the previous reading.
+    void collectTimes(const std::vector<ProcessorTimes>& times);
 
     std::string statPath;
     std::vector<Instance> instances;
+    // Windows: the performance-data query whose counters give the loads, when it has any.
+    std::shared_ptr<struct SystemLoadQuery> systemQuery;
 };

@@ -1,7 +1,5 @@
 #include "bench/scene/FrameCostReport.h"
 
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -24,11 +22,6 @@ double msPerFrame(const FrameCost& cost, std::uint64_t nanoseconds)
     return perFrame(cost, nanoseconds) / 1e6;
 }
 
-double seconds(const timeval& time)
-{
-    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
-}
-
 } // namespace
 
 void keepNoPictures(vantrel::Screen& screen)
@@ -47,13 +40,6 @@ double keptMiB(vantrel::Screen& screen)
         bytes += screen.getDrawer(layer).getKeptBytes();
     }
     return static_cast<double>(bytes) / (1024.0 * 1024.0);
-}
-
-double processorSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 double medianFrameCopyMs(std::uint32_t width, std::uint32_t height)

@@ -22,9 +22,6 @@ class Screen;
 void keepNoPictures(vantrel::Screen& screen);
 double keptMiB(vantrel::Screen& screen);
 
-// User plus system processor time of the whole process so far, in seconds.
-double processorSeconds();
-
 // The median time of copying a width x height 32-bit frame with memcpy, in milliseconds.
 double medianFrameCopyMs(std::uint32_t width, std::uint32_t height);
 

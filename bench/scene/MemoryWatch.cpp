@@ -1,6 +1,6 @@
 #include "bench/scene/MemoryWatch.h"
 
-#include <unistd.h>
+#include "bench/scene/ProcessFigures.h"
 
 namespace {
 
@@ -24,19 +24,6 @@ MemoryWatch::~MemoryWatch()
     if (sampler.joinable()) {
         sampler.join();
     }
-}
-
-long MemoryWatch::residentKiB()
-{
-    std::FILE* statm = std::fopen("/proc/self/statm", "r");
-    if (statm == nullptr) {
-        return 0;
-    }
-    long sizePages = 0;
-    long residentPages = 0;
-    int read = std::fscanf(statm, "%ld %ld", &sizePages, &residentPages);
-    std::fclose(statm);
-    return read == 2 ? residentPages * (sysconf(_SC_PAGESIZE) / 1024) : 0;
 }
 
 void MemoryWatch::sample(const char* label)

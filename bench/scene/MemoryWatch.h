@@ -21,9 +21,6 @@ public:
     // measured work still runs.
     void finish();
 
-    // Resident memory of this process in KiB, 0 if unknown.
-    static long residentKiB();
-
 private:
     struct Sample {
         double seconds;

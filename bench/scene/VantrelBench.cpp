@@ -1,6 +1,5 @@
 // The benchmark scene, headless: the real scene, Screen and workers over an in-memory
 // present target, with a scripted mouse on a figure eight.
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -13,6 +12,7 @@
 #include "bench/scene/BenchOptions.h"
 #include "bench/scene/FrameCostReport.h"
 #include "bench/scene/MemoryWatch.h"
+#include "bench/scene/ProcessFigures.h"
 #include "bench/scene/Screenshot.h"
 #include "bench/scene/SteppedRun.h"
 #include "bench/scene/TimingObserver.h"
@@ -37,13 +37,6 @@ struct Figures {
     double peakMemoryMiB = 0.0;
     FrameCost cost;
 };
-
-double peakMemoryMiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
 
 void printText(const BenchOptions& options, const Figures& f)
 {

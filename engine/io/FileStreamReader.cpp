@@ -82,22 +82,6 @@ std::size_t FileStreamReader::readImpl(void* buffer, std::size_t size)
     }
 }
 
-std::size_t FileStreamReader::skipImpl(std::size_t count)
-{
-    std::int64_t before = getCursorImpl();
-    seekImpl(static_cast<std::int64_t>(count), SeekOrigin::Current);
-    std::int64_t after = getCursorImpl();
-    if (after < before) {
-        throw IoException(format("Invalid seek position in %s method.", "vantrel::FileStreamReader::skipImpl"));
-    }
-    return static_cast<std::size_t>(after - before);
-}
-
-bool FileStreamReader::isEofImpl()
-{
-    return getCursorImpl() == getLengthImpl();
-}
-
 void FileStreamReader::seekImpl(std::int64_t offset, SeekOrigin origin)
 {
     if (::lseek(handle, static_cast<off_t>(offset), whenceOf(origin)) < 0) {

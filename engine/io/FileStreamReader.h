@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "engine/io/IStreamReader.h"
 
 namespace vantrel {
@@ -22,7 +24,8 @@ protected:
     std::int64_t getLengthImpl() override;
 
 private:
-    int handle;
+    // A file descriptor, or a Win32 file handle on Windows.
+    std::intptr_t handle;
 };
 
 } // namespace vantrel

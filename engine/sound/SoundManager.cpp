@@ -2,15 +2,15 @@
 
 #include <exception>
 
+#include "engine/sound/AudibleSoundManager.h"
 #include "engine/sound/NullSoundManager.h"
-#include "engine/sound/SdlAudioSoundManager.h"
 
 namespace vantrel {
 
 SoundManager::SoundManager()
 {
     try {
-        backend = std::make_shared<SdlAudioSoundManager>();
+        backend = createAudibleSoundManager();
     } catch (const std::exception&) {
         backend = std::make_shared<NullSoundManager>();
     }

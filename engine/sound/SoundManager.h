@@ -7,7 +7,7 @@
 
 namespace vantrel {
 
-// The program's way to sound: forwards to the SDL audio back end, or to the silent one when
+// The program's way to sound: forwards to the platform's audible back end, or to the silent one when
 // audio cannot start. Normally reached through getInstance.
 class SoundManager : public ISoundManager, public Singleton<SoundManager> {
 public:

@@ -1,5 +1,10 @@
 #pragma once
 
+// The GDI rasteriser on Windows, FreeType elsewhere; CMake chooses.
+#if defined(VANTREL_TEXT_GDI)
+#include "engine/text/gdi/Font.h"
+#else
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -55,3 +60,5 @@ private:
 };
 
 } // namespace vantrel
+
+#endif

@@ -10,6 +10,7 @@
 #include "engine/io/LoadImage.h"
 #include "engine/io/PngLoader.h"
 #include "tests/io/MemoryStreamReader.h"
+#include "tests/io/MissingFileMessage.h"
 #include "tests/io/PngTestFiles.h"
 #include "tests/io/TemporaryDirectory.h"
 
@@ -190,7 +191,7 @@ TEST(LoadImage, MissingAndDamagedFilesEndInTheirMessages)
         loadImage("/nonexistent-directory/load.gra");
         FAIL() << "loaded a missing file";
     } catch (const Win32Exception& error) {
-        EXPECT_STREQ(error.what(), "open API failed in vantrel::FileStreamReader::FileStreamReader method.");
+        EXPECT_STREQ(error.what(), missingFileMessage);
     }
     TemporaryDirectory directory;
     std::vector<unsigned char> file = encodePng(makePicture(64, 64, PNG_COLOR_TYPE_RGB, 8, false, false, 9));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,8 +12,19 @@ class TemporaryDirectory {
 public:
     TemporaryDirectory()
     {
+#ifdef _WIN32
+        // No mkdtemp: a name from the clock, tried until one is free.
+        auto base = std::filesystem::temp_directory_path(ignored);
+        for (auto tick = std::chrono::steady_clock::now().time_since_epoch().count(); path.empty(); ++tick) {
+            auto candidate = base / ("vantrel-io-" + std::to_string(tick));
+            if (std::filesystem::create_directory(candidate, ignored)) {
+                path = candidate.generic_string();
+            }
+        }
+#else
         char pattern[] = "/tmp/vantrel-io-XXXXXX";
         path = mkdtemp(pattern) != nullptr ? pattern : "";
+#endif
     }
     ~TemporaryDirectory() { std::filesystem::remove_all(path, ignored); }
     TemporaryDirectory(const TemporaryDirectory&) = delete;

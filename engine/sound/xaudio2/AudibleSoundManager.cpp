@@ -1,0 +1,11 @@
+#include "engine/sound/AudibleSoundManager.h"
+#include "engine/sound/xaudio2/XAudio2SoundManager.h"
+
+namespace vantrel {
+
+std::shared_ptr<ISoundManager> createAudibleSoundManager()
+{
+    return std::make_shared<XAudio2SoundManager>();
+}
+
+} // namespace vantrel

@@ -1,0 +1,92 @@
+#include "engine/sound/xaudio2/XAudio2SoundManager.h"
+
+#include <exception>
+
+#include "engine/base/Exception.h"
+#include "engine/sound/StreamSoundLoading.h"
+#include "engine/sound/WaveDataReader.h"
+#include "engine/sound/xaudio2/XAudio2Sound.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr const char* constructorName = "vantrel::XAudio2SoundManager::XAudio2SoundManager";
+// The engine's own "device invalid" code, for an engine that lists no device.
+constexpr HRESULT noDeviceResult = static_cast<HRESULT>(0x88960004);
+
+[[noreturn]] void fail(const char* fmt, HRESULT result)
+{
+    throw ComException(format(fmt, constructorName), result);
+}
+
+} // namespace
+
+XAudio2SoundManager::XAudio2SoundManager()
+{
+    void* created = nullptr;
+    HRESULT result = CoCreateInstance(xaudio27::classId, nullptr, CLSCTX_INPROC_SERVER, xaudio27::interfaceId,
+                                      &created);
+    if (FAILED(result)) {
+        fail("XAudio2Create API failed in %s method.", result);
+    }
+    engine = static_cast<xaudio27::Engine*>(created);
+    result = engine->Initialize(0, xaudio27::defaultProcessor);
+    if (FAILED(result)) {
+        engine->Release();
+        fail("XAudio2Create API failed in %s method.", result);
+    }
+    // Some engines crash in CreateMasteringVoice when there is no device instead of
+    // failing: with none listed, audio counts as unable to start.
+    UINT32 devices = 0;
+    result = engine->GetDeviceCount(&devices);
+    if (FAILED(result) || devices == 0) {
+        engine->Release();
+        fail("IXAudio2::GetDeviceCount API failed in %s method.", FAILED(result) ? result : noDeviceResult);
+    }
+    result = engine->CreateMasteringVoice(&masteringVoice, 0, 0, 0, 0, nullptr);
+    if (FAILED(result)) {
+        engine->Release();
+        fail("CreateMasteringVoice API failed in %s method.", result);
+    }
+}
+
+XAudio2SoundManager::~XAudio2SoundManager()
+{
+    try {
+        sounds.clear();
+        if (masteringVoice != nullptr) {
+            masteringVoice->DestroyVoice();
+        }
+        if (engine != nullptr) {
+            engine->Release();
+        }
+    } catch (...) {
+    }
+}
+
+std::shared_ptr<ISound> XAudio2SoundManager::loadSoundImpl(std::int32_t id, const void* data, std::uint32_t size)
+{
+    WaveDataReader reader(data, size);
+    auto sound = std::make_shared<XAudio2Sound>(engine, reader);
+    sounds.emplace(id, sound);
+    return sound;
+}
+
+std::shared_ptr<ISound> XAudio2SoundManager::loadSoundImpl(std::int32_t id, IStreamReader& stream)
+{
+    return loadSoundFromStream(*this, id, stream, "vantrel::XAudio2SoundManager::loadSoundImpl");
+}
+
+void XAudio2SoundManager::unloadSoundImpl(std::int32_t id)
+{
+    sounds.erase(id);
+}
+
+std::shared_ptr<ISound> XAudio2SoundManager::getSoundImpl(std::int32_t id)
+{
+    auto found = sounds.find(id);
+    return found != sounds.end() ? found->second : nullptr;
+}
+
+} // namespace vantrel
