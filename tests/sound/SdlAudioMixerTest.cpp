@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -141,25 +140,6 @@ TEST_F(SdlAudioMixerTest, ConvertsEveryIntegerDepthAndLayout)
         }
         EXPECT_TRUE(allZero(out, 2 * c.left.size()));
     }
-}
-
-TEST_F(SdlAudioMixerTest, ResamplesToTheDeviceRate)
-{
-    std::vector<std::int16_t> constant(2400, 16384);
-    auto sound = playing(mixer, waveFile({chunk("fmt ", basicFormat(1, 1, 24000, 16)),
-                                          chunk("data", samples<std::int16_t>(constant))}));
-    // In device-sized buffers, as the audio thread asks.
-    std::vector<float> out;
-    for (int buffer = 0; buffer < 8; ++buffer) {
-        std::vector<float> part = mixFrames(*mixer, 1000);
-        out.insert(out.end(), part.begin(), part.end());
-    }
-    std::size_t sounding = 0;
-    for (std::size_t frame = 0; frame < 8000; ++frame) {
-        sounding += std::fabs(out[2 * frame]) > 0.01f ? 1 : 0;
-    }
-    EXPECT_NEAR(static_cast<double>(sounding), 4800.0, 64.0);
-    EXPECT_NEAR(out[2 * 2400], 0.5f, 0.01f);
 }
 
 TEST_F(SdlAudioMixerTest, SumsVoicesAndClampsTheResult)
