@@ -4,7 +4,6 @@
 #include <cstring>
 #include <memory>
 #include <random>
-#include <utility>
 #include <vector>
 
 #include "engine/image/DrawingOperations.h"
@@ -124,24 +123,6 @@ TEST(Stretch, OnePixelSmoothedFillsEveryPixelWithoutNeighbours)
         stretchImage(image, nullptr, BlendMode::Normal, Rect{0, 0, 4, 4}, source, Rect{0, 0, 1, 1},
                      255, true);
         EXPECT_EQ(wordsOf(image), repeated(0xA1B2C3D4u, 16));
-    });
-}
-
-TEST(Stretch, EmptyTargetsAndSourcesDrawNothing)
-{
-    forEveryKernelIsa([&] {
-        const Image source = filledImage(3, 3, 0x00FFFFFFu);
-        Image image = filledImage(wide, 4, 0x11111111u);
-        const std::pair<Rect, Rect> cases[] = {
-            {Rect{3, 0, 3, 4}, Rect{0, 0, 3, 3}}, {Rect{0, 2, 9, 2}, Rect{0, 0, 3, 3}},
-            {Rect{0, 0, 9, 4}, Rect{1, 1, 1, 3}}, {Rect{0, 0, 9, 4}, Rect{3, 0, 8, 3}},
-            {Rect{0, 0, 9, 4}, Rect{-9, -9, -1, -1}}};
-        for (bool smooth : {false, true}) {
-            for (const auto& [to, from] : cases) {
-                stretchImage(image, nullptr, BlendMode::Normal, to, source, from, 255, smooth);
-            }
-        }
-        EXPECT_EQ(wordsOf(image), repeated(0x11111111u, 4 * wide));
     });
 }
 

@@ -54,6 +54,12 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
         bool accepted;
     };
     Bytes float64 = basicFormat(3, 1, 48000, 64);
+    Bytes badBlockAlign = basicFormat(1, 2, 48000, 16);
+    badBlockAlign[12] = 3;
+    Bytes unknownGuid = extensibleFormat(1, 2, 48000, 16);
+    unknownGuid[30] ^= 0xFF;
+    Bytes shortExtensible = basicFormat(0xFFFE, 2, 48000, 16);
+    appendLittleEndian(shortExtensible, 0, 2);
     const Case cases[] = {
         {"1 Hz", basicFormat(1, 1, 1, 16), false},
         {"999 Hz", basicFormat(1, 1, 999, 16), false},
@@ -72,6 +78,12 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
         {"ADPCM", basicFormat(2, 1, 22050, 4), false},
         {"extensible PCM", extensibleFormat(1, 2, 44100, 16), true},
         {"extensible 6 channels", extensibleFormat(1, 6, 48000, 16), false},
+        {"0 Hz", basicFormat(1, 1, 0, 16), false},
+        {"0-bit", basicFormat(1, 1, 48000, 0), false},
+        {"16-bit float", basicFormat(3, 1, 48000, 16), false},
+        {"block alignment 3", badBlockAlign, false},
+        {"extensible unknown GUID", unknownGuid, false},
+        {"extensible record too short", shortExtensible, false},
     };
     ScopedEnvironment environment({{"SDL_AUDIODRIVER", "dummy"}});
     NullSoundManager silent;

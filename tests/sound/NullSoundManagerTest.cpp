@@ -58,15 +58,6 @@ TEST(NullSoundManager, EmptyOrDamagedInputRegistersNothing)
     EXPECT_EQ(manager.loadSound(1, empty), nullptr);
     EXPECT_EQ(manager.getSound(1), nullptr);
 
-    Bytes tooLong = waveFile({chunk("fmt ", basicFormat(1, 1, 8000, 8)), chunk("data", Bytes(4), 5000)});
-    try {
-        manager.loadSound(1, tooLong.data(), static_cast<std::uint32_t>(tooLong.size()));
-        FAIL() << "loaded a data chunk longer than the file";
-    } catch (const IoException& error) {
-        EXPECT_STREQ(error.what(), "Invalid file format in vantrel::WaveDataReader::WaveDataReader method.");
-    }
-    EXPECT_EQ(manager.getSound(1), nullptr);
-
     ShortStream shortStream(clickFile());
     try {
         manager.loadSound(1, shortStream);

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <memory>
 #include <vector>
 
-#include "engine/base/Exception.h"
 #include "engine/sound/SdlAudioMixer.h"
 #include "engine/sound/SdlAudioSound.h"
 #include "engine/sound/WaveDataReader.h"
@@ -144,25 +142,6 @@ TEST_F(SdlAudioMixerTest, ConvertsEveryIntegerDepthAndLayout)
     }
 }
 
-TEST_F(SdlAudioMixerTest, ResamplesToTheDeviceRate)
-{
-    std::vector<std::int16_t> constant(2400, 16384);
-    auto sound = playing(mixer, waveFile({chunk("fmt ", basicFormat(1, 1, 24000, 16)),
-                                          chunk("data", samples<std::int16_t>(constant))}));
-    // In device-sized buffers, as the audio thread asks.
-    std::vector<float> out;
-    for (int buffer = 0; buffer < 8; ++buffer) {
-        std::vector<float> part = mixFrames(*mixer, 1000);
-        out.insert(out.end(), part.begin(), part.end());
-    }
-    std::size_t sounding = 0;
-    for (std::size_t frame = 0; frame < 8000; ++frame) {
-        sounding += std::fabs(out[2 * frame]) > 0.01f ? 1 : 0;
-    }
-    EXPECT_NEAR(static_cast<double>(sounding), 4800.0, 64.0);
-    EXPECT_NEAR(out[2 * 2400], 0.5f, 0.01f);
-}
-
 TEST_F(SdlAudioMixerTest, SumsVoicesAndClampsTheResult)
 {
     auto a = playing(mixer, floatStereoFile({0.75f, -0.75f, 0.25f, std::numeric_limits<float>::quiet_NaN()}));
@@ -183,30 +162,4 @@ TEST_F(SdlAudioMixerTest, PartialTrailingFrameAndEmptyDataPlayNothingExtra)
     EXPECT_EQ(out[0], 0.5f);
     EXPECT_EQ(out[1], 0.5f);
     EXPECT_TRUE(allZero(out, 2));
-}
-
-TEST_F(SdlAudioMixerTest, FormatsThatCannotBeConvertedAreRefused)
-{
-    Bytes badBlockAlign = basicFormat(1, 2, 48000, 16);
-    badBlockAlign[12] = 3;
-    Bytes unknownGuid = extensibleFormat(1, 2, 48000, 16);
-    unknownGuid[30] ^= 0xFF;
-    Bytes shortExtensible = basicFormat(0xFFFE, 2, 48000, 16);
-    appendLittleEndian(shortExtensible, 0, 2);
-    const Bytes formats[] = {
-        basicFormat(1, 3, 48000, 16),  basicFormat(1, 0, 48000, 16),  basicFormat(1, 1, 0, 16),
-        basicFormat(1, 1, 48000, 12),  basicFormat(1, 1, 48000, 0),   basicFormat(3, 1, 48000, 64),
-        basicFormat(3, 1, 48000, 16),  basicFormat(1, 1, 1000000, 16),
-        basicFormat(2, 1, 48000, 4),   badBlockAlign,                  unknownGuid,
-        shortExtensible,               extensibleFormat(1, 6, 48000, 16),
-    };
-    for (const Bytes& format : formats) {
-        Bytes file = waveFile({chunk("fmt ", format), chunk("data", Bytes(16))});
-        try {
-            makeSound(mixer, file);
-            ADD_FAILURE() << "accepted format tag " << int(format[0]) << " channels " << int(format[2]);
-        } catch (const ComException& error) {
-            EXPECT_STREQ(error.what(), "SDL_NewAudioStream API failed in vantrel::SdlAudioSound::SdlAudioSound method.");
-        }
-    }
 }

@@ -80,10 +80,6 @@ TEST(SdlAudioSoundManager, WorkingDriverGivesTheAudibleBackEndWhoseSoundsMayOutl
         kept->rewind();
         kept->start();
 
-        Bytes surround = waveFile({chunk("fmt ", basicFormat(1, 6, 48000, 16)), chunk("data", Bytes(24))});
-        EXPECT_THROW(manager.loadSound(1, surround.data(), static_cast<std::uint32_t>(surround.size())),
-                     ComException);
-        EXPECT_EQ(manager.getSound(1), nullptr);
     }
     kept->stop();
     kept->rewind();

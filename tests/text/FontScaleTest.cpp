@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "engine/text/FontScale.h"
 
 using namespace vantrel;
@@ -11,48 +13,33 @@ constexpr FaceUnits gothic{2048, 1802, 401, 956};
 
 } // namespace
 
-TEST(FontScale, APositiveHeightIsTheCellHeight)
+// A positive height is the cell height, a negative one the em height; a width sets the average
+// character width; missing design numbers fall back to the em.
+TEST(FontScale, HeightsWidthsAndMissingDesignNumbers)
 {
-    FontScale scale = computeFontScale(gothic, 0, 32);
-    // 32 x 2048 / 2203 = 29.75 px per em.
-    EXPECT_EQ(scale.emHeight, 1904);
-    EXPECT_EQ(scale.emWidth, 1904);
-    EXPECT_EQ(scale.metrics.height, 32);
-    EXPECT_EQ(scale.metrics.ascent, 26); // 1802 x 32 / 2203 = 26.18
-    EXPECT_EQ(scale.metrics.descent, 6);
-    EXPECT_EQ(scale.metrics.averageCharWidth, 14); // 956 x 29.75 / 2048 = 13.89
-
-    FontScale small = computeFontScale(gothic, 0, 24);
-    EXPECT_EQ(small.emHeight, 1428); // 22.31 px per em
-    EXPECT_EQ(small.metrics.ascent, 20);
-    EXPECT_EQ(small.metrics.descent, 4);
-    EXPECT_EQ(small.metrics.height, 24);
-}
-
-TEST(FontScale, ANegativeHeightIsTheEmHeight)
-{
-    FontScale scale = computeFontScale(gothic, 0, -32);
-    EXPECT_EQ(scale.emHeight, 32 * 64);
-    EXPECT_EQ(scale.metrics.height, 34); // 32 x 2203 / 2048 = 34.42
-    EXPECT_EQ(scale.metrics.ascent + scale.metrics.descent, 34);
-}
-
-TEST(FontScale, AWidthSetsTheAverageCharacterWidth)
-{
-    FontScale scale = computeFontScale(gothic, 10, 32);
-    EXPECT_EQ(scale.emHeight, 1904);
-    EXPECT_EQ(scale.emWidth, 1371); // 10 x 64 x 2048 / 956 = 1371.1
-    EXPECT_EQ(scale.metrics.averageCharWidth, 10);
-    EXPECT_EQ(computeFontScale(gothic, -10, 32).emWidth, 1371);
-}
-
-TEST(FontScale, MissingDesignNumbersFallBackToTheEm)
-{
-    FontScale scale = computeFontScale(FaceUnits{1000, 0, 0, 0}, 8, 20);
-    EXPECT_EQ(scale.emHeight, 20 * 64);
-    EXPECT_EQ(scale.metrics.ascent, 20);
-    EXPECT_EQ(scale.emWidth, 16 * 64); // an average of half an em
-
+    struct Row {
+        FaceUnits units;
+        std::int32_t width, height;
+        // emHeight, emWidth, height, ascent, descent, averageCharWidth
+        std::array<std::int64_t, 6> expected;
+    };
+    const Row rows[] = {
+        // 32 x 2048 / 2203 = 29.75 px per em; 1802 x 32 / 2203 = 26.18; 956 x 29.75 / 2048 = 13.89
+        {gothic, 0, 32, {1904, 1904, 32, 26, 6, 14}},
+        {gothic, 0, 24, {1428, 1428, 24, 20, 4, 10}}, // 22.31 px per em
+        {gothic, 0, -32, {32 * 64, 32 * 64, 34, 28, 6, 15}}, // 32 x 2203 / 2048 = 34.42
+        {gothic, 10, 32, {1904, 1371, 32, 26, 6, 10}}, // 10 x 64 x 2048 / 956 = 1371.1
+        {gothic, -10, 32, {1904, 1371, 32, 26, 6, 10}},
+        {FaceUnits{1000, 0, 0, 0}, 8, 20, {20 * 64, 16 * 64, 20, 20, 0, 8}}, // average: half an em
+    };
+    for (const Row& row : rows) {
+        const FontScale scale = computeFontScale(row.units, row.width, row.height);
+        const FontMetrics& m = scale.metrics;
+        EXPECT_EQ((std::array<std::int64_t, 6>{scale.emHeight, scale.emWidth, m.height, m.ascent, m.descent,
+                                               m.averageCharWidth}),
+                  row.expected)
+            << row.width << " x " << row.height;
+    }
     FontScale broken = computeFontScale(FaceUnits{}, 0, 0);
     EXPECT_EQ(broken.metrics.height, 16);
     EXPECT_GT(broken.emHeight, 0);
