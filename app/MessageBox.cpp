@@ -1,5 +1,7 @@
 #include "app/MessageBox.h"
 
+#include <cstdio>
+
 #include "app/CommandIds.h"
 #include "app/StringTable.h"
 
@@ -12,7 +14,10 @@ void show(SDL_Window* owner, const char* caption, const char* text)
     if (owner != nullptr && (SDL_GetWindowFlags(owner) & SDL_WINDOW_SHOWN) == 0) {
         owner = nullptr;
     }
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption, text, owner);
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption, text, owner) != 0) {
+        // The user cannot see it: keep the text and the reason where a terminal can.
+        std::fprintf(stderr, "%s: %s (no message box: %s)\n", caption, text, SDL_GetError());
+    }
 }
 
 const char* orEmpty(const char* text)

@@ -4,6 +4,8 @@
 #include "app/CommandIds.h"
 #include "app/Display.h"
 #include "app/MessageBox.h"
+#include "app/X11PointerSource.h"
+#include "app/X11Window.h"
 #include "engine/text/Font.h"
 #include "scene/BenchmarkScene.h"
 
@@ -46,6 +48,8 @@ void Shell::run()
         return;
     }
     SDL_StopTextInput();
+    receiveWindowSystemEvents();
+    removeMaximiseButton(window);
     SDL_ShowWindow(window);
     running = true;
     // Without an event type of its own the target is polled at the frame rate.
@@ -62,6 +66,9 @@ void Shell::run()
             } else if (!polling) {
                 break;
             }
+            if (shellWindow) {
+                pointer->setFrameOrigin(shellWindow->getFrameOrigin());
+            }
         } catch (const std::exception& failure) {
             report(failure);
         }
@@ -77,12 +84,16 @@ bool Shell::createWindow()
         return false;
     }
     target = std::make_shared<SdlWindowPresentTarget>(clientWidth, clientHeight);
-    pointer = std::make_shared<WindowPointerSource>();
+    pointer = X11PointerSource::create(window);
+    if (!pointer) {
+        pointer = std::make_shared<WindowPointerSource>();
+    }
     settings = std::make_shared<SdlDisplaySettings>(window, clientWidth, ShellWindow::windowedHeight());
     Display& display = *Display::getInstance();
     display.setSettings(settings);
     shellWindow = std::make_unique<ShellWindow>(window, target, menu, controller, *painter);
     displayHandler = std::make_unique<DisplayHandler>(display, menu, *shellWindow);
+    pointer->setFrameOrigin(shellWindow->getFrameOrigin());
 
     SDL_DisplayMode desktop{};
     int index = SDL_GetWindowDisplayIndex(window);
@@ -114,6 +125,10 @@ void Shell::handleEvent(const SDL_Event& event)
 {
     if (target && target->getEventType() != 0 && event.type == target->getEventType()) {
         shellWindow->presentPending();
+        return;
+    }
+    if (isDestroyedFromOutside(event, window)) {
+        close();
         return;
     }
     switch (event.type) {

@@ -4,6 +4,7 @@
 
 #include "app/CommandIds.h"
 #include "app/MessageBox.h"
+#include "app/X11Window.h"
 #include "engine/image/PixelFormat.h"
 #include "engine/screen/sdl/SurfaceCopy.h"
 
@@ -166,6 +167,7 @@ void ShellWindow::setFullscreenLayoutImpl(bool newFullscreen)
     if (!fullscreen) {
         SDL_SetWindowSize(window, clientWidth, windowedHeight());
         SDL_SetWindowPosition(window, 0, 0);
+        removeMaximiseButton(window);
     }
     repaint();
 }

@@ -67,7 +67,7 @@ case $scenario in
 windowed)
     start_xvfb 1920 1080
     start_app
-    win=$(main_window)
+    main_window
     read -r _ _ width height < <(geometry "$win")
     [ "$width" -eq $frame_width ] && [ "$height" -eq $((frame_height + bar_height)) ] ||
         fail "window is ${width} x ${height}"
@@ -99,7 +99,7 @@ windowed)
 exit_item)
     start_xvfb 1920 1080
     start_app
-    win=$(main_window)
+    main_window
     sleep 0.5
     xdotool mousemove --window "$win" 20 10 click 1
     sleep 0.4
@@ -109,7 +109,7 @@ exit_item)
 close_window)
     start_xvfb 1920 1080
     start_app
-    win=$(main_window)
+    main_window
     sleep 0.5
     "$send_close" "$win"
     wait_exit 2000
@@ -117,14 +117,14 @@ close_window)
 refused_fullscreen)
     start_xvfb 1920 1080
     start_app
-    win=$(main_window)
+    main_window
     before=$(geometry "$win")
     xdotool mousemove --window "$win" 600 400
     xdotool key alt+Return
-    box=$(message_box) || fail "no message after Alt+Enter"
+    box=$(message_box) || fail "no message box after Alt+Enter"
     dismiss "$box"
     sleep 0.3
-    kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+    alive_or_fail "after the message box"
     after=$(geometry "$win")
     [ "$before" = "$after" ] || fail "the window moved from ($before) to ($after)"
     quit_with_ctrl_q "$win"
@@ -132,7 +132,7 @@ refused_fullscreen)
 fullscreen_only)
     start_xvfb 1366 768
     start_app
-    win=$(main_window)
+    main_window
     sleep 1
     read -r x y width height < <(geometry "$win")
     [ "$x $y $width $height" = "0 0 $frame_width $frame_height" ] ||
@@ -172,7 +172,7 @@ click_sound)
     export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio"
     start_xvfb 1920 1080
     start_app
-    win=$(main_window)
+    main_window
     sleep 1
     [ -s "$audio" ] || fail "the disk audio driver wrote nothing"
     read -r silent_bytes < <(stat -c %s "$audio")
@@ -198,12 +198,12 @@ missing_data)
     data_dir="$work/empty"
     start_xvfb 1920 1080
     start_app
-    box=$(other_window) || fail "no error message"
+    box=$(other_window) || fail "no error message box"
     xwininfo -id "$box" | grep -q 'Window id: .* (has no name)' || fail "the error box has a caption"
     dismiss "$box"
-    win=$(main_window)
+    main_window
     sleep 0.5
-    kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+    alive_or_fail "after the message box"
     xdotool mousemove --window "$win" 600 400 click 1
     sleep 0.3
     if extra=$(other_window "$win" 1000); then
@@ -214,7 +214,7 @@ missing_data)
 too_small)
     start_xvfb 1280 1024
     start_app
-    box=$(message_box) || fail "no message on a small screen"
+    box=$(message_box) || fail "no message box on a small screen"
     if xdotool search --onlyvisible --name '^Vantrel$' >/dev/null 2>&1; then
         fail "a window appeared on a small screen"
     fi
