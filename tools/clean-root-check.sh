@@ -52,6 +52,7 @@ bind /proc -t proc proc
 bind /sys -t sysfs sysfs
 bind /dev --bind /dev
 bind /dev/pts --bind /dev/pts
+bind /dev/shm -t tmpfs tmpfs
 
 inside() {
     chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin TERM=dumb \
