@@ -66,6 +66,9 @@ void Shell::run()
             } else if (!polling) {
                 break;
             }
+            if (closeAfterMessage) {
+                close();
+            }
             if (shellWindow) {
                 pointer->setFrameOrigin(shellWindow->getFrameOrigin());
             }
@@ -92,6 +95,7 @@ bool Shell::createWindow()
     Display& display = *Display::getInstance();
     display.setSettings(settings);
     shellWindow = std::make_unique<ShellWindow>(window, target, menu, controller, *painter);
+    shellWindow->setMessageBackground([this](const SDL_Event* event) { handleBehindMessage(event); });
     displayHandler = std::make_unique<DisplayHandler>(display, menu, *shellWindow);
     pointer->setFrameOrigin(shellWindow->getFrameOrigin());
 
@@ -334,8 +338,31 @@ void Shell::destroyWindow() noexcept
 void Shell::report(const std::exception& failure) noexcept
 {
     try {
-        showErrorMessage(window, failure.what());
+        showErrorMessage(window, failure.what(),
+                         [this](const SDL_Event* event) { handleBehindMessage(event); });
     } catch (...) {
+    }
+}
+
+void Shell::handleBehindMessage(const SDL_Event* event)
+{
+    if (!shellWindow) {
+        return;
+    }
+    bool presentEvent = target->getEventType() != 0 && event != nullptr &&
+                        event->type == target->getEventType();
+    if (presentEvent || (event == nullptr && target->getEventType() == 0)) {
+        shellWindow->presentPending();
+        return;
+    }
+    if (event == nullptr) {
+        return;
+    }
+    if (event->type == SDL_QUIT || isDestroyedFromOutside(*event, window)) {
+        closeAfterMessage = true;
+    } else if (event->type == SDL_WINDOWEVENT && event->window.windowID == SDL_GetWindowID(window) &&
+               event->window.event == SDL_WINDOWEVENT_EXPOSED) {
+        shellWindow->repaint();
     }
 }
 

@@ -45,6 +45,8 @@ private:
     void close();
     void destroyWindow() noexcept;
     void report(const std::exception& failure) noexcept;
+    // The main window's part while a message box is open: frames go on being presented.
+    void handleBehindMessage(const SDL_Event* event);
 
     MenuBar menu;
     MenuController controller;
@@ -57,6 +59,7 @@ private:
     std::unique_ptr<DisplayHandler> displayHandler;
     std::shared_ptr<IScene> scene;
     bool running = false;
+    bool closeAfterMessage = false;
 };
 
 } // namespace vantrel

@@ -158,7 +158,7 @@ void ShellWindow::menuChanged()
 
 void ShellWindow::showMessageImpl(int stringId)
 {
-    vantrel::showMessage(window, stringId);
+    vantrel::showMessage(window, stringId, messageBackground);
 }
 
 void ShellWindow::setFullscreenLayoutImpl(bool newFullscreen)

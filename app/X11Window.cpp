@@ -58,9 +58,6 @@ constexpr unsigned long decorationMinimise = 1UL << 5;
 
 void keepRunningThroughX11Errors() noexcept
 {
-    if (SDL_strcmp(SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "", "x11") != 0) {
-        return;
-    }
     XSetErrorHandler(&reportXError);
     XSetIOErrorHandler(&endOnLostConnection);
 }
@@ -82,6 +79,18 @@ bool isDestroyedFromOutside(const SDL_Event& event, SDL_Window* window) noexcept
     }
     const XEvent& x = event.syswm.msg->msg.x11.event;
     return x.type == DestroyNotify && x.xdestroywindow.window == info.info.x11.window;
+}
+
+void setWindowMessageText(SDL_Window* window, const char* text) noexcept
+{
+    SDL_SysWMinfo info;
+    if (!x11Window(window, info)) {
+        return;
+    }
+    ::Display* display = info.info.x11.display;
+    XChangeProperty(display, info.info.x11.window, XInternAtom(display, "_VANTREL_MESSAGE_TEXT", False),
+                    XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(text), static_cast<int>(SDL_strlen(text)));
 }
 
 void removeMaximiseButton(SDL_Window* window) noexcept

@@ -21,6 +21,7 @@ int main(int, char**)
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         // Focus changes in full screen are handled by the shell itself.
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+        vantrel::keepRunningThroughX11Errors();
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
             vantrel::keepRunningThroughX11Errors();
             {

@@ -124,11 +124,20 @@ other_window() {
     done
 }
 
-# dismiss BOX: without a window manager keys go to the window under the pointer.
+# box_text BOX: the message box's text as it publishes it (UTF-8).
+box_text() {
+    LC_ALL=C.UTF-8 xprop -id "$1" -notype _VANTREL_MESSAGE_TEXT | sed 's/^[^=]*= "//; s/"$//'
+}
+
+# box_caption BOX
+box_caption() {
+    LC_ALL=C.UTF-8 xprop -id "$1" -notype _NET_WM_NAME | sed 's/^[^=]*= "//; s/"$//'
+}
+
+# dismiss BOX [KEY]: presses KEY (Return unless given) and waits for the box to go. The box
+# takes the keyboard itself: the pointer stays where it is.
 dismiss() {
-    xdotool mousemove --window "$1" 20 20
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool key Return
+    xdotool key "${2:-Return}"
     local deadline=$(( $(now_ms) + 5000 ))
     while xwininfo -id "$1" >/dev/null 2>&1; do
         [ "$(now_ms)" -lt "$deadline" ] || fail "the message box did not close"

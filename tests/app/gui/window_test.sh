@@ -56,6 +56,24 @@ float_peak() {
         awk '{ for (i = 1; i <= NF; ++i) { v = $i < 0 ? -$i : $i; if (v > m) m = v } } END { print m + 0 }'
 }
 
+# check_box BOX TEXT: the box shows TEXT under the program's caption, with a warning icon
+# and an OK button.
+check_box() {
+    local caption text
+    caption=$(box_caption "$1")
+    [ "$caption" = "Vantrel - ヴァントレル" ] || fail "the box's caption is \"$caption\""
+    text=$(box_text "$1")
+    [ "$text" = "$2" ] || fail "the box says \"$text\", not \"$2\""
+    screenshot "$1" "$work/box.png"
+    icon=$(count_pixels "$work/box.png" 16 16 40 60 255 196 0 0)
+    [ "$icon" -gt 100 ] || fail "no warning icon in the box ($icon icon pixels)"
+    read -r _ _ width height < <(geometry "$1")
+    button=$(count_pixels "$work/box.png" $((width - 110)) $((height - 48)) 110 48 0 120 215 0)
+    [ "$button" -gt 150 ] || fail "no OK button in the box ($button edge pixels)"
+    dark=$(count_pixels "$work/box.png" 60 0 $((width - 60)) $((height - 48)) 0 0 0 60)
+    [ "$dark" -gt 50 ] || fail "no text in the box ($dark dark pixels)"
+}
+
 # quit_with_ctrl_q WINDOW
 quit_with_ctrl_q() {
     xdotool mousemove --window "$1" 600 400
@@ -115,6 +133,7 @@ close_window)
     wait_exit 2000
     ;;
 refused_fullscreen)
+    # Xvfb has no other mode: the change is refused with string 40000
     start_xvfb 1920 1080
     start_app
     main_window
@@ -122,7 +141,18 @@ refused_fullscreen)
     xdotool mousemove --window "$win" 600 400
     xdotool key alt+Return
     box=$(message_box) || fail "no message box after Alt+Enter"
-    dismiss "$box"
+    check_box "$box" "ディスプレイ解像度の変更に失敗しました。"
+    # the scene goes on behind the box
+    read -r box_x box_y box_width box_height < <(geometry "$box")
+    read -r win_x win_y _ _ < <(geometry "$win")
+    sleep 0.5
+    screenshot "$win" "$work/behind1.png"
+    sleep 0.5
+    screenshot "$win" "$work/behind2.png"
+    moved=$(differing_pixels "$work/behind1.png" "$work/behind2.png" 0 "$bar_height" \
+        $((box_x - win_x)) $frame_height)
+    [ "$moved" -gt 0 ] || fail "the scene stands still behind the message box"
+    dismiss "$box" Return
     sleep 0.3
     alive_or_fail "after the message box"
     after=$(geometry "$win")
@@ -198,9 +228,11 @@ missing_data)
     data_dir="$work/empty"
     start_xvfb 1920 1080
     start_app
-    box=$(other_window) || fail "no error message box"
-    xwininfo -id "$box" | grep -q 'Window id: .* (has no name)' || fail "the error box has a caption"
-    dismiss "$box"
+    box=$(message_box) || fail "no error message box"
+    box_text "$box" | grep -Eq '^.+ API failed in vantrel::[A-Za-z:]+ method\.$' ||
+        fail "the error box says \"$(box_text "$box")\""
+    check_box "$box" "$(box_text "$box")"
+    dismiss "$box" space
     main_window
     sleep 0.5
     alive_or_fail "after the message box"
@@ -215,10 +247,19 @@ too_small)
     start_xvfb 1280 1024
     start_app
     box=$(message_box) || fail "no message box on a small screen"
+    check_box "$box" "ディスプレイ解像度が不足しています。1360 x 678 以上の解像度の環境が必要です。"
     if xdotool search --onlyvisible --name '^Vantrel$' >/dev/null 2>&1; then
         fail "a window appeared on a small screen"
     fi
-    dismiss "$box"
+    dismiss "$box" Escape
+    wait_exit 2000
+    ;;
+destroyed_from_outside)
+    start_xvfb 1920 1080
+    start_app
+    main_window
+    sleep 0.5
+    xdotool windowclose "$win"
     wait_exit 2000
     ;;
 *)
