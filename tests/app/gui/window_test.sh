@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Drives the vantrel window under a private Xvfb server:
-#   window_test.sh SCENARIO PROGRAM DATA_DIR SEND_CLOSE
+#   window_test.sh SCENARIO PROGRAM DATA_DIR SEND_CLOSE POINTER_PROBE
 set -euo pipefail
 scenario=$1
 app=$2
 data_dir=$3
 send_close=$4
+pointer_probe=$5
 source "$(dirname "$0")/session.sh"
 
 frame_width=1366
@@ -261,6 +262,18 @@ destroyed_from_outside)
     sleep 0.5
     xdotool windowclose "$win"
     wait_exit 2000
+    ;;
+pointer_outside)
+    # the position the scene follows, with the pointer outside the window before and after
+    start_xvfb 1920 1080
+    "$pointer_probe" || fail "the pointer source is wrong"
+    # and the program itself starts and runs with the pointer outside its window
+    xdotool mousemove 1900 1070
+    start_app
+    main_window
+    sleep 0.5
+    alive_or_fail "with the pointer outside"
+    quit_with_ctrl_q "$win"
     ;;
 *)
     fail "unknown scenario $scenario"
