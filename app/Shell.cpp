@@ -147,11 +147,15 @@ void Shell::handleEvent(const SDL_Event& event)
     case SDL_KEYDOWN:
         handleKey(event.key);
         break;
+    case SDL_KEYUP:
+        handleKeyRelease(event.key);
+        break;
     case SDL_MOUSEMOTION:
         handleMotion(event.motion);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
+        altTapped = false;
         handleButton(event.button);
         break;
     default:
@@ -172,7 +176,8 @@ void Shell::handleWindowEvent(const SDL_WindowEvent& event)
         displayHandler->onFocusGained();
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
-        if (controller.isOpen()) {
+        altTapped = false;
+        if (controller.isActive()) {
             controller.close();
             shellWindow->menuChanged();
         }
@@ -188,7 +193,18 @@ void Shell::handleWindowEvent(const SDL_WindowEvent& event)
 
 void Shell::handleKey(const SDL_KeyboardEvent& event)
 {
-    if (controller.isOpen()) {
+    SDL_Keycode key = event.keysym.sym;
+    if (key == SDLK_LALT || key == SDLK_RALT) {
+        // a tap of Alt alone selects the menu bar when it is let go
+        altTapped = event.repeat == 0 ? true : altTapped;
+        return;
+    }
+    altTapped = false;
+    if (key == SDLK_F10 && (event.keysym.mod & (KMOD_CTRL | KMOD_SHIFT | KMOD_ALT)) == 0) {
+        toggleMenuBar();
+        return;
+    }
+    if (controller.isActive()) {
         handleMenuKey(event);
         return;
     }
@@ -203,6 +219,24 @@ void Shell::handleKey(const SDL_KeyboardEvent& event)
     if (mnemonic != 0 && shellWindow->isMenuShown() && controller.openByMnemonic(mnemonic)) {
         shellWindow->menuChanged();
     }
+}
+
+void Shell::handleKeyRelease(const SDL_KeyboardEvent& event)
+{
+    SDL_Keycode key = event.keysym.sym;
+    if ((key == SDLK_LALT || key == SDLK_RALT) && altTapped) {
+        altTapped = false;
+        toggleMenuBar();
+    }
+}
+
+void Shell::toggleMenuBar()
+{
+    if (!shellWindow->isMenuShown() && !controller.isActive()) {
+        return;
+    }
+    controller.toggleBar();
+    shellWindow->menuChanged();
 }
 
 void Shell::handleMenuKey(const SDL_KeyboardEvent& event)
@@ -280,7 +314,7 @@ void Shell::handleButton(const SDL_MouseButtonEvent& event)
         }
         return;
     }
-    bool wasOpen = controller.isOpen();
+    bool wasOpen = controller.isActive();
     int open = controller.getOpenPopup();
     bool taken = controller.pointerPressed(hit);
     if (wasOpen || open != controller.getOpenPopup()) {

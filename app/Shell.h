@@ -37,6 +37,8 @@ private:
     void handleEvent(const SDL_Event& event);
     void handleWindowEvent(const SDL_WindowEvent& event);
     void handleKey(const SDL_KeyboardEvent& event);
+    void handleKeyRelease(const SDL_KeyboardEvent& event);
+    void toggleMenuBar();
     void handleMotion(const SDL_MouseMotionEvent& event);
     void handleButton(const SDL_MouseButtonEvent& event);
     void handleMenuKey(const SDL_KeyboardEvent& event);
@@ -60,6 +62,7 @@ private:
     std::shared_ptr<IScene> scene;
     bool running = false;
     bool closeAfterMessage = false;
+    bool altTapped = false; // Alt is down and no other key came since
 };
 
 } // namespace vantrel

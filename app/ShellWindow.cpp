@@ -62,7 +62,7 @@ Rect ShellWindow::openPopupFrame() const
 
 void ShellWindow::paintMenu()
 {
-    painter.paintBar(barImage, menu, layout, controller.getOpenPopup());
+    painter.paintBar(barImage, menu, layout, controller.getHighlightedBarItem());
     Rect frame = openPopupFrame();
     shownPopup = frame;
     if (frame.isEmpty()) {

@@ -263,6 +263,48 @@ destroyed_from_outside)
     xdotool windowclose "$win"
     wait_exit 2000
     ;;
+menu_keys)
+    # keyboard menu mode as on Windows, and a title bar without a maximise button
+    start_xvfb 1920 1080
+    start_app
+    main_window
+    xprop -id "$win" WM_NORMAL_HINTS | grep -q "minimum size: $frame_width by $((frame_height + bar_height))" &&
+        xprop -id "$win" WM_NORMAL_HINTS | grep -q "maximum size: $frame_width by $((frame_height + bar_height))" ||
+        fail "the window can change its size"
+    functions=$(( $(xprop -id "$win" _MOTIF_WM_HINTS | awk -F'[=,]' '{print $3}') ))
+    [ $((functions & 0x10)) -eq 0 ] && [ $((functions & 0x1)) -eq 0 ] ||
+        fail "window managers may offer to maximise ($functions)"
+    xdotool mousemove --window "$win" 600 400
+    # bar_state NAME: "selected" when a bar item is highlighted, then "popup" when one is open
+    bar_state() {
+        screenshot "$win" "$work/$1.png"
+        local selected popup
+        selected=$(count_pixels "$work/$1.png" 0 0 200 $((bar_height - 1)) 204 232 255 0)
+        popup=$(popup_columns "$work/$1.png" $((popup_top + 2)))
+        echo "$([ "$selected" -gt 50 ] && echo selected || echo none) ${popup:+popup}"
+    }
+    expect_bar() {
+        sleep 0.3
+        local state
+        state=$(bar_state "$1")
+        [ "$state" = "$2" ] || fail "$1: the menu shows \"$state\", not \"$2\""
+    }
+    xdotool key alt
+    expect_bar alt_tapped "selected "
+    xdotool key Escape
+    expect_bar escaped_bar "none "
+    xdotool key alt+v
+    expect_bar alt_v "selected popup"
+    xdotool key Escape
+    expect_bar first_escape "selected "
+    xdotool key Escape
+    expect_bar second_escape "none "
+    xdotool key F10
+    expect_bar f10 "selected "
+    xdotool key F10
+    expect_bar f10_again "none "
+    quit_with_ctrl_q "$win"
+    ;;
 pointer_outside)
     # the position the scene follows, with the pointer outside the window before and after
     start_xvfb 1920 1080
