@@ -112,7 +112,7 @@ windowed)
     [ "$greyed" -eq 0 ] || fail "Window is not drawn greyed ($greyed dark pixels)"
     read -r r g b < <(pixel "$work/view.png" $((left + 1 + 11)) $((popup_top + item_height + 10)))
     [ "$r" -lt 160 ] && [ "$r" -eq "$g" ] || fail "no radio mark on Window ($r $g $b)"
-    xdotool key Escape
+    xdotool key Escape Escape # the popup, then the selected bar
     quit_with_ctrl_q "$win"
     ;;
 exit_item)
@@ -187,7 +187,7 @@ fullscreen_only)
         grey=$(item_text_pixels "$work/view.png" "$left" "$right" $item 109 109 109 12)
         [ "$grey" -gt 10 ] || fail "View item $item has no greyed text ($grey pixels)"
     done
-    xdotool key Escape
+    xdotool key Escape Escape # the popup, then the selected bar
     sleep 0.2
 
     xdotool key alt+Return
