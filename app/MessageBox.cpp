@@ -154,6 +154,9 @@ private:
                 paint();
             }
             return true;
+        case SDL_QUIT:
+            done = true; // the program is asked to end: the box goes, the owner hears it too
+            return false;
         default:
             return false;
         }
