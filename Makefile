@@ -7,9 +7,13 @@ CMAKE_FLAGS ?=
 deps:
 	@tools/install-deps.sh
 
+# Configures only a new tree or one whose CMAKE_FLAGS changed; Ninja itself configures again
+# when a CMakeLists.txt changed.
 build: deps
-	cmake -S . -B build -G Ninja $(CMAKE_FLAGS)
-	cmake --build build -j $(JOBS)
+	@if [ ! -f build/build.ninja ] || [ "$$(cat build/.cmake-flags 2>/dev/null)" != "$(CMAKE_FLAGS)" ]; then \
+		cmake -S . -B build -G Ninja $(CMAKE_FLAGS) && echo "$(CMAKE_FLAGS)" > build/.cmake-flags; \
+	fi
+	@cmake --build build -j $(JOBS)
 
 # The benchmark scene: a window where there is a display, the headless benchmark where not.
 run: build

@@ -22,6 +22,7 @@ void MenuController::open(int popup, bool highlightFirst)
         return;
     }
     openPopup = popup;
+    selectedBarItem = none;
     highlighted = highlightFirst && itemCount() > 0 ? 0 : none;
 }
 
@@ -29,6 +30,37 @@ void MenuController::close() noexcept
 {
     openPopup = none;
     highlighted = none;
+    selectedBarItem = none;
+}
+
+void MenuController::toggleBar()
+{
+    if (isActive() || popupCount() == 0) {
+        close();
+        return;
+    }
+    selectedBarItem = 0;
+}
+
+int MenuController::barKey(MenuKey key)
+{
+    switch (key) {
+    case MenuKey::Left:
+        selectedBarItem = (selectedBarItem + popupCount() - 1) % popupCount();
+        return 0;
+    case MenuKey::Right:
+        selectedBarItem = (selectedBarItem + 1) % popupCount();
+        return 0;
+    case MenuKey::Up:
+    case MenuKey::Down:
+    case MenuKey::Enter:
+        open(selectedBarItem, true);
+        return 0;
+    case MenuKey::Escape:
+        close();
+        return 0;
+    }
+    return 0;
 }
 
 bool MenuController::openByMnemonic(char32_t code)
@@ -47,7 +79,7 @@ bool MenuController::openByMnemonic(char32_t code)
 int MenuController::key(MenuKey key)
 {
     if (!isOpen()) {
-        return 0;
+        return selectedBarItem != none ? barKey(key) : 0;
     }
     int count = itemCount();
     switch (key) {
@@ -69,9 +101,13 @@ int MenuController::key(MenuKey key)
         return 0;
     case MenuKey::Enter:
         return choose(highlighted);
-    case MenuKey::Escape:
+    case MenuKey::Escape: {
+        // the popup closes; the bar stays selected for a second Esc
+        int popup = openPopup;
         close();
+        selectedBarItem = popup;
         return 0;
+    }
     }
     return 0;
 }
@@ -79,6 +115,9 @@ int MenuController::key(MenuKey key)
 int MenuController::character(char32_t code)
 {
     if (!isOpen()) {
+        if (selectedBarItem != none) {
+            openByMnemonic(code);
+        }
         return 0;
     }
     char32_t folded = foldMnemonic(code);
@@ -135,6 +174,7 @@ bool MenuController::pointerPressed(const MenuHit& hit)
         close();
         return true;
     }
+    close(); // a selected bar item: the press leaves the menu and goes on to the window
     return false;
 }
 

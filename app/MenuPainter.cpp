@@ -101,7 +101,7 @@ void MenuPainter::paintText(Image& image, const std::u32string& text, std::size_
 }
 
 void MenuPainter::paintBar(Image& image, const MenuBar& menu, const MenuLayout& layout,
-                           int openPopup)
+                           int highlightedItem)
 {
     Rect bar = layout.bar;
     fill(image, Rect{0, 0, bar.width(), bar.height() - 1}, barBackground);
@@ -109,7 +109,7 @@ void MenuPainter::paintBar(Image& image, const MenuBar& menu, const MenuLayout& 
     const auto& popups = menu.getPopups();
     for (std::size_t i = 0; i < popups.size() && i < layout.barItems.size(); ++i) {
         const Rect& item = layout.barItems[i];
-        if (static_cast<int>(i) == openPopup) {
+        if (static_cast<int>(i) == highlightedItem) {
             fill(image, Rect{item.left, item.top, item.right, item.bottom - 1}, openBarItem);
         }
         paintText(image, popups[i].label.text, popups[i].label.mnemonicIndex,

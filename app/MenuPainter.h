@@ -22,8 +22,9 @@ public:
 
     std::int32_t measure(const std::u32string& text);
 
-    // `image` covers layout.bar; the bar item of the open popup is highlighted.
-    void paintBar(Image& image, const MenuBar& menu, const MenuLayout& layout, int openPopup);
+    // `image` covers layout.bar; bar item `highlightedItem` (the open popup's or the selected
+    // one) is highlighted.
+    void paintBar(Image& image, const MenuBar& menu, const MenuLayout& layout, int highlightedItem);
     // `image` covers placed.frame.
     void paintPopup(Image& image, const MenuPopup& popup, const MenuLayout::Popup& placed,
                     int highlighted);

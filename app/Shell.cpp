@@ -4,6 +4,8 @@
 #include "app/CommandIds.h"
 #include "app/Display.h"
 #include "app/MessageBox.h"
+#include "app/X11PointerSource.h"
+#include "app/X11Window.h"
 #include "engine/text/Font.h"
 #include "scene/BenchmarkScene.h"
 
@@ -46,6 +48,8 @@ void Shell::run()
         return;
     }
     SDL_StopTextInput();
+    receiveWindowSystemEvents();
+    removeMaximiseButton(window);
     SDL_ShowWindow(window);
     running = true;
     // Without an event type of its own the target is polled at the frame rate.
@@ -62,6 +66,12 @@ void Shell::run()
             } else if (!polling) {
                 break;
             }
+            if (closeAfterMessage) {
+                close();
+            }
+            if (shellWindow) {
+                pointer->setFrameOrigin(shellWindow->getFrameOrigin());
+            }
         } catch (const std::exception& failure) {
             report(failure);
         }
@@ -77,12 +87,17 @@ bool Shell::createWindow()
         return false;
     }
     target = std::make_shared<SdlWindowPresentTarget>(clientWidth, clientHeight);
-    pointer = std::make_shared<WindowPointerSource>();
+    pointer = X11PointerSource::create(window);
+    if (!pointer) {
+        pointer = std::make_shared<WindowPointerSource>();
+    }
     settings = std::make_shared<SdlDisplaySettings>(window, clientWidth, ShellWindow::windowedHeight());
     Display& display = *Display::getInstance();
     display.setSettings(settings);
     shellWindow = std::make_unique<ShellWindow>(window, target, menu, controller, *painter);
+    shellWindow->setMessageBackground([this](const SDL_Event* event) { handleBehindMessage(event); });
     displayHandler = std::make_unique<DisplayHandler>(display, menu, *shellWindow);
+    pointer->setFrameOrigin(shellWindow->getFrameOrigin());
 
     SDL_DisplayMode desktop{};
     int index = SDL_GetWindowDisplayIndex(window);
@@ -116,6 +131,10 @@ void Shell::handleEvent(const SDL_Event& event)
         shellWindow->presentPending();
         return;
     }
+    if (isDestroyedFromOutside(event, window)) {
+        close();
+        return;
+    }
     switch (event.type) {
     case SDL_QUIT:
         close();
@@ -128,11 +147,15 @@ void Shell::handleEvent(const SDL_Event& event)
     case SDL_KEYDOWN:
         handleKey(event.key);
         break;
+    case SDL_KEYUP:
+        handleKeyRelease(event.key);
+        break;
     case SDL_MOUSEMOTION:
         handleMotion(event.motion);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
+        altTapped = false;
         handleButton(event.button);
         break;
     default:
@@ -153,7 +176,8 @@ void Shell::handleWindowEvent(const SDL_WindowEvent& event)
         displayHandler->onFocusGained();
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
-        if (controller.isOpen()) {
+        altTapped = false;
+        if (controller.isActive()) {
             controller.close();
             shellWindow->menuChanged();
         }
@@ -169,7 +193,18 @@ void Shell::handleWindowEvent(const SDL_WindowEvent& event)
 
 void Shell::handleKey(const SDL_KeyboardEvent& event)
 {
-    if (controller.isOpen()) {
+    SDL_Keycode key = event.keysym.sym;
+    if (key == SDLK_LALT || key == SDLK_RALT) {
+        // a tap of Alt alone selects the menu bar when it is let go
+        altTapped = event.repeat == 0 ? true : altTapped;
+        return;
+    }
+    altTapped = false;
+    if (key == SDLK_F10 && (event.keysym.mod & (KMOD_CTRL | KMOD_SHIFT | KMOD_ALT)) == 0) {
+        toggleMenuBar();
+        return;
+    }
+    if (controller.isActive()) {
         handleMenuKey(event);
         return;
     }
@@ -184,6 +219,24 @@ void Shell::handleKey(const SDL_KeyboardEvent& event)
     if (mnemonic != 0 && shellWindow->isMenuShown() && controller.openByMnemonic(mnemonic)) {
         shellWindow->menuChanged();
     }
+}
+
+void Shell::handleKeyRelease(const SDL_KeyboardEvent& event)
+{
+    SDL_Keycode key = event.keysym.sym;
+    if ((key == SDLK_LALT || key == SDLK_RALT) && altTapped) {
+        altTapped = false;
+        toggleMenuBar();
+    }
+}
+
+void Shell::toggleMenuBar()
+{
+    if (!shellWindow->isMenuShown() && !controller.isActive()) {
+        return;
+    }
+    controller.toggleBar();
+    shellWindow->menuChanged();
 }
 
 void Shell::handleMenuKey(const SDL_KeyboardEvent& event)
@@ -261,7 +314,7 @@ void Shell::handleButton(const SDL_MouseButtonEvent& event)
         }
         return;
     }
-    bool wasOpen = controller.isOpen();
+    bool wasOpen = controller.isActive();
     int open = controller.getOpenPopup();
     bool taken = controller.pointerPressed(hit);
     if (wasOpen || open != controller.getOpenPopup()) {
@@ -319,8 +372,31 @@ void Shell::destroyWindow() noexcept
 void Shell::report(const std::exception& failure) noexcept
 {
     try {
-        showErrorMessage(window, failure.what());
+        showErrorMessage(window, failure.what(),
+                         [this](const SDL_Event* event) { handleBehindMessage(event); });
     } catch (...) {
+    }
+}
+
+void Shell::handleBehindMessage(const SDL_Event* event)
+{
+    if (!shellWindow) {
+        return;
+    }
+    bool presentEvent = target->getEventType() != 0 && event != nullptr &&
+                        event->type == target->getEventType();
+    if (presentEvent || (event == nullptr && target->getEventType() == 0)) {
+        shellWindow->presentPending();
+        return;
+    }
+    if (event == nullptr) {
+        return;
+    }
+    if (event->type == SDL_QUIT || isDestroyedFromOutside(*event, window)) {
+        closeAfterMessage = true;
+    } else if (event->type == SDL_WINDOWEVENT && event->window.windowID == SDL_GetWindowID(window) &&
+               event->window.event == SDL_WINDOWEVENT_EXPOSED) {
+        shellWindow->repaint();
     }
 }
 

@@ -37,6 +37,8 @@ private:
     void handleEvent(const SDL_Event& event);
     void handleWindowEvent(const SDL_WindowEvent& event);
     void handleKey(const SDL_KeyboardEvent& event);
+    void handleKeyRelease(const SDL_KeyboardEvent& event);
+    void toggleMenuBar();
     void handleMotion(const SDL_MouseMotionEvent& event);
     void handleButton(const SDL_MouseButtonEvent& event);
     void handleMenuKey(const SDL_KeyboardEvent& event);
@@ -45,6 +47,8 @@ private:
     void close();
     void destroyWindow() noexcept;
     void report(const std::exception& failure) noexcept;
+    // The main window's part while a message box is open: frames go on being presented.
+    void handleBehindMessage(const SDL_Event* event);
 
     MenuBar menu;
     MenuController controller;
@@ -57,6 +61,8 @@ private:
     std::unique_ptr<DisplayHandler> displayHandler;
     std::shared_ptr<IScene> scene;
     bool running = false;
+    bool closeAfterMessage = false;
+    bool altTapped = false; // Alt is down and no other key came since
 };
 
 } // namespace vantrel

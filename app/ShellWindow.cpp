@@ -4,6 +4,7 @@
 
 #include "app/CommandIds.h"
 #include "app/MessageBox.h"
+#include "app/X11Window.h"
 #include "engine/image/PixelFormat.h"
 #include "engine/screen/sdl/SurfaceCopy.h"
 
@@ -61,7 +62,7 @@ Rect ShellWindow::openPopupFrame() const
 
 void ShellWindow::paintMenu()
 {
-    painter.paintBar(barImage, menu, layout, controller.getOpenPopup());
+    painter.paintBar(barImage, menu, layout, controller.getHighlightedBarItem());
     Rect frame = openPopupFrame();
     shownPopup = frame;
     if (frame.isEmpty()) {
@@ -157,7 +158,7 @@ void ShellWindow::menuChanged()
 
 void ShellWindow::showMessageImpl(int stringId)
 {
-    vantrel::showMessage(window, stringId);
+    vantrel::showMessage(window, stringId, messageBackground);
 }
 
 void ShellWindow::setFullscreenLayoutImpl(bool newFullscreen)
@@ -166,6 +167,7 @@ void ShellWindow::setFullscreenLayoutImpl(bool newFullscreen)
     if (!fullscreen) {
         SDL_SetWindowSize(window, clientWidth, windowedHeight());
         SDL_SetWindowPosition(window, 0, 0);
+        removeMaximiseButton(window);
     }
     repaint();
 }

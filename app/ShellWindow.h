@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/DisplayWindow.h"
+#include "app/MessageBox.h"
 #include "app/MenuController.h"
 #include "app/MenuLayout.h"
 #include "app/MenuModel.h"
@@ -40,6 +41,9 @@ public:
     // The menu's items or the controller's state changed.
     void menuChanged();
 
+    // What the main window does with events while a message box is open.
+    void setMessageBackground(BackgroundEvents events) { messageBackground = std::move(events); }
+
     // Window height outside full screen: the menu bar and the frame.
     static int windowedHeight() noexcept;
 
@@ -68,6 +72,7 @@ private:
     Rect shownPopup;
     bool fullscreen = false;
     bool menuAttached = true;
+    BackgroundEvents messageBackground;
 };
 
 } // namespace vantrel

@@ -1,28 +1,37 @@
 #include <SDL.h>
 
+#include <cstdio>
 #include <exception>
 
+#include "app/QuietAudioProbe.h"
 #include "app/Shell.h"
+#include "app/X11Window.h"
 #include "engine/sound/ComInitializer.h"
 #include "engine/sound/SoundManager.h"
 
-// Exit code 0 in every case: a failure at start ends the program quietly.
+// Exit code 0 in every case, also when the program cannot start.
 int main(int, char**)
 {
     try {
         [[maybe_unused]] vantrel::ComInitializer com;
+        vantrel::silenceAudioLibraryDiagnostics();
         vantrel::SoundManager::getInstance();
 
         // The direct framebuffer path sends only the updated rectangles to the X server.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         // Focus changes in full screen are handled by the shell itself.
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+        vantrel::keepRunningThroughX11Errors();
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+            vantrel::keepRunningThroughX11Errors();
             {
                 vantrel::Shell shell;
                 shell.run();
             }
             SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        } else {
+            // Without a window there is nobody else to tell why the program ends at once.
+            std::fprintf(stderr, "vantrel: no window: %s\n", SDL_GetError());
         }
 
         try {

@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vantrel needs, only those that are missing:
-# a machine that has them all does no network work.
+# a machine that has them all does no network work (one dpkg-query call).
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config make
     libgtest-dev libgmock-dev libbenchmark-dev
-    libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev zlib1g-dev
+    libsdl2-dev libx11-dev libfreetype-dev libfontconfig-dev libpng-dev zlib1g-dev
     fonts-ipafont-gothic
-    xvfb xdotool x11-utils imagemagick
+    # the window tests: a private X server, input and screenshots, and the core X fonts
+    # that X11 clients such as xwininfo fall back on
+    xvfb xfonts-base xdotool x11-utils imagemagick
 )
 
+installed=$(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${packages[@]}" 2>/dev/null || true)
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg -s "$package" >/dev/null 2>&1; then
+    if ! grep -qx "$package installed" <<<"$installed"; then
         missing+=("$package")
     fi
 done
@@ -27,5 +30,7 @@ sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo_cmd=(sudo)
 fi
-"${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# another apt run may hold the locks for a while: wait for it instead of failing
+apt_get=(apt-get -o DPkg::Lock::Timeout=600)
+"${sudo_cmd[@]}" "${apt_get[@]}" update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" "${apt_get[@]}" install -y -qq --no-install-recommends "${missing[@]}"

@@ -18,7 +18,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 1 -screen 0 1920x1080x24 -nolisten tcp >"$work/display" 2>/dev/null &
+Xvfb -displayfd 1 -noreset -screen 0 1920x1080x24 -nolisten tcp >"$work/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }

@@ -42,7 +42,6 @@ TEST_F(MenuControllerTest, KeysOpenMoveWrapAndCloseThePopups)
     controller.key(MenuKey::Escape);
     EXPECT_FALSE(controller.isOpen());
     EXPECT_EQ(controller.getHighlighted(), MenuController::none);
-    EXPECT_EQ(controller.key(MenuKey::Down), 0);
 
     controller.openByMnemonic(U'V');
     EXPECT_EQ(controller.key(MenuKey::Enter), fullscreenCommand);
@@ -103,4 +102,38 @@ TEST_F(MenuControllerTest, PointerOpensTracksAndChoosesOnRelease)
         EXPECT_FALSE(controller.isOpen());
     }
     EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::PopupItem, 0}), 0);
+}
+
+// Windows' keyboard menu mode: Esc closes the popup and keeps its bar item selected, a
+// second Esc leaves the bar; Alt or F10 selects the first bar item and leaves it again.
+TEST_F(MenuControllerTest, EscapeAltAndF10WalkTheBarLikeWindows)
+{
+    controller.openByMnemonic(U'v');
+    controller.key(MenuKey::Escape);
+    EXPECT_FALSE(controller.isOpen());
+    EXPECT_TRUE(controller.isActive());
+    EXPECT_EQ(controller.getHighlightedBarItem(), 1);
+    controller.key(MenuKey::Escape);
+    EXPECT_FALSE(controller.isActive());
+    EXPECT_EQ(controller.getHighlightedBarItem(), MenuController::none);
+
+    controller.toggleBar();
+    EXPECT_EQ(controller.getHighlightedBarItem(), 0);
+    EXPECT_FALSE(controller.isOpen());
+    controller.key(MenuKey::Left); // wraps
+    EXPECT_EQ(controller.getHighlightedBarItem(), 1);
+    controller.key(MenuKey::Right);
+    EXPECT_EQ(controller.getHighlightedBarItem(), 0);
+    EXPECT_EQ(controller.key(MenuKey::Down), 0);
+    EXPECT_EQ(controller.getOpenPopup(), 0);
+    EXPECT_EQ(controller.getHighlighted(), 0);
+    controller.key(MenuKey::Escape);
+    EXPECT_EQ(controller.character(U'v'), 0); // a bare mnemonic opens its popup
+    EXPECT_EQ(controller.getOpenPopup(), 1);
+    controller.toggleBar(); // Alt again leaves the menu, popup and all
+    EXPECT_FALSE(controller.isActive());
+
+    controller.toggleBar();
+    EXPECT_FALSE(controller.pointerPressed(MenuHit{})); // a press in the frame leaves the bar
+    EXPECT_FALSE(controller.isActive());
 }

@@ -24,9 +24,11 @@ now_ms() {
     echo $(( $(date +%s%N) / 1000000 ))
 }
 
-# start_xvfb WIDTH HEIGHT: a server on a free display number, exported as DISPLAY.
+# start_xvfb WIDTH HEIGHT: a server on a free display number, exported as DISPLAY. By
+# default an X server resets whenever its last client leaves and refuses connections while
+# it does: the polling below would then race the program's own connection.
 start_xvfb() {
-    Xvfb -displayfd 1 -screen 0 "${1}x${2}x24" -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 1 -noreset -screen 0 "${1}x${2}x24" -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     local deadline=$(( $(now_ms) + 10000 ))
     while [ ! -s "$work/display" ]; do
@@ -37,11 +39,30 @@ start_xvfb() {
     export DISPLAY=":$(head -n1 "$work/display")"
 }
 
-# start_app: runs the program from the data folder, its output kept for failures.
+# start_app: runs the program from the data folder, its output kept for failures; a crash
+# leaves a core file in its own folder.
 start_app() {
     mkdir -p "$data_dir"
-    (cd "$data_dir" && exec "$app") >"$work/app.log" 2>&1 &
+    (ulimit -c unlimited 2>/dev/null; cd "$data_dir" && exec "$app") >"$work/app.log" 2>&1 &
     app_pid=$!
+}
+
+# how_it_ended: waits for the ended program and sets `ended` to how it ended: its exit code
+# or its signal, with the threads' backtraces from its core dump where there is one.
+how_it_ended() {
+    local code=0 core
+    wait "$app_pid" || code=$?
+    app_pid=
+    if [ "$code" -gt 128 ]; then
+        ended="signal $(kill -l $((code - 128)) 2>/dev/null || echo $((code - 128)))"
+    else
+        ended="exit code $code"
+    fi
+    core=$(ls -t "$data_dir"/core* 2>/dev/null | head -n1 || true)
+    if [ -n "$core" ] && command -v gdb >/dev/null; then
+        ended+=$'\n'$(gdb -batch -nx -ex 'thread apply all bt' "$app" "$core" 2>/dev/null)
+        rm -f "$core"
+    fi
 }
 
 # wait_exit MILLISECONDS: the program ends in time with exit code 0.
@@ -51,22 +72,27 @@ wait_exit() {
         [ "$(now_ms)" -lt "$deadline" ] || fail "still running after $1 ms"
         sleep 0.02
     done
-    local code=0
-    wait "$app_pid" || code=$?
-    app_pid=
-    [ "$code" -eq 0 ] || fail "exit code $code"
+    how_it_ended
+    [ "$ended" = "exit code 0" ] || fail "the program ended with $ended"
 }
 
-# main_window: the id of the program's window once it is visible.
+# main_window: sets `win` to the id of the program's window once it is visible.
 main_window() {
-    local deadline=$(( $(now_ms) + 15000 )) id
+    local deadline=$(( $(now_ms) + 15000 ))
     while :; do
-        id=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n1)
-        [ -n "$id" ] && { echo "$id"; return; }
-        kill -0 "$app_pid" 2>/dev/null || fail "the program ended before its window appeared"
+        win=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n1 || true)
+        [ -n "$win" ] && return
+        alive_or_fail "before its window appeared"
         [ "$(now_ms)" -lt "$deadline" ] || fail "no window appeared"
         sleep 0.05
     done
+}
+
+# alive_or_fail WHEN: fails saying how the program ended if it has.
+alive_or_fail() {
+    kill -0 "$app_pid" 2>/dev/null && return
+    how_it_ended
+    fail "the program ended $1: $ended"
 }
 
 # message_box: the id of the message box (its caption is the program's name) once shown.
@@ -98,11 +124,20 @@ other_window() {
     done
 }
 
-# dismiss BOX: without a window manager keys go to the window under the pointer.
+# box_text BOX: the message box's text as it publishes it (UTF-8).
+box_text() {
+    LC_ALL=C.UTF-8 xprop -id "$1" -notype _VANTREL_MESSAGE_TEXT | sed 's/^[^=]*= "//; s/"$//'
+}
+
+# box_caption BOX
+box_caption() {
+    LC_ALL=C.UTF-8 xprop -id "$1" -notype _NET_WM_NAME | sed 's/^[^=]*= "//; s/"$//'
+}
+
+# dismiss BOX [KEY]: presses KEY (Return unless given) and waits for the box to go. The box
+# takes the keyboard itself: the pointer stays where it is.
 dismiss() {
-    xdotool mousemove --window "$1" 20 20
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool key Return
+    xdotool key "${2:-Return}"
     local deadline=$(( $(now_ms) + 5000 ))
     while xwininfo -id "$1" >/dev/null 2>&1; do
         [ "$(now_ms)" -lt "$deadline" ] || fail "the message box did not close"

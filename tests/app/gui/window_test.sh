@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Drives the vantrel window under a private Xvfb server:
-#   window_test.sh SCENARIO PROGRAM DATA_DIR SEND_CLOSE
+#   window_test.sh SCENARIO PROGRAM DATA_DIR SEND_CLOSE POINTER_PROBE
 set -euo pipefail
 scenario=$1
 app=$2
 data_dir=$3
 send_close=$4
+pointer_probe=$5
 source "$(dirname "$0")/session.sh"
 
 frame_width=1366
@@ -56,6 +57,24 @@ float_peak() {
         awk '{ for (i = 1; i <= NF; ++i) { v = $i < 0 ? -$i : $i; if (v > m) m = v } } END { print m + 0 }'
 }
 
+# check_box BOX TEXT: the box shows TEXT under the program's caption, with a warning icon
+# and an OK button.
+check_box() {
+    local caption text
+    caption=$(box_caption "$1")
+    [ "$caption" = "Vantrel - ヴァントレル" ] || fail "the box's caption is \"$caption\""
+    text=$(box_text "$1")
+    [ "$text" = "$2" ] || fail "the box says \"$text\", not \"$2\""
+    screenshot "$1" "$work/box.png"
+    icon=$(count_pixels "$work/box.png" 16 16 40 60 255 196 0 0)
+    [ "$icon" -gt 100 ] || fail "no warning icon in the box ($icon icon pixels)"
+    read -r _ _ width height < <(geometry "$1")
+    button=$(count_pixels "$work/box.png" $((width - 110)) $((height - 48)) 110 48 0 120 215 0)
+    [ "$button" -gt 150 ] || fail "no OK button in the box ($button edge pixels)"
+    dark=$(count_pixels "$work/box.png" 60 0 $((width - 60)) $((height - 48)) 0 0 0 60)
+    [ "$dark" -gt 50 ] || fail "no text in the box ($dark dark pixels)"
+}
+
 # quit_with_ctrl_q WINDOW
 quit_with_ctrl_q() {
     xdotool mousemove --window "$1" 600 400
@@ -67,7 +86,7 @@ case $scenario in
 windowed)
     start_xvfb 1920 1080
     start_app
-    win=$(main_window)
+    main_window
     read -r _ _ width height < <(geometry "$win")
     [ "$width" -eq $frame_width ] && [ "$height" -eq $((frame_height + bar_height)) ] ||
         fail "window is ${width} x ${height}"
@@ -93,13 +112,13 @@ windowed)
     [ "$greyed" -eq 0 ] || fail "Window is not drawn greyed ($greyed dark pixels)"
     read -r r g b < <(pixel "$work/view.png" $((left + 1 + 11)) $((popup_top + item_height + 10)))
     [ "$r" -lt 160 ] && [ "$r" -eq "$g" ] || fail "no radio mark on Window ($r $g $b)"
-    xdotool key Escape
+    xdotool key Escape Escape # the popup, then the selected bar
     quit_with_ctrl_q "$win"
     ;;
 exit_item)
     start_xvfb 1920 1080
     start_app
-    win=$(main_window)
+    main_window
     sleep 0.5
     xdotool mousemove --window "$win" 20 10 click 1
     sleep 0.4
@@ -109,22 +128,34 @@ exit_item)
 close_window)
     start_xvfb 1920 1080
     start_app
-    win=$(main_window)
+    main_window
     sleep 0.5
     "$send_close" "$win"
     wait_exit 2000
     ;;
 refused_fullscreen)
+    # Xvfb has no other mode: the change is refused with string 40000
     start_xvfb 1920 1080
     start_app
-    win=$(main_window)
+    main_window
     before=$(geometry "$win")
     xdotool mousemove --window "$win" 600 400
     xdotool key alt+Return
-    box=$(message_box) || fail "no message after Alt+Enter"
-    dismiss "$box"
+    box=$(message_box) || fail "no message box after Alt+Enter"
+    check_box "$box" "ディスプレイ解像度の変更に失敗しました。"
+    # the scene goes on behind the box
+    read -r box_x box_y box_width box_height < <(geometry "$box")
+    read -r win_x win_y _ _ < <(geometry "$win")
+    sleep 0.5
+    screenshot "$win" "$work/behind1.png"
+    sleep 0.5
+    screenshot "$win" "$work/behind2.png"
+    moved=$(differing_pixels "$work/behind1.png" "$work/behind2.png" 0 "$bar_height" \
+        $((box_x - win_x)) $frame_height)
+    [ "$moved" -gt 0 ] || fail "the scene stands still behind the message box"
+    dismiss "$box" Return
     sleep 0.3
-    kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+    alive_or_fail "after the message box"
     after=$(geometry "$win")
     [ "$before" = "$after" ] || fail "the window moved from ($before) to ($after)"
     quit_with_ctrl_q "$win"
@@ -132,7 +163,7 @@ refused_fullscreen)
 fullscreen_only)
     start_xvfb 1366 768
     start_app
-    win=$(main_window)
+    main_window
     sleep 1
     read -r x y width height < <(geometry "$win")
     [ "$x $y $width $height" = "0 0 $frame_width $frame_height" ] ||
@@ -156,7 +187,7 @@ fullscreen_only)
         grey=$(item_text_pixels "$work/view.png" "$left" "$right" $item 109 109 109 12)
         [ "$grey" -gt 10 ] || fail "View item $item has no greyed text ($grey pixels)"
     done
-    xdotool key Escape
+    xdotool key Escape Escape # the popup, then the selected bar
     sleep 0.2
 
     xdotool key alt+Return
@@ -172,7 +203,7 @@ click_sound)
     export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio"
     start_xvfb 1920 1080
     start_app
-    win=$(main_window)
+    main_window
     sleep 1
     [ -s "$audio" ] || fail "the disk audio driver wrote nothing"
     read -r silent_bytes < <(stat -c %s "$audio")
@@ -198,12 +229,14 @@ missing_data)
     data_dir="$work/empty"
     start_xvfb 1920 1080
     start_app
-    box=$(other_window) || fail "no error message"
-    xwininfo -id "$box" | grep -q 'Window id: .* (has no name)' || fail "the error box has a caption"
-    dismiss "$box"
-    win=$(main_window)
+    box=$(message_box) || fail "no error message box"
+    box_text "$box" | grep -Eq '^.+ API failed in vantrel::[A-Za-z:]+ method\.$' ||
+        fail "the error box says \"$(box_text "$box")\""
+    check_box "$box" "$(box_text "$box")"
+    dismiss "$box" space
+    main_window
     sleep 0.5
-    kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+    alive_or_fail "after the message box"
     xdotool mousemove --window "$win" 600 400 click 1
     sleep 0.3
     if extra=$(other_window "$win" 1000); then
@@ -214,12 +247,75 @@ missing_data)
 too_small)
     start_xvfb 1280 1024
     start_app
-    box=$(message_box) || fail "no message on a small screen"
+    box=$(message_box) || fail "no message box on a small screen"
+    check_box "$box" "ディスプレイ解像度が不足しています。1360 x 678 以上の解像度の環境が必要です。"
     if xdotool search --onlyvisible --name '^Vantrel$' >/dev/null 2>&1; then
         fail "a window appeared on a small screen"
     fi
-    dismiss "$box"
+    dismiss "$box" Escape
     wait_exit 2000
+    ;;
+destroyed_from_outside)
+    start_xvfb 1920 1080
+    start_app
+    main_window
+    sleep 0.5
+    xdotool windowclose "$win"
+    wait_exit 2000
+    ;;
+menu_keys)
+    # keyboard menu mode as on Windows, and a title bar without a maximise button
+    start_xvfb 1920 1080
+    start_app
+    main_window
+    xprop -id "$win" WM_NORMAL_HINTS | grep -q "minimum size: $frame_width by $((frame_height + bar_height))" &&
+        xprop -id "$win" WM_NORMAL_HINTS | grep -q "maximum size: $frame_width by $((frame_height + bar_height))" ||
+        fail "the window can change its size"
+    functions=$(( $(xprop -id "$win" _MOTIF_WM_HINTS | awk -F'[=,]' '{print $3}') ))
+    [ $((functions & 0x10)) -eq 0 ] && [ $((functions & 0x1)) -eq 0 ] ||
+        fail "window managers may offer to maximise ($functions)"
+    xdotool mousemove --window "$win" 600 400
+    # bar_state NAME: "selected" when a bar item is highlighted, then "popup" when one is open
+    bar_state() {
+        screenshot "$win" "$work/$1.png"
+        local selected popup
+        selected=$(count_pixels "$work/$1.png" 0 0 200 $((bar_height - 1)) 204 232 255 0)
+        popup=$(popup_columns "$work/$1.png" $((popup_top + 2)))
+        echo "$([ "$selected" -gt 50 ] && echo selected || echo none) ${popup:+popup}"
+    }
+    expect_bar() {
+        sleep 0.3
+        local state
+        state=$(bar_state "$1")
+        [ "$state" = "$2" ] || fail "$1: the menu shows \"$state\", not \"$2\""
+    }
+    xdotool key alt
+    expect_bar alt_tapped "selected "
+    xdotool key Escape
+    expect_bar escaped_bar "none "
+    xdotool key alt+v
+    expect_bar alt_v "selected popup"
+    xdotool key Escape
+    expect_bar first_escape "selected "
+    xdotool key Escape
+    expect_bar second_escape "none "
+    xdotool key F10
+    expect_bar f10 "selected "
+    xdotool key F10
+    expect_bar f10_again "none "
+    quit_with_ctrl_q "$win"
+    ;;
+pointer_outside)
+    # the position the scene follows, with the pointer outside the window before and after
+    start_xvfb 1920 1080
+    "$pointer_probe" || fail "the pointer source is wrong"
+    # and the program itself starts and runs with the pointer outside its window
+    xdotool mousemove 1900 1070
+    start_app
+    main_window
+    sleep 0.5
+    alive_or_fail "with the pointer outside"
+    quit_with_ctrl_q "$win"
     ;;
 *)
     fail "unknown scenario $scenario"
