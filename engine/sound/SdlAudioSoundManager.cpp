@@ -4,8 +4,6 @@
 
 #include "engine/base/Exception.h"
 #include "engine/sound/SdlAudioSound.h"
-#include "engine/sound/StreamSoundLoading.h"
-#include "engine/sound/WaveDataReader.h"
 
 namespace vantrel {
 
@@ -16,7 +14,8 @@ constexpr Uint16 framesPerBuffer = 1024;
 
 } // namespace
 
-SdlAudioSoundManager::SdlAudioSoundManager() : mixer(std::make_shared<SdlAudioMixer>())
+SdlAudioSoundManager::SdlAudioSoundManager()
+    : LoadedSounds("vantrel::SdlAudioSoundManager::loadSoundImpl"), mixer(std::make_shared<SdlAudioMixer>())
 {
     int result = SDL_InitSubSystem(SDL_INIT_AUDIO);
     if (result < 0) {
@@ -43,35 +42,16 @@ SdlAudioSoundManager::SdlAudioSoundManager() : mixer(std::make_shared<SdlAudioMi
 SdlAudioSoundManager::~SdlAudioSoundManager()
 {
     try {
-        sounds.clear();
+        releaseSounds();
         SDL_CloseAudioDevice(device);
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     } catch (...) {
     }
 }
 
-std::shared_ptr<ISound> SdlAudioSoundManager::loadSoundImpl(std::int32_t id, const void* data, std::uint32_t size)
+std::shared_ptr<ISound> SdlAudioSoundManager::makeSound(WaveDataReader& reader)
 {
-    WaveDataReader reader(data, size);
-    auto sound = std::make_shared<SdlAudioSound>(mixer, reader);
-    sounds.emplace(id, sound);
-    return sound;
-}
-
-std::shared_ptr<ISound> SdlAudioSoundManager::loadSoundImpl(std::int32_t id, IStreamReader& stream)
-{
-    return loadSoundFromStream(*this, id, stream, "vantrel::SdlAudioSoundManager::loadSoundImpl");
-}
-
-void SdlAudioSoundManager::unloadSoundImpl(std::int32_t id)
-{
-    sounds.erase(id);
-}
-
-std::shared_ptr<ISound> SdlAudioSoundManager::getSoundImpl(std::int32_t id)
-{
-    auto found = sounds.find(id);
-    return found != sounds.end() ? found->second : nullptr;
+    return std::make_shared<SdlAudioSound>(mixer, reader);
 }
 
 } // namespace vantrel

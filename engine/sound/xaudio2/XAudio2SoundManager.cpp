@@ -3,8 +3,6 @@
 #include <exception>
 
 #include "engine/base/Exception.h"
-#include "engine/sound/StreamSoundLoading.h"
-#include "engine/sound/WaveDataReader.h"
 #include "engine/sound/xaudio2/XAudio2Sound.h"
 
 namespace vantrel {
@@ -22,7 +20,7 @@ constexpr HRESULT noDeviceResult = static_cast<HRESULT>(0x88960004);
 
 } // namespace
 
-XAudio2SoundManager::XAudio2SoundManager()
+XAudio2SoundManager::XAudio2SoundManager() : LoadedSounds("vantrel::XAudio2SoundManager::loadSoundImpl")
 {
     void* created = nullptr;
     HRESULT result = CoCreateInstance(xaudio27::classId, nullptr, CLSCTX_INPROC_SERVER, xaudio27::interfaceId,
@@ -54,7 +52,7 @@ XAudio2SoundManager::XAudio2SoundManager()
 XAudio2SoundManager::~XAudio2SoundManager()
 {
     try {
-        sounds.clear();
+        releaseSounds();
         if (masteringVoice != nullptr) {
             masteringVoice->DestroyVoice();
         }
@@ -65,28 +63,9 @@ XAudio2SoundManager::~XAudio2SoundManager()
     }
 }
 
-std::shared_ptr<ISound> XAudio2SoundManager::loadSoundImpl(std::int32_t id, const void* data, std::uint32_t size)
+std::shared_ptr<ISound> XAudio2SoundManager::makeSound(WaveDataReader& reader)
 {
-    WaveDataReader reader(data, size);
-    auto sound = std::make_shared<XAudio2Sound>(engine, reader);
-    sounds.emplace(id, sound);
-    return sound;
-}
-
-std::shared_ptr<ISound> XAudio2SoundManager::loadSoundImpl(std::int32_t id, IStreamReader& stream)
-{
-    return loadSoundFromStream(*this, id, stream, "vantrel::XAudio2SoundManager::loadSoundImpl");
-}
-
-void XAudio2SoundManager::unloadSoundImpl(std::int32_t id)
-{
-    sounds.erase(id);
-}
-
-std::shared_ptr<ISound> XAudio2SoundManager::getSoundImpl(std::int32_t id)
-{
-    auto found = sounds.find(id);
-    return found != sounds.end() ? found->second : nullptr;
+    return std::make_shared<XAudio2Sound>(engine, reader);
 }
 
 } // namespace vantrel

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <map>
 #include <memory>
 
-#include "engine/sound/ISoundManager.h"
+#include "engine/sound/LoadedSounds.h"
 #include "engine/sound/xaudio2/XAudio2Interfaces.h"
 
 namespace vantrel {
@@ -11,7 +10,7 @@ namespace vantrel {
 // The audible back end: the XAudio2 2.7 engine with one mastering voice on the default
 // device. The constructor throws ComException when the engine cannot start, including
 // when it reports no audio device at all. COM must be initialised on the thread.
-class XAudio2SoundManager : public ISoundManager {
+class XAudio2SoundManager : public LoadedSounds {
 public:
     XAudio2SoundManager();
     ~XAudio2SoundManager() override;
@@ -19,15 +18,11 @@ public:
     XAudio2SoundManager& operator=(const XAudio2SoundManager&) = delete;
 
 protected:
-    std::shared_ptr<ISound> loadSoundImpl(std::int32_t id, const void* data, std::uint32_t size) override;
-    std::shared_ptr<ISound> loadSoundImpl(std::int32_t id, IStreamReader& stream) override;
-    void unloadSoundImpl(std::int32_t id) override;
-    std::shared_ptr<ISound> getSoundImpl(std::int32_t id) override;
+    std::shared_ptr<ISound> makeSound(WaveDataReader& reader) override;
 
 private:
     xaudio27::Engine* engine = nullptr;
     xaudio27::MasteringVoice* masteringVoice = nullptr;
-    std::map<std::int32_t, std::shared_ptr<ISound>> sounds;
 };
 
 } // namespace vantrel
