@@ -8,31 +8,8 @@ set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 seconds=${SOAK_SECONDS:-600}
 
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 1 -screen 0 1920x1080x24 -nolisten tcp >"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-
-(cd "$build/data" && exec "$build/app/vantrel") >/dev/null 2>&1 &
-app_pid=$!
-window=
-for _ in $(seq 150); do
-    window=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }
+source "$(dirname "$0")/window-session.sh"
+start_window "$build"
 
 residentKiB() { awk '/^VmRSS:/ { print $2 }' "/proc/$app_pid/status"; }
 times=()
