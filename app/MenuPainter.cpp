@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/GlyphRun.h"
 #include "engine/image/BlendMode.h"
 #include "engine/image/Color.h"
 #include "engine/image/DrawingOperations.h"
@@ -57,25 +58,12 @@ MenuPainter::MenuPainter(std::shared_ptr<IFont> font, std::int32_t ascent, std::
 
 std::vector<GlyphData> MenuPainter::glyphsOf(const std::u32string& text)
 {
-    std::vector<GlyphData> glyphs;
-    glyphs.reserve(text.size());
-    for (char32_t code : text) {
-        if (font) {
-            glyphs.push_back(font->getGlyphData(static_cast<std::uint32_t>(code)));
-        } else {
-            glyphs.push_back(GlyphData{Point{}, Point{lineHeight / 2, 0}, nullptr});
-        }
-    }
-    return glyphs;
+    return glyphRun(font.get(), text, lineHeight / 2);
 }
 
 std::int32_t MenuPainter::measure(const std::u32string& text)
 {
-    std::int32_t width = 0;
-    for (const GlyphData& glyph : glyphsOf(text)) {
-        width += glyph.advance.x;
-    }
-    return width;
+    return runAdvance(glyphsOf(text));
 }
 
 void MenuPainter::paintText(Image& image, const std::u32string& text, std::size_t underline,

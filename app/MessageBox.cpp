@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/CommandIds.h"
+#include "app/GlyphRun.h"
 #include "app/MessageBoxLayout.h"
 #include "app/MessageBoxPainter.h"
 #include "app/StringTable.h"
@@ -34,13 +35,7 @@ public:
         std::int32_t lineHeight = font ? font->getMetrics().height + 2 : 16;
         layout = layoutMessageBox(
             decodeUtf8(text),
-            [this](const std::u32string& line) {
-                std::int32_t width = 0;
-                for (char32_t code : line) {
-                    width += font ? font->getGlyphData(static_cast<std::uint32_t>(code)).advance.x : 8;
-                }
-                return width;
-            },
+            [this](const std::u32string& line) { return runAdvance(glyphRun(font.get(), line, 8)); },
             lineHeight);
         image = std::make_unique<Image>(static_cast<std::uint32_t>(layout.width),
                                         static_cast<std::uint32_t>(layout.height), PixelFormat::Bgrx32);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/GlyphRun.h"
 #include "engine/image/BlendMode.h"
 #include "engine/image/Color.h"
 #include "engine/image/DrawingOperations.h"
@@ -46,11 +47,7 @@ public:
         if (font == nullptr) {
             return;
         }
-        std::vector<GlyphData> glyphs;
-        glyphs.reserve(line.size());
-        for (char32_t code : line) {
-            glyphs.push_back(font->getGlyphData(static_cast<std::uint32_t>(code)));
-        }
+        std::vector<GlyphData> glyphs = glyphRun(font, line, 0);
         drawGlyphs(image, &clip, BlendMode::Normal, origin, glyphs.data(), glyphs.size(), text, 255);
     }
 
@@ -58,15 +55,6 @@ private:
     Image& image;
     ClipRegion clip;
 };
-
-std::int32_t widthOf(IFont* font, const std::u32string& line)
-{
-    std::int32_t width = 0;
-    for (char32_t code : line) {
-        width += font->getGlyphData(static_cast<std::uint32_t>(code)).advance.x;
-    }
-    return width;
-}
 
 // A rounded-off triangle standing on its base, row by row, with an exclamation mark.
 void paintWarningIcon(Canvas& canvas, const Rect& box)
@@ -116,7 +104,7 @@ void paintMessageBox(Image& image, const MessageBoxLayout& layout, IFont* font, 
         canvas.fill(Rect{x, inner.bottom - 3, x + 1, inner.bottom - 2}, focusDots);
     }
     if (font != nullptr) {
-        std::int32_t labelWidth = widthOf(font, buttonLabel);
+        std::int32_t labelWidth = runAdvance(glyphRun(font, buttonLabel, 0));
         canvas.write(font, buttonLabel,
                      Point{button.left + (button.width() - labelWidth) / 2,
                            button.top + (button.height() - layout.lineHeight) / 2});
