@@ -4,13 +4,16 @@
 #include <cstring>
 
 const char* const benchUsage =
-    "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json] [--redraw] [--stepped N]\n"
+    "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json] [--redraw]\n"
+    "                     [--whole-present] [--stepped N]\n"
     "Runs the benchmark scene headless at 1366 x 768 from the current directory's data files.\n"
     "  --seconds N        how long to run (default 10)\n"
     "  --workers N        drawing workers (default: one per processor)\n"
     "  --screenshot FILE  write the last presented frame as PNG\n"
     "  --json             print the figures as one JSON object\n"
     "  --redraw           keep no pictures between frames: redraw every dirty band in full\n"
+    "  --whole-present    the last worker presents the whole frame, instead of each worker\n"
+    "                     handing over its bands as it finishes them\n"
     "  --stepped N        step N iterations on one thread, keeping and redrawing in turn,\n"
     "                     and print the processor time per iteration\n";
 
@@ -24,6 +27,8 @@ std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv,
             options.json = true;
         } else if (std::strcmp(argument, "--redraw") == 0) {
             options.redraw = true;
+        } else if (std::strcmp(argument, "--whole-present") == 0) {
+            options.wholePresent = true;
         } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
             error.clear();
             return std::nullopt;

@@ -90,7 +90,7 @@ Figures run(const BenchOptions& options)
 {
     using Clock = std::chrono::steady_clock;
     MemoryWatch memory(stderr);
-    auto target = std::make_shared<vantrel::MemoryPresentTarget>(width, height);
+    auto target = std::make_shared<vantrel::MemoryPresentTarget>(width, height, !options.wholePresent);
     // One loop every 240 iterations (4 s): fast sweeps through the middle spawn path
     // particles, the slow turns jitter ones.
     auto pointer = std::make_shared<FigureEightPointer>(683, 384, 420, 220, 240);

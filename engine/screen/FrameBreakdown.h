@@ -15,6 +15,7 @@ struct FrameBreakdown {
     std::uint64_t drawingNs = 0;         // drawing bands
     std::uint64_t claimingNs = 0;        // waiting for a band
     std::uint64_t wakingNs = 0;          // from the dispatch until the worker runs
+    std::uint64_t presentingBandsNs = 0; // handing finished bands to the present target
     std::uint64_t presentingNs = 0;      // the last worker's swap and present
 
     void add(const FrameBreakdown& other) noexcept
@@ -30,6 +31,7 @@ struct FrameBreakdown {
         drawingNs += other.drawingNs;
         claimingNs += other.claimingNs;
         wakingNs += other.wakingNs;
+        presentingBandsNs += other.presentingBandsNs;
         presentingNs += other.presentingNs;
     }
 };

@@ -54,6 +54,7 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
     const std::uint32_t bandCount = layer0.getBandCount();
     Image scratch = makeScratch(layer0, *screen.buffers[0], context.scratch);
     FrameJob& job = screen.frameJob;
+    const bool takesBands = screen.target->takesBands();
 
     for (;;) {
         if (!notifier.wait(*context.start)) {
@@ -80,6 +81,16 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
             drawFrameBand(frame, scratch, band, &breakdown);
             mark = Clock::now();
             breakdown.drawingNs += nanosecondsBetween(claimed, mark);
+            if (takesBands) {
+                Rect rows = layer0.bandRows(band);
+                Rect part = intersect(rect, Rect{rect.left, rows.top, rect.right, rows.bottom});
+                if (!part.isEmpty()) {
+                    screen.target->presentBand(*frame.back, part);
+                    const Clock::time_point staged = Clock::now();
+                    breakdown.presentingBandsNs += nanosecondsBetween(mark, staged);
+                    mark = staged;
+                }
+            }
         }
 
         bool last;
@@ -97,11 +108,15 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
             screen.presentEvent.reset();
             std::swap(screen.buffers[0], screen.buffers[1]);
             newFront = screen.buffers[1].get();
+            // Published before `done`, so no band of the next frame reaches the target first.
+            if (takesBands && !rect.isEmpty()) {
+                screen.target->publish(rect);
+            }
         }
         auto dispatchTime = job.dispatchTime;
         context.done->set();
         if (last) {
-            if (!rect.isEmpty()) {
+            if (!takesBands && !rect.isEmpty()) {
                 screen.target->present(*newFront, rect);
             }
             if (screen.observer) {

@@ -1,27 +1,25 @@
 #include "engine/screen/MemoryPresentTarget.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace vantrel {
 
-MemoryPresentTarget::MemoryPresentTarget(std::uint32_t width, std::uint32_t height)
-    : picture(width, height, PixelFormat::Bgrx32)
+MemoryPresentTarget::MemoryPresentTarget(std::uint32_t width, std::uint32_t height,
+                                         bool takingBands)
+    : picture(width, height, 0), takingBands(takingBands)
 {
-    if (picture.getPixels()) {
-        std::memset(picture.getPixels(), 0, std::size_t{picture.getPitch()} * height);
-    }
 }
 
 Image MemoryPresentTarget::snapshot() const
 {
-    std::lock_guard<std::mutex> guard(lock);
-    Image copy(picture.getWidth(), picture.getHeight(), PixelFormat::Bgrx32);
-    if (copy.getPixels()) {
-        std::memcpy(copy.getPixels(), picture.getPixels(),
-                    std::size_t{picture.getPitch()} * picture.getHeight());
-    }
-    return copy;
+    return picture.read([](const Image& shown) {
+        Image copy(shown.getWidth(), shown.getHeight(), PixelFormat::Bgrx32);
+        if (copy.getPixels()) {
+            std::memcpy(copy.getPixels(), shown.getPixels(),
+                        std::size_t{shown.getPitch()} * shown.getHeight());
+        }
+        return copy;
+    });
 }
 
 std::uint64_t MemoryPresentTarget::getPresentCount() const
@@ -38,15 +36,19 @@ Rect MemoryPresentTarget::getLastRect() const
 
 void MemoryPresentTarget::presentImpl(const Image& frame, const Rect& rect)
 {
+    picture.copyFrame(frame, rect);
+    publishImpl(rect);
+}
+
+void MemoryPresentTarget::presentBandImpl(const Image& frame, const Rect& rect)
+{
+    picture.copyBand(frame, rect);
+}
+
+void MemoryPresentTarget::publishImpl(const Rect& rect)
+{
+    picture.finishFrame();
     std::lock_guard<std::mutex> guard(lock);
-    Rect bounds{0, 0, static_cast<std::int32_t>(std::min(frame.getWidth(), picture.getWidth())),
-                static_cast<std::int32_t>(std::min(frame.getHeight(), picture.getHeight()))};
-    Rect cut = intersect(rect, bounds);
-    for (std::int32_t y = cut.top; y < cut.bottom; ++y) {
-        auto row = static_cast<std::uint32_t>(y);
-        std::memcpy(picture.row(row) + std::size_t(cut.left) * 4, frame.row(row) + std::size_t(cut.left) * 4,
-                    std::size_t(cut.width()) * 4);
-    }
     ++presentCount;
     lastRect = rect;
 }

@@ -5,14 +5,15 @@
 
 #include "engine/image/Image.h"
 #include "engine/screen/PresentTarget.h"
+#include "engine/screen/StagedPicture.h"
 
 namespace vantrel {
 
-// Keeps its own copy of the presented picture: each presented rectangle is copied in.
+// Keeps its own copy of the presented picture, taking frames band by band.
 // For tests and the headless benchmark.
 class MemoryPresentTarget : public IPresentTarget {
 public:
-    MemoryPresentTarget(std::uint32_t width, std::uint32_t height);
+    MemoryPresentTarget(std::uint32_t width, std::uint32_t height, bool takingBands = true);
 
     // A copy of the picture as presented so far.
     Image snapshot() const;
@@ -21,10 +22,14 @@ public:
 
 protected:
     void presentImpl(const Image& frame, const Rect& rect) override;
+    bool takesBandsImpl() const noexcept override { return takingBands; }
+    void presentBandImpl(const Image& frame, const Rect& rect) override;
+    void publishImpl(const Rect& rect) override;
 
 private:
+    StagedPicture picture;
+    bool takingBands;
     mutable std::mutex lock;
-    Image picture;
     std::uint64_t presentCount = 0;
     Rect lastRect;
 };

@@ -8,12 +8,13 @@
 #include "engine/image/Geometry.h"
 #include "engine/image/Image.h"
 #include "engine/screen/PresentTarget.h"
+#include "engine/screen/StagedPicture.h"
 
 namespace vantrel {
 
 // Presents frames into an SDL window without touching SDL video off the main thread:
-// the drawing worker copies the presented rectangle into a staging frame, widens the
-// pending rectangle and posts one event; the main thread, on that event, copies the
+// the drawing workers copy their finished bands into a staging frame; the last one widens
+// the pending rectangle and posts one event; the main thread, on that event, copies the
 // pending rectangle into the window surface.
 class SdlWindowPresentTarget : public IPresentTarget {
 public:
@@ -35,11 +36,14 @@ public:
 
 protected:
     void presentImpl(const Image& frame, const Rect& rect) override;
+    bool takesBandsImpl() const noexcept override { return true; }
+    void presentBandImpl(const Image& frame, const Rect& rect) override;
+    void publishImpl(const Rect& rect) override;
 
 private:
     std::uint32_t eventType;
-    std::mutex lock;
-    Image staging;
+    StagedPicture staging;
+    std::mutex lock; // guards `pending` and `posted`
     Rect pending;
     bool posted = false;
 };

@@ -1,0 +1,59 @@
+#include "engine/screen/StagedPicture.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/image/PixelFormat.h"
+
+namespace vantrel {
+
+StagedPicture::StagedPicture(std::uint32_t width, std::uint32_t height, unsigned char fill)
+    : picture(width, height, PixelFormat::Bgrx32)
+{
+    if (picture.getPixels()) {
+        std::memset(picture.getPixels(), fill, std::size_t{picture.getPitch()} * height);
+    }
+}
+
+void StagedPicture::copyRows(const Image& frame, const Rect& rect)
+{
+    if (bytesPerPixel(frame.getFormat()) != 4 || frame.getPixels() == nullptr) {
+        return;
+    }
+    Rect bounds{0, 0, static_cast<std::int32_t>(std::min(frame.getWidth(), picture.getWidth())),
+                static_cast<std::int32_t>(std::min(frame.getHeight(), picture.getHeight()))};
+    Rect cut = intersect(rect, bounds);
+    if (cut.isEmpty()) {
+        return;
+    }
+    const std::size_t offset = std::size_t(cut.left) * 4;
+    const std::size_t bytes = std::size_t(cut.width()) * 4;
+    for (std::int32_t y = cut.top; y < cut.bottom; ++y) {
+        auto row = static_cast<std::uint32_t>(y);
+        std::memcpy(picture.row(row) + offset, frame.row(row) + offset, bytes);
+    }
+}
+
+void StagedPicture::copyBand(const Image& frame, const Rect& rect)
+{
+    std::shared_lock<std::shared_mutex> guard(lock);
+    halfCopied = true;
+    copyRows(frame, rect);
+}
+
+void StagedPicture::finishFrame()
+{
+    {
+        std::lock_guard<std::shared_mutex> guard(lock);
+        halfCopied = false;
+    }
+    whole.notify_all();
+}
+
+void StagedPicture::copyFrame(const Image& frame, const Rect& rect)
+{
+    std::lock_guard<std::shared_mutex> guard(lock);
+    copyRows(frame, rect);
+}
+
+} // namespace vantrel

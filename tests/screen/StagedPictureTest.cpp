@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <thread>
+
+#include "engine/screen/MemoryPresentTarget.h"
+
+using namespace vantrel;
+
+namespace {
+
+Image filledFrame(std::uint32_t width, std::uint32_t height, std::uint32_t value)
+{
+    Image frame(width, height, PixelFormat::Bgrx32);
+    for (std::uint32_t y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(frame.row(y));
+        std::fill(row, row + width, value);
+    }
+    return frame;
+}
+
+std::uint32_t pixelAt(const Image& image, std::uint32_t x, std::uint32_t y)
+{
+    std::uint32_t value;
+    std::memcpy(&value, image.row(y) + 4 * x, 4);
+    return value;
+}
+
+} // namespace
+
+// A reader never sees a frame whose bands are only partly handed over; a frame presented
+// whole or band by band ends up the same, and only the published rectangle counts.
+TEST(StagedPicture, ReadersWaitForTheWholeFrame)
+{
+    MemoryPresentTarget target(8, 6);
+    ASSERT_TRUE(target.takesBands());
+    Image first = filledFrame(8, 6, 0x111111);
+    target.present(first, Rect{0, 0, 8, 6});
+
+    Image second = filledFrame(8, 6, 0x222222);
+    target.presentBand(second, Rect{2, 0, 8, 3});
+    std::atomic<bool> read{false};
+    std::unique_ptr<Image> seen;
+    std::thread reader([&] {
+        seen = std::make_unique<Image>(target.snapshot());
+        read = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(read) << "a half-copied frame was read";
+    target.presentBand(second, Rect{2, 3, 8, 6});
+    target.publish(Rect{2, 0, 8, 6});
+    reader.join();
+
+    EXPECT_EQ(pixelAt(*seen, 1, 5), 0x111111u);
+    EXPECT_EQ(pixelAt(*seen, 2, 0), 0x222222u);
+    EXPECT_EQ(pixelAt(*seen, 7, 5), 0x222222u);
+    EXPECT_EQ(target.getPresentCount(), 2u);
+    EXPECT_EQ(target.getLastRect(), (Rect{2, 0, 8, 6}));
+    EXPECT_FALSE(MemoryPresentTarget(8, 6, false).takesBands());
+}
