@@ -15,16 +15,16 @@ StagedPicture::StagedPicture(std::uint32_t width, std::uint32_t height, unsigned
     }
 }
 
-void StagedPicture::copyRows(const Image& frame, const Rect& rect)
+Rect StagedPicture::copyRows(const Image& frame, const Rect& rect)
 {
     if (bytesPerPixel(frame.getFormat()) != 4 || frame.getPixels() == nullptr) {
-        return;
+        return Rect{};
     }
     Rect bounds{0, 0, static_cast<std::int32_t>(std::min(frame.getWidth(), picture.getWidth())),
                 static_cast<std::int32_t>(std::min(frame.getHeight(), picture.getHeight()))};
     Rect cut = intersect(rect, bounds);
     if (cut.isEmpty()) {
-        return;
+        return Rect{};
     }
     const std::size_t offset = std::size_t(cut.left) * 4;
     const std::size_t bytes = std::size_t(cut.width()) * 4;
@@ -32,6 +32,7 @@ void StagedPicture::copyRows(const Image& frame, const Rect& rect)
         auto row = static_cast<std::uint32_t>(y);
         std::memcpy(picture.row(row) + offset, frame.row(row) + offset, bytes);
     }
+    return cut;
 }
 
 void StagedPicture::copyBand(const Image& frame, const Rect& rect)
@@ -50,10 +51,10 @@ void StagedPicture::finishFrame()
     whole.notify_all();
 }
 
-void StagedPicture::copyFrame(const Image& frame, const Rect& rect)
+Rect StagedPicture::copyFrame(const Image& frame, const Rect& rect)
 {
     std::lock_guard<std::shared_mutex> guard(lock);
-    copyRows(frame, rect);
+    return copyRows(frame, rect);
 }
 
 } // namespace vantrel

@@ -26,8 +26,9 @@ public:
     void copyBand(const Image& frame, const Rect& rect);
     // The frame whose bands were copied is whole.
     void finishFrame();
-    // Copies `rect` of `frame` in at once.
-    void copyFrame(const Image& frame, const Rect& rect);
+    // Copies `rect` of `frame` in at once; returns the part that was copied (none for a
+    // frame not of 4-byte pixels).
+    Rect copyFrame(const Image& frame, const Rect& rect);
 
     // Calls `read(picture)` under the lock once no frame is half copied. A frame left
     // half copied for longer than a second (its worker died) is read as it is.
@@ -43,7 +44,7 @@ public:
     std::uint32_t getHeight() const noexcept { return picture.getHeight(); }
 
 private:
-    void copyRows(const Image& frame, const Rect& rect);
+    Rect copyRows(const Image& frame, const Rect& rect);
 
     // Band copies share the lock (their rows never overlap); readers and whole-frame
     // copies hold it alone.

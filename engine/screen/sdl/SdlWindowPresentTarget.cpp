@@ -13,8 +13,10 @@ SdlWindowPresentTarget::SdlWindowPresentTarget(std::uint32_t width, std::uint32_
 
 void SdlWindowPresentTarget::presentImpl(const Image& frame, const Rect& rect)
 {
-    staging.copyFrame(frame, rect);
-    publishImpl(rect);
+    Rect copied = staging.copyFrame(frame, rect);
+    if (!copied.isEmpty()) {
+        publishImpl(copied);
+    }
 }
 
 void SdlWindowPresentTarget::presentBandImpl(const Image& frame, const Rect& rect)
