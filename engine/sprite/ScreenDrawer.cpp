@@ -129,6 +129,7 @@ Rect ScreenDrawer::compose()
             entry.sprite->draw(pending.commands, pending.resources);
         }
     }
+    pending.lists.build(pending.commands, bandHeight, bandCount, height);
     pending.opaqueRows.resize(pending.commands.size());
     for (std::size_t i = 0; i < pending.commands.size(); ++i) {
         pending.opaqueRows[i] = opaqueCover.rowsOf(pending.commands[i], pending.resources);
@@ -143,6 +144,8 @@ void ScreenDrawer::finishRender()
 {
     adoptKeptResources();
     previousCommands.swap(current.commands);
+    previousLists.swap(current.lists);
+    current.lists.clear();
     previousBands.swap(current.bands);
     current.bands.resize(bandCount);
     clearSpans(current.bands);
@@ -202,18 +205,17 @@ Rect ScreenDrawer::drawBand(Image& destination, std::uint32_t band, std::int32_t
     if (drawsFromKept) {
         next = drawFromKept(destination, band, rect, rowOffset, clip, tally);
     }
-    drawCommands(destination, clip, rect, next, current.commands.size(), tally);
+    drawCommands(destination, clip, rect, band, next, current.commands.size(), tally);
     return rect;
 }
 
 void ScreenDrawer::drawCommands(Image& destination, const ClipRegion& clip, const Rect& rect,
-                                std::size_t from, std::size_t to, DrawTally* tally) const
+                                std::uint32_t band, std::size_t from, std::size_t to,
+                                DrawTally* tally) const
 {
-    for (std::size_t i = from; i < to; ++i) {
-        const DrawCommand& command = current.commands[i];
-        if (!touchesRows(command, rect)) {
-            continue;
-        }
+    const auto list = current.lists.of(band);
+    for (auto at = std::lower_bound(list.begin(), list.end(), from); at != list.end() && *at < to; ++at) {
+        const DrawCommand& command = current.commands[*at];
         drawCommand(destination, clip, command);
         if (tally) {
             tally->pixelsByKind[static_cast<std::size_t>(command.kind) & 3] +=
@@ -227,28 +229,24 @@ std::size_t ScreenDrawer::drawFromKept(Image& destination, std::uint32_t band, c
                                        DrawTally* tally)
 {
     const DrawCommands& commands = current.commands;
-    const std::size_t count = commands.size();
+    const auto list = current.lists.of(band);
+    const auto previous = previousLists.of(band);
     KeptBand& kept = keptBands[band];
 
     // The kept picture serves when it covers the span and this frame's band still starts
     // with exactly the commands it holds.
     std::size_t next = 0;
-    if (!kept.commands.empty() && kept.valid.left <= rect.left && rect.right <= kept.valid.right) {
+    if (!kept.commands.empty() && kept.valid.left <= rect.left && rect.right <= kept.valid.right &&
+        kept.commands.size() <= list.size()) {
         std::size_t matched = 0;
-        std::size_t i = 0;
-        for (; i < count && matched < kept.commands.size(); ++i) {
-            if (!touchesRows(commands[i], rect)) {
-                continue;
-            }
-            if (!sameCommand(commands[i], kept.commands[matched])) {
-                break;
-            }
+        while (matched < kept.commands.size() &&
+               sameCommand(commands[list[matched]], kept.commands[matched])) {
             ++matched;
         }
         if (matched == kept.commands.size()) {
             copyPixels(destination, rect.offsetBy(0, rowOffset), *keptPicture,
                        Point{rect.left, rect.top});
-            next = i;
+            next = list[matched - 1] + std::size_t{1};
             if (tally) {
                 tally->keptPixelsCopied += area(rect);
             }
@@ -257,36 +255,25 @@ std::size_t ScreenDrawer::drawFromKept(Image& destination, std::uint32_t band, c
 
     // The band's bottom commands that are the same as in the frame before are likely to
     // stay so in the next frame: keep their picture when it holds more than the kept one.
-    std::size_t unchanged = 0;
-    std::size_t first = count;
-    for (std::size_t a = 0, b = 0;; ++a, ++b) {
-        while (a < count && !touchesRows(commands[a], rect)) {
-            ++a;
-        }
-        while (b < previousCommands.size() && !touchesRows(previousCommands[b], rect)) {
-            ++b;
-        }
-        first = std::min(first, a);
-        if (a == count || b == previousCommands.size() || !sameCommand(commands[a], previousCommands[b])) {
-            break;
-        }
-        unchanged = a + 1;
+    std::size_t same = 0;
+    while (same < list.size() && same < previous.size() &&
+           sameCommand(commands[list[same]], previousCommands[previous[same]])) {
+        ++same;
     }
+    const std::size_t unchanged = same == 0 ? 0 : list[same - 1] + std::size_t{1};
     // The picture must not depend on what lay below it: the first command sets every pixel.
     if (unchanged <= next ||
-        !OpaqueCover::paintsOver(commands[first], current.opaqueRows[first], rect)) {
+        !OpaqueCover::paintsOver(commands[list[0]], current.opaqueRows[list[0]], rect)) {
         return next;
     }
-    drawCommands(destination, clip, rect, next, unchanged, tally);
+    drawCommands(destination, clip, rect, band, next, unchanged, tally);
     copyPixels(*keptPicture, rect, destination, Point{rect.left, rect.top + rowOffset});
     if (tally) {
         tally->keptPixelsCopied += area(rect);
     }
     kept.commands.clear();
-    for (std::size_t i = first; i < unchanged; ++i) {
-        if (touchesRows(commands[i], rect)) {
-            kept.commands.push_back(commands[i]);
-        }
+    for (std::size_t k = 0; k < same; ++k) {
+        kept.commands.push_back(commands[list[k]]);
     }
     kept.valid = BandSpan{rect.left, rect.right};
     kept.refreshed = true;
@@ -341,6 +328,7 @@ void ScreenDrawer::clear(FrameState& a)
     a.dirtyRect = Rect{};
     a.dirty = false;
     a.commands.clear();
+    a.lists.clear();
     a.resources.clear();
     a.opaqueRows.clear();
 }

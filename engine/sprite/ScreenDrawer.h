@@ -7,6 +7,7 @@
 
 #include "engine/image/Geometry.h"
 #include "engine/image/Image.h"
+#include "engine/sprite/BandLists.h"
 #include "engine/sprite/DrawCommand.h"
 #include "engine/sprite/OpaqueCover.h"
 
@@ -39,6 +40,7 @@ struct FrameState {
     Rect dirtyRect;
     bool dirty = false;
     DrawCommands commands;
+    BandLists lists; // the commands of each band
     DrawResources resources;
     // Per command, where it sets every pixel of its bounds: null nowhere, an empty table
     // everywhere, else a flag per row of its image.
@@ -98,9 +100,9 @@ public:
     std::vector<BandSpan> previousBands;
 
 private:
-    // Draws the commands [from, to) that touch the band's rows.
+    // Draws the band's commands whose indices lie in [from, to).
     void drawCommands(Image& destination, const ClipRegion& clip, const Rect& rect,
-                      std::size_t from, std::size_t to, DrawTally* tally) const;
+                      std::uint32_t band, std::size_t from, std::size_t to, DrawTally* tally) const;
     // Starts the band from its kept picture and keeps more of it where the band's bottom
     // commands did not change; returns the first command still to draw.
     std::size_t drawFromKept(Image& destination, std::uint32_t band, const Rect& rect,
@@ -118,6 +120,7 @@ private:
     std::unique_ptr<Image> keptPicture;
     std::vector<KeptBand> keptBands;
     DrawCommands previousCommands; // those of the frame before `current`
+    BandLists previousLists;
     OpaqueCover opaqueCover;
 };
 
