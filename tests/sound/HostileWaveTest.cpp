@@ -1,4 +1,4 @@
-// WAVE formats both back ends accept or both refuse, and the cost of the extreme rates.
+// WAVE formats both back ends accept or both refuse, at a bounded cost, and the cost of the extreme rates.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -93,23 +93,14 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
         EXPECT_EQ(loadOutcome(silent, file),
                   c.accepted ? "loaded" : "Invalid file format in vantrel::NullSound::NullSound method.")
             << c.label;
+        // A refusal comes before the resampler is built: 1 Hz would take gigabytes.
+        AllocationScope scope;
         EXPECT_EQ(loadOutcome(audible, file),
                   c.accepted ? "loaded" : "SDL_NewAudioStream API failed in vantrel::SdlAudioSound::SdlAudioSound method.")
             << c.label;
-    }
-}
-
-TEST(HostileWave, AOneHertzFileIsRefusedAtOnce)
-{
-    Bytes file = waveOf(basicFormat(1, 1, 1, 16), 2);
-    EXPECT_EQ(file.size(), 46u);
-    auto mixer = std::make_shared<SdlAudioMixer>();
-    AllocationScope scope;
-    WaveDataReader reader(file.data(), static_cast<std::uint32_t>(file.size()));
-    EXPECT_THROW(SdlAudioSound(mixer, reader), ComException);
-    scope.print("46-byte WAVE at 1 Hz");
-    if (allocationCountingAvailable()) {
-        EXPECT_LT(scope.peakBytes(), allowance);
+        if (allocationCountingAvailable()) {
+            EXPECT_LT(scope.peakBytes(), allowance) << c.label;
+        }
     }
 }
 
