@@ -10,7 +10,6 @@
 #include "engine/io/LoadImage.h"
 #include "engine/io/PngLoader.h"
 #include "tests/io/MemoryStreamReader.h"
-#include "tests/io/MissingFileMessage.h"
 #include "tests/io/PngTestFiles.h"
 #include "tests/io/TemporaryDirectory.h"
 
@@ -160,20 +159,4 @@ TEST(PngLoader, WarningsStayOffTheTerminal)
         loader.load(row.data(), row.size());
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-}
-
-TEST(LoadImage, MissingAndDamagedFilesEndInTheirMessages)
-{
-    try {
-        loadImage("/nonexistent-directory/load.gra");
-        FAIL() << "loaded a missing file";
-    } catch (const Win32Exception& error) {
-        EXPECT_STREQ(error.what(), missingFileMessage);
-    }
-    TemporaryDirectory directory;
-    std::vector<unsigned char> file = encodePng(makePicture(64, 64, PNG_COLOR_TYPE_RGB, 8, false, false, 9));
-    std::string header = directory.write("header.png", std::vector<unsigned char>(file.begin(), file.begin() + 20));
-    std::string data = directory.write("data.png", std::vector<unsigned char>(file.begin(), file.end() - 2000));
-    EXPECT_EQ(failureOf([&] { loadImage(header.c_str()); }), constructorFailure);
-    EXPECT_EQ(failureOf([&] { loadImage(data.c_str()); }), loadFailure);
 }
