@@ -9,10 +9,8 @@
 #include "engine/sound/NullSoundManager.h"
 #include "engine/sound/SdlAudioMixer.h"
 #include "engine/sound/SdlAudioSound.h"
-#include "engine/sound/SdlAudioSoundManager.h"
 #include "engine/sound/WaveDataReader.h"
-#include "tests/io/AllocationCounter.h"
-#include "tests/sound/ScopedEnvironment.h"
+#include "tests/io/CostInChild.h"
 #include "tests/sound/WaveFiles.h"
 
 using namespace vantrel;
@@ -27,8 +25,6 @@ std::string loadOutcome(ISoundManager& manager, const Bytes& file)
     std::string outcome = "loaded";
     try {
         manager.loadSound(7, file.data(), static_cast<std::uint32_t>(file.size()));
-    } catch (const ComException& error) {
-        outcome = error.what();
     } catch (const IoException& error) {
         outcome = error.what();
     }
@@ -37,6 +33,21 @@ std::string loadOutcome(ISoundManager& manager, const Bytes& file)
     }
     manager.unloadSound(7);
     return outcome;
+}
+
+// The audible back end's sound on a mixer without a device, whose thread's reserves would
+// swamp the cost: "loaded" or the text of the failure.
+std::string audibleOutcome(const Bytes& file)
+{
+    try {
+        WaveDataReader reader(file.data(), static_cast<std::uint32_t>(file.size()));
+        SdlAudioSound sound(std::make_shared<SdlAudioMixer>(), reader);
+        return "loaded";
+    } catch (const ComException& error) {
+        return error.what();
+    } catch (const IoException& error) {
+        return error.what();
+    }
 }
 
 Bytes waveOf(const Bytes& format, std::size_t dataBytes)
@@ -85,26 +96,24 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
         {"extensible unknown GUID", unknownGuid, false},
         {"extensible record too short", shortExtensible, false},
     };
-    ScopedEnvironment environment({{"SDL_AUDIODRIVER", "dummy"}});
     NullSoundManager silent;
-    SdlAudioSoundManager audible;
     for (const Case& c : cases) {
         Bytes file = waveOf(c.format, 48);
         EXPECT_EQ(loadOutcome(silent, file),
                   c.accepted ? "loaded" : "Invalid file format in vantrel::NullSound::NullSound method.")
             << c.label;
         // A refusal comes before the resampler is built: 1 Hz would take gigabytes.
-        AllocationScope scope;
-        EXPECT_EQ(loadOutcome(audible, file),
+        ChildCost cost = costInChild([&] { return audibleOutcome(file); });
+        EXPECT_EQ(cost.outcome,
                   c.accepted ? "loaded" : "SDL_NewAudioStream API failed in vantrel::SdlAudioSound::SdlAudioSound method.")
             << c.label;
-        if (allocationCountingAvailable()) {
-            EXPECT_LT(scope.peakBytes(), allowance) << c.label;
+        if (costIsBounded) {
+            EXPECT_LT(cost.peakBytes, allowance) << c.label;
         }
     }
 }
 
-TEST(HostileWave, TheExtremeRatesCostLittlePerCallbackAndStillPlay)
+TEST(HostileWave, TheExtremeRatesCostLittleWhilePlaying)
 {
     for (std::uint32_t rate : {1000u, 200000u}) {
         // A quarter of a second of a constant.
@@ -114,23 +123,23 @@ TEST(HostileWave, TheExtremeRatesCostLittlePerCallbackAndStillPlay)
         WaveDataReader reader(file.data(), static_cast<std::uint32_t>(file.size()));
         auto sound = std::make_shared<SdlAudioSound>(mixer, reader);
         sound->start();
-        std::vector<float> out(2048);
-        std::size_t sounding = 0;
-        std::string label = "first callback at " + std::to_string(rate) + " Hz";
-        for (int callback = 0; callback < 16; ++callback) {
-            AllocationScope scope;
-            mixer->mix(reinterpret_cast<unsigned char*>(out.data()), static_cast<int>(out.size() * sizeof(float)));
-            if (callback == 0) {
-                scope.print(label.c_str());
+        // Sixteen callbacks; the frames that carry the constant.
+        ChildCost cost = costInChild([&] {
+            std::vector<float> out(2048);
+            std::size_t sounding = 0;
+            for (int callback = 0; callback < 16; ++callback) {
+                mixer->mix(reinterpret_cast<unsigned char*>(out.data()), static_cast<int>(out.size() * sizeof(float)));
+                for (std::size_t i = 0; i < out.size(); i += 2) {
+                    sounding += std::fabs(out[i] - 0.5f) < 0.02f ? 1 : 0;
+                }
             }
-            if (allocationCountingAvailable()) {
-                EXPECT_LT(scope.peakBytes(), 8_MiB) << rate;
-            }
-            for (std::size_t i = 0; i < out.size(); i += 2) {
-                sounding += std::fabs(out[i] - 0.5f) < 0.02f ? 1 : 0;
-            }
+            return std::to_string(sounding);
+        });
+        cost.print("16 callbacks at " + std::to_string(rate) + " Hz");
+        if (costIsBounded) {
+            EXPECT_LT(cost.peakBytes, 8_MiB) << rate;
         }
         // 12,000 frames at the device rate, less the resampler's ramp.
-        EXPECT_NEAR(static_cast<double>(sounding), 12000.0, 400.0) << rate;
+        EXPECT_NEAR(std::stod(cost.outcome), 12000.0, 400.0) << rate;
     }
 }
