@@ -132,7 +132,8 @@ TEST(HostileInput, ExtremeRectanglesPositionsAndOffsets)
         table.weights.fill(200);
         for (const Rect& rect : rects) {
             for (const Point& point : points) {
-                for (const ClipRegion* clip : {&clips[0], &clips[1], &clips[2], static_cast<const ClipRegion*>(nullptr)}) {
+                for (const ClipRegion* clip :
+                     {&clips[0], &clips[1], &clips[2], static_cast<const ClipRegion*>(nullptr)}) {
                     expectLikeReference(start, [&](auto ops, Image& image) {
                         ops.drawImage(image, clip, BlendMode::Add, rect, source, point, 255);
                         ops.fillRect(image, clip, BlendMode::Subtract, rect, Color::gray(3), 99);

@@ -152,8 +152,8 @@ TEST(KernelsMatchTheReference, DrawGlyphs)
                 const PixelFormat format = uniform(random, 0, 4) == 0
                                                ? static_cast<PixelFormat>(formats[uniform(random, 0, 5)])
                                                : PixelFormat::Gray8;
-                glyph.image = std::make_shared<Image>(randomImage(random, uniform(random, 0, 21),
-                                                                  uniform(random, 0, 9), format, uniform(random, 0, 2)));
+                glyph.image = std::make_shared<Image>(
+                    randomImage(random, uniform(random, 0, 21), uniform(random, 0, 9), format, uniform(random, 0, 2)));
             }
         }
         const Point origin{uniform(random, -10, c.width), uniform(random, -3, c.height + 3)};
