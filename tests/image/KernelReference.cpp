@@ -50,31 +50,19 @@ void writeDestination(const Image& image, std::int64_t x, std::int64_t y, const 
 
 SourcePixel readSource(const Image& image, std::int64_t x, std::int64_t y)
 {
-    const auto format = static_cast<int>(image.getFormat());
     const unsigned char* p = at(image, x, y, bytesPerPixel(image.getFormat()));
-    SourcePixel pixel;
-    switch (format) {
+    switch (static_cast<int>(image.getFormat())) {
     case 0:
-        pixel.value = {p[0], p[0], p[0], 0};
-        break;
+        return SourcePixel{{p[0], p[0], p[0], 0}};
     case 1:
-        pixel.value = {p[0], p[1], p[2], 0};
-        break;
+        return SourcePixel{{p[0], p[1], p[2], 0}};
     case 2:
-        pixel.value = {p[0], p[0], p[0], p[1]};
-        pixel.hasAlpha = true;
-        pixel.alpha = p[1];
-        break;
+        return SourcePixel{{p[0], p[0], p[0], p[1]}, true, p[1]};
     case 3:
-        pixel.value = {p[0], p[1], p[2], p[3]};
-        pixel.hasAlpha = true;
-        pixel.alpha = p[3];
-        break;
-    default:
-        pixel.value = {p[0], p[1], p[2], p[3]};
-        break;
+        return SourcePixel{{p[0], p[1], p[2], p[3]}, true, p[3]};
+    default: // unknown formats are four-byte pixels without alpha
+        return SourcePixel{{p[0], p[1], p[2], p[3]}};
     }
-    return pixel;
 }
 
 std::int64_t blendChannel(int mode, std::int64_t d, std::int64_t s)

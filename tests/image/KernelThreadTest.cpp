@@ -4,9 +4,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/image/DrawingOperations.h"
-#include "tests/image/KernelReference.h"
-#include "tests/image/KernelTestImages.h"
+#include "tests/image/KernelChecks.h"
 
 // Threads drawing into separate row bands of one image, as the drawing workers do, each with
 // scaled copies of different widths (which use per-thread working memory).
@@ -24,26 +22,26 @@ TEST(KernelThreads, BandsDrawnConcurrentlyMatchTheReference)
     const Image picture = randomImage(random, 23, 9, PixelFormat::Bgra32);
     const Image gray = randomImage(random, 40, 7, PixelFormat::Gray8);
 
-    const auto drawBand = [&](Image& target, int band, auto stretch, auto copy) {
+    const auto drawBand = [&](Image& target, int band, auto ops) {
         const ClipRegion clip{Rect{0, band * bandHeight, 90, (band + 1) * bandHeight}, Point{0, 0}};
         for (int round = 0; round < 3; ++round) {
-            stretch(target, &clip, BlendMode::Normal, Rect{-3, -2, 88 - band * 7, 25}, picture,
-                    Rect{0, 0, 23, 9}, 200, (band + round) % 2 == 0);
-            stretch(target, &clip, BlendMode::Add, Rect{5, 1, 70 + band, 23}, gray,
-                    Rect{2, 1, 40, 7}, 255, round == 1);
-            copy(target, &clip, BlendMode::Multiply, Rect{4, 0, 60, 24}, picture, Point{1, 1}, 128);
+            ops.stretchImage(target, &clip, BlendMode::Normal, Rect{-3, -2, 88 - band * 7, 25}, picture,
+                             Rect{0, 0, 23, 9}, 200, (band + round) % 2 == 0);
+            ops.stretchImage(target, &clip, BlendMode::Add, Rect{5, 1, 70 + band, 23}, gray, Rect{2, 1, 40, 7}, 255,
+                             round == 1);
+            ops.drawImage(target, &clip, BlendMode::Multiply, Rect{4, 0, 60, 24}, picture, Point{1, 1}, 128);
         }
     };
 
     Image expected = cloneImage(start);
     for (int band = 0; band < bands; ++band) {
-        drawBand(expected, band, reference::stretchImage, reference::drawImage);
+        drawBand(expected, band, ReferenceOps{});
     }
     for (int attempt = 0; attempt < 5; ++attempt) {
         Image actual = cloneImage(start);
         std::vector<std::thread> threads;
         for (int band = 0; band < bands; ++band) {
-            threads.emplace_back([&, band] { drawBand(actual, band, stretchImage, drawImage); });
+            threads.emplace_back([&, band] { drawBand(actual, band, EngineOps{}); });
         }
         for (std::thread& thread : threads) {
             thread.join();

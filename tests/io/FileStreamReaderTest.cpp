@@ -61,7 +61,7 @@ TEST_F(FileStreamReaderTest, OpenFailureAndDestructorLeaveNothingOpen)
     EXPECT_EQ(openDescriptors(), before);
 }
 
-TEST_F(FileStreamReaderTest, ReadsInOrderAndStopsAtTheEnd)
+TEST_F(FileStreamReaderTest, ReadSkipAndSeekMoveOneCursor)
 {
     FileStreamReader reader(path.c_str());
     unsigned char buffer[2000] = {};
@@ -80,11 +80,8 @@ TEST_F(FileStreamReaderTest, ReadsInOrderAndStopsAtTheEnd)
     EXPECT_EQ(empty.getLength(), 0);
     EXPECT_TRUE(empty.isEof());
     EXPECT_EQ(empty.read(buffer, 1), 0u);
-}
 
-TEST_F(FileStreamReaderTest, SkipAndSeekMoveTheCursor)
-{
-    FileStreamReader reader(path.c_str());
+    reader.seek(0, SeekOrigin::Begin);
     EXPECT_EQ(reader.skip(300), 300u);
     unsigned char byte = 0;
     EXPECT_EQ(reader.read(&byte, 1), 1u);
@@ -106,7 +103,7 @@ TEST_F(FileStreamReaderTest, SkipAndSeekMoveTheCursor)
     EXPECT_EQ(reader.getLength(), 1000);
 }
 
-TEST_F(FileStreamReaderTest, MovesBackwardsOrBeforeTheStartFail)
+TEST_F(FileStreamReaderTest, MovesBeforeTheStartAndReadFailuresNameTheirCall)
 {
     FileStreamReader reader(path.c_str());
     reader.seek(10, SeekOrigin::Begin);
@@ -121,12 +118,9 @@ TEST_F(FileStreamReaderTest, MovesBackwardsOrBeforeTheStartFail)
     expectSystemError([&] { reader.seek(-1, SeekOrigin::Begin); }, seekFailure, EINVAL);
     reader.seek(0, SeekOrigin::Begin);
     expectSystemError([&] { reader.skip(SIZE_MAX); }, seekFailure, EINVAL);
-}
 
-TEST_F(FileStreamReaderTest, ReadFailureNamesTheReadCall)
-{
-    FileStreamReader reader(directory.getPath().c_str());
+    FileStreamReader folder(directory.getPath().c_str());
     unsigned char buffer[4];
-    expectSystemError([&] { reader.read(buffer, sizeof buffer); },
+    expectSystemError([&] { folder.read(buffer, sizeof buffer); },
                       "read API failed in vantrel::FileStreamReader::readImpl method.", EISDIR);
 }

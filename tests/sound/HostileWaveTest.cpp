@@ -1,4 +1,4 @@
-// WAVE formats both back ends accept or both refuse, and the cost of the extreme rates.
+// WAVE formats both back ends accept or both refuse, at a bounded cost, and the cost of the extreme rates.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,10 +9,8 @@
 #include "engine/sound/NullSoundManager.h"
 #include "engine/sound/SdlAudioMixer.h"
 #include "engine/sound/SdlAudioSound.h"
-#include "engine/sound/SdlAudioSoundManager.h"
 #include "engine/sound/WaveDataReader.h"
-#include "tests/io/AllocationCounter.h"
-#include "tests/sound/ScopedEnvironment.h"
+#include "tests/io/CostInChild.h"
 #include "tests/sound/WaveFiles.h"
 
 using namespace vantrel;
@@ -21,22 +19,16 @@ namespace {
 
 constexpr std::size_t allowance = 64_MiB;
 
-// "loaded", or the text of the failure; the id stays unregistered after a failure.
-std::string loadOutcome(ISoundManager& manager, const Bytes& file)
+// "loaded", or the text of the engine's failure.
+template <class Load>
+std::string outcomeOf(Load load)
 {
-    std::string outcome = "loaded";
     try {
-        manager.loadSound(7, file.data(), static_cast<std::uint32_t>(file.size()));
-    } catch (const ComException& error) {
-        outcome = error.what();
-    } catch (const IoException& error) {
-        outcome = error.what();
+        load();
+        return "loaded";
+    } catch (const Exception& error) {
+        return error.what();
     }
-    if (outcome != "loaded") {
-        EXPECT_EQ(manager.getSound(7), nullptr);
-    }
-    manager.unloadSound(7);
-    return outcome;
 }
 
 Bytes waveOf(const Bytes& format, std::size_t dataBytes)
@@ -85,35 +77,32 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
         {"extensible unknown GUID", unknownGuid, false},
         {"extensible record too short", shortExtensible, false},
     };
-    ScopedEnvironment environment({{"SDL_AUDIODRIVER", "dummy"}});
     NullSoundManager silent;
-    SdlAudioSoundManager audible;
     for (const Case& c : cases) {
         Bytes file = waveOf(c.format, 48);
-        EXPECT_EQ(loadOutcome(silent, file),
+        EXPECT_EQ(outcomeOf([&] { silent.loadSound(7, file.data(), static_cast<std::uint32_t>(file.size())); }),
                   c.accepted ? "loaded" : "Invalid file format in vantrel::NullSound::NullSound method.")
             << c.label;
-        EXPECT_EQ(loadOutcome(audible, file),
+        EXPECT_EQ(silent.getSound(7) != nullptr, c.accepted) << c.label;
+        silent.unloadSound(7);
+        // The audible sound on a mixer without a device, whose thread's reserves would swamp the
+        // cost. A refusal comes before the resampler is built: 1 Hz would take gigabytes.
+        ChildCost cost = costInChild([&] {
+            return outcomeOf([&] {
+                WaveDataReader reader(file.data(), static_cast<std::uint32_t>(file.size()));
+                SdlAudioSound sound(std::make_shared<SdlAudioMixer>(), reader);
+            });
+        });
+        EXPECT_EQ(cost.outcome,
                   c.accepted ? "loaded" : "SDL_NewAudioStream API failed in vantrel::SdlAudioSound::SdlAudioSound method.")
             << c.label;
+        if (costIsBounded) {
+            EXPECT_LT(cost.peakBytes, allowance) << c.label;
+        }
     }
 }
 
-TEST(HostileWave, AOneHertzFileIsRefusedAtOnce)
-{
-    Bytes file = waveOf(basicFormat(1, 1, 1, 16), 2);
-    EXPECT_EQ(file.size(), 46u);
-    auto mixer = std::make_shared<SdlAudioMixer>();
-    AllocationScope scope;
-    WaveDataReader reader(file.data(), static_cast<std::uint32_t>(file.size()));
-    EXPECT_THROW(SdlAudioSound(mixer, reader), ComException);
-    scope.print("46-byte WAVE at 1 Hz");
-    if (allocationCountingAvailable()) {
-        EXPECT_LT(scope.peakBytes(), allowance);
-    }
-}
-
-TEST(HostileWave, TheExtremeRatesCostLittlePerCallbackAndStillPlay)
+TEST(HostileWave, TheExtremeRatesCostLittleWhilePlaying)
 {
     for (std::uint32_t rate : {1000u, 200000u}) {
         // A quarter of a second of a constant.
@@ -123,23 +112,23 @@ TEST(HostileWave, TheExtremeRatesCostLittlePerCallbackAndStillPlay)
         WaveDataReader reader(file.data(), static_cast<std::uint32_t>(file.size()));
         auto sound = std::make_shared<SdlAudioSound>(mixer, reader);
         sound->start();
-        std::vector<float> out(2048);
-        std::size_t sounding = 0;
-        std::string label = "first callback at " + std::to_string(rate) + " Hz";
-        for (int callback = 0; callback < 16; ++callback) {
-            AllocationScope scope;
-            mixer->mix(reinterpret_cast<unsigned char*>(out.data()), static_cast<int>(out.size() * sizeof(float)));
-            if (callback == 0) {
-                scope.print(label.c_str());
+        // Sixteen callbacks; the frames that carry the constant.
+        ChildCost cost = costInChild([&] {
+            std::vector<float> out(2048);
+            std::size_t sounding = 0;
+            for (int callback = 0; callback < 16; ++callback) {
+                mixer->mix(reinterpret_cast<unsigned char*>(out.data()), static_cast<int>(out.size() * sizeof(float)));
+                for (std::size_t i = 0; i < out.size(); i += 2) {
+                    sounding += std::fabs(out[i] - 0.5f) < 0.02f ? 1 : 0;
+                }
             }
-            if (allocationCountingAvailable()) {
-                EXPECT_LT(scope.peakBytes(), 8_MiB) << rate;
-            }
-            for (std::size_t i = 0; i < out.size(); i += 2) {
-                sounding += std::fabs(out[i] - 0.5f) < 0.02f ? 1 : 0;
-            }
+            return std::to_string(sounding);
+        });
+        cost.print("16 callbacks at " + std::to_string(rate) + " Hz");
+        if (costIsBounded) {
+            EXPECT_LT(cost.peakBytes, 8_MiB) << rate;
         }
         // 12,000 frames at the device rate, less the resampler's ramp.
-        EXPECT_NEAR(static_cast<double>(sounding), 12000.0, 400.0) << rate;
+        EXPECT_NEAR(std::stod(cost.outcome), 12000.0, 400.0) << rate;
     }
 }
