@@ -14,11 +14,11 @@ start_window "$build"
 # Let the cross-fade get going and draw a particle trail over the pictures.
 sleep 2
 for step in $(seq 0 40); do
-    xdotool mousemove --window "$window" $((120 + step * 7)) $((160 + (step % 10) * 15))
+    xdotool mousemove --window "$win" $((120 + step * 7)) $((160 + (step % 10) * 15))
     sleep 0.02
 done
 sleep 0.2
-import -window "$window" "$output"
+import -window "$win" "$output"
 xdotool key ctrl+q
 wait "$app_pid" || true
 app_pid=

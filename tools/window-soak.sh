@@ -30,14 +30,14 @@ while [ $((SECONDS - start)) -lt "$seconds" ]; do
     kill -0 "$app_pid" 2>/dev/null || { echo "the program ended during the soak" >&2; exit 1; }
     x=$((100 + (step * 37) % 1100))
     y=$((120 + (step * 23) % 500))
-    xdotool mousemove --window "$window" "$x" "$y" click 1
+    xdotool mousemove --window "$win" "$x" "$y" click 1
     if [ $((step % 50)) -eq 25 ]; then
-        xdotool key --window "$window" alt+v
+        xdotool key --window "$win" alt+v
         sleep 0.3
-        xdotool key --window "$window" Escape Escape
-        xdotool key --window "$window" alt+f
+        xdotool key --window "$win" Escape Escape
+        xdotool key --window "$win" alt+f
         sleep 0.3
-        xdotool key --window "$window" Escape Escape
+        xdotool key --window "$win" Escape Escape
     fi
     step=$((step + 1))
     sleep 0.2
@@ -56,6 +56,6 @@ done
 awk -v n="$step" -v t=$((times[last] - times[from])) -v k=$((sizes[last] - sizes[from])) \
     'BEGIN { printf "window soak: %d clicks; resident memory growth over the last %d s: %+.1f MiB\n", n, t, k / 1024 }'
 # The window may be gone before the key's release is sent.
-xdotool key --window "$window" ctrl+q 2>/dev/null || true
+xdotool key --window "$win" ctrl+q 2>/dev/null || true
 wait "$app_pid" || true
 app_pid=

@@ -8,14 +8,54 @@
 #include "app/CommandIds.h"
 #include "app/Display.h"
 #include "app/DisplayHandler.h"
+#include "app/DisplaySettings.h"
+#include "app/DisplayWindow.h"
 #include "app/MenuModel.h"
-#include "tests/app/FakeDisplay.h"
+#include "engine/base/Exception.h"
 
 using namespace vantrel;
 using Calls = std::vector<std::string>;
 using Widths = std::vector<std::int32_t>;
 
 namespace {
+
+// Accepts the widths it is told to, 768 rows tall; records each width asked for (0: back to the
+// desktop's own mode).
+class FakeDisplaySettings : public IDisplaySettings {
+public:
+    std::set<std::int32_t> acceptedWidths;
+    bool restoreFails = false;
+    std::vector<std::int32_t> changes;
+
+protected:
+    DisplayChangeResult changeImpl(const DisplayMode* mode) override
+    {
+        changes.push_back(mode != nullptr ? mode->width : 0);
+        if (mode == nullptr) {
+            return DisplayChangeResult{restoreFails ? -1 : 0, "SDL_SetWindowFullscreen"};
+        }
+        bool accepted = acceptedWidths.count(mode->width) != 0 && mode->height == 768;
+        return DisplayChangeResult{accepted ? 0 : -1, "SDL_SetWindowDisplayMode"};
+    }
+};
+
+// Records what the display handler asked of the window, as a script of short words.
+class FakeDisplayWindow : public IDisplayWindow {
+public:
+    std::vector<std::string> calls;
+
+protected:
+    void showMessageImpl(int id) override { calls.push_back("message " + std::to_string(id)); }
+    void setFullscreenLayoutImpl(bool fullscreen) override
+    {
+        calls.push_back(fullscreen ? "layout fullscreen" : "layout windowed");
+    }
+    void setMenuAttachedImpl(bool attached) override
+    {
+        calls.push_back(attached ? "attach" : "detach");
+    }
+    void minimiseImpl() override { calls.push_back("minimise"); }
+};
 
 struct Rig {
     explicit Rig(std::set<std::int32_t> accepted = {1366})
@@ -38,11 +78,11 @@ struct Rig {
         return state;
     }
 
-    std::shared_ptr<vantrel::testing::FakeDisplaySettings> settings =
-        std::make_shared<vantrel::testing::FakeDisplaySettings>();
+    std::shared_ptr<FakeDisplaySettings> settings =
+        std::make_shared<FakeDisplaySettings>();
     Display display;
     MenuBar menu = MenuBar::createMainMenu();
-    vantrel::testing::FakeDisplayWindow window;
+    FakeDisplayWindow window;
     DisplayHandler handler{display, menu, window};
 };
 
@@ -164,18 +204,54 @@ TEST(DisplayHandler, FocusLossInFullscreenRestoresTheDesktopAndMinimises)
     EXPECT_TRUE(rig.window.calls.empty());
     EXPECT_TRUE(rig.settings->changes.empty());
 
+    // the desktop's mode comes back once however often focus goes, full screen once again
     rig.handler.onCommand(toggleDisplayCommand);
     rig.window.calls.clear();
     rig.handler.onFocusLost();
+    rig.handler.onFocusLost();
     EXPECT_FALSE(rig.display.isApplied());
-    EXPECT_EQ(rig.window.calls, (Calls{"minimise"}));
+    EXPECT_EQ(rig.window.calls, (Calls{"minimise", "minimise"}));
+    rig.handler.onFocusGained();
     rig.handler.onFocusGained();
     EXPECT_TRUE(rig.display.isApplied());
     EXPECT_EQ(rig.settings->changes, (Widths{1366, 0, 1366}));
 
+    // a refused return to full screen is reported and stays suspended
     rig.settings->acceptedWidths.clear();
     rig.handler.onFocusLost();
     rig.window.calls.clear();
     rig.handler.onFocusGained();
     EXPECT_EQ(rig.window.calls, (Calls{"message 40000"}));
+    EXPECT_FALSE(rig.display.isApplied());
+}
+
+TEST(Display, RefusalsThrowWithTheCallOneModeHoldsAtATimeAndOnlyFullscreenRestoresAtTheEnd)
+{
+    Rig rig(std::set<std::int32_t>{});
+    try {
+        rig.display.setFullscreen(1366);
+        FAIL() << "no exception";
+    } catch (const DisplayException& failure) {
+        EXPECT_STREQ(failure.what(), "SDL_SetWindowDisplayMode API failed in "
+                                     "vantrel::`anonymous-namespace'::changeDisplaySettings method.");
+        EXPECT_EQ(failure.getResult(), -1);
+    }
+    EXPECT_FALSE(rig.display.isFullscreen());
+    Display unset;
+    EXPECT_THROW(unset.setFullscreen(1366), DisplayException);
+    EXPECT_THROW(unset.setWindowed(), DisplayException);
+
+    // another mode gives up the earlier one first; destruction never throws
+    rig.settings->acceptedWidths = {1366, 1360};
+    {
+        Display windowed;
+        windowed.setSettings(rig.settings);
+        Display fullscreen;
+        fullscreen.setSettings(rig.settings);
+        fullscreen.setFullscreen(1366);
+        fullscreen.setFullscreen(1360);
+        EXPECT_EQ(fullscreen.getMode().width, 1360);
+        rig.settings->restoreFails = true;
+    }
+    EXPECT_EQ(rig.settings->changes, (Widths{1366, 1366, 0, 1360, 0}));
 }

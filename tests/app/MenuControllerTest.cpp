@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/CommandIds.h"
 #include "app/MenuController.h"
 #include "app/MenuModel.h"
@@ -12,6 +14,18 @@ using Kind = MenuHit::Kind;
 
 class MenuControllerTest : public ::testing::Test {
 protected:
+    // "closed", "bar B" (a bar item selected, no popup) or "popup P item I" (I: -1 for none).
+    std::string state() const
+    {
+        if (controller.isOpen()) {
+            EXPECT_EQ(controller.getHighlightedBarItem(), controller.getOpenPopup());
+            return "popup " + std::to_string(controller.getOpenPopup()) + " item " +
+                   std::to_string(controller.getHighlighted());
+        }
+        EXPECT_EQ(controller.getHighlighted(), MenuController::none);
+        return controller.isActive() ? "bar " + std::to_string(controller.getHighlightedBarItem()) : "closed";
+    }
+
     MenuBar menu = MenuBar::createMainMenu();
     MenuController controller{menu};
 };
@@ -21,49 +35,44 @@ protected:
 TEST_F(MenuControllerTest, KeysOpenMoveWrapAndCloseThePopups)
 {
     EXPECT_FALSE(controller.openByMnemonic(U'q'));
-    EXPECT_FALSE(controller.isOpen());
+    EXPECT_EQ(state(), "closed");
     EXPECT_TRUE(controller.openByMnemonic(U'v'));
-    EXPECT_EQ(controller.getOpenPopup(), 1);
-    EXPECT_EQ(controller.getHighlighted(), 0);
+    EXPECT_EQ(state(), "popup 1 item 0");
     EXPECT_EQ(controller.key(MenuKey::Down), 0);
-    EXPECT_EQ(controller.getHighlighted(), 1);
+    EXPECT_EQ(state(), "popup 1 item 1");
     controller.key(MenuKey::Down);
-    EXPECT_EQ(controller.getHighlighted(), 0);
+    EXPECT_EQ(state(), "popup 1 item 0");
     controller.key(MenuKey::Up);
-    EXPECT_EQ(controller.getHighlighted(), 1);
+    EXPECT_EQ(state(), "popup 1 item 1");
     EXPECT_EQ(controller.key(MenuKey::Enter), 0); // the greyed Window item
-    EXPECT_TRUE(controller.isOpen());
-
+    EXPECT_EQ(state(), "popup 1 item 1");
     controller.key(MenuKey::Right);
-    EXPECT_EQ(controller.getOpenPopup(), 0);
-    EXPECT_EQ(controller.getHighlighted(), 0);
+    EXPECT_EQ(state(), "popup 0 item 0");
     controller.key(MenuKey::Left);
-    EXPECT_EQ(controller.getOpenPopup(), 1);
+    EXPECT_EQ(state(), "popup 1 item 0");
     controller.key(MenuKey::Escape);
-    EXPECT_FALSE(controller.isOpen());
-    EXPECT_EQ(controller.getHighlighted(), MenuController::none);
+    EXPECT_EQ(state(), "bar 1");
 
     controller.openByMnemonic(U'V');
     EXPECT_EQ(controller.key(MenuKey::Enter), fullscreenCommand);
-    EXPECT_FALSE(controller.isOpen());
+    EXPECT_EQ(state(), "closed");
 
     // an unknown popup closes the menu
     controller.open(1, true);
     controller.open(5, true);
-    EXPECT_FALSE(controller.isOpen());
+    EXPECT_EQ(state(), "closed");
     controller.open(-2, false);
-    EXPECT_FALSE(controller.isOpen());
+    EXPECT_EQ(state(), "closed");
 }
 
 TEST_F(MenuControllerTest, MnemonicsChooseWithinTheOpenPopup)
 {
     controller.openByMnemonic(U'V');
     controller.openByMnemonic(U'F');
-    EXPECT_EQ(controller.getOpenPopup(), 0);
     EXPECT_EQ(controller.character(U's'), 0); // belongs to the other popup
-    EXPECT_TRUE(controller.isOpen());
+    EXPECT_EQ(state(), "popup 0 item 0");
     EXPECT_EQ(controller.character(U'x'), exitCommand);
-    EXPECT_FALSE(controller.isOpen());
+    EXPECT_EQ(state(), "closed");
 
     controller.openByMnemonic(U'V');
     EXPECT_EQ(controller.character(U'W'), 0); // greyed
@@ -76,24 +85,22 @@ TEST_F(MenuControllerTest, PointerOpensTracksAndChoosesOnRelease)
 {
     EXPECT_FALSE(controller.pointerPressed(MenuHit{}));
     EXPECT_TRUE(controller.pointerPressed(MenuHit{Kind::BarItem, 0}));
-    EXPECT_EQ(controller.getOpenPopup(), 0);
-    EXPECT_EQ(controller.getHighlighted(), MenuController::none);
+    EXPECT_EQ(state(), "popup 0 item -1");
     // releasing on the bar item that opened it keeps it open
     EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::BarItem, 0}), 0);
-    EXPECT_TRUE(controller.isOpen());
+    EXPECT_EQ(state(), "popup 0 item -1");
 
     controller.pointerMoved(MenuHit{Kind::BarItem, 1});
-    EXPECT_EQ(controller.getOpenPopup(), 1);
     controller.pointerMoved(MenuHit{Kind::PopupItem, 1});
-    EXPECT_EQ(controller.getHighlighted(), 1);
+    EXPECT_EQ(state(), "popup 1 item 1");
     controller.pointerMoved(MenuHit{});
-    EXPECT_EQ(controller.getHighlighted(), MenuController::none);
+    EXPECT_EQ(state(), "popup 1 item -1");
 
     EXPECT_TRUE(controller.pointerPressed(MenuHit{Kind::PopupItem, 1}));
     EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::PopupItem, 1}), 0); // greyed
     EXPECT_TRUE(controller.isOpen());
     EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::PopupItem, 0}), fullscreenCommand);
-    EXPECT_FALSE(controller.isOpen());
+    EXPECT_EQ(state(), "closed");
 
     // presses outside, on the opening bar item again or on the bare bar close it
     for (MenuHit closing : {MenuHit{}, MenuHit{Kind::BarItem, 1}, MenuHit{Kind::Bar, -1}}) {
@@ -110,30 +117,24 @@ TEST_F(MenuControllerTest, EscapeAltAndF10WalkTheBarLikeWindows)
 {
     controller.openByMnemonic(U'v');
     controller.key(MenuKey::Escape);
-    EXPECT_FALSE(controller.isOpen());
-    EXPECT_TRUE(controller.isActive());
-    EXPECT_EQ(controller.getHighlightedBarItem(), 1);
+    EXPECT_EQ(state(), "bar 1");
     controller.key(MenuKey::Escape);
-    EXPECT_FALSE(controller.isActive());
-    EXPECT_EQ(controller.getHighlightedBarItem(), MenuController::none);
+    EXPECT_EQ(state(), "closed");
 
     controller.toggleBar();
-    EXPECT_EQ(controller.getHighlightedBarItem(), 0);
-    EXPECT_FALSE(controller.isOpen());
+    EXPECT_EQ(state(), "bar 0");
     controller.key(MenuKey::Left); // wraps
-    EXPECT_EQ(controller.getHighlightedBarItem(), 1);
+    EXPECT_EQ(state(), "bar 1");
     controller.key(MenuKey::Right);
-    EXPECT_EQ(controller.getHighlightedBarItem(), 0);
     EXPECT_EQ(controller.key(MenuKey::Down), 0);
-    EXPECT_EQ(controller.getOpenPopup(), 0);
-    EXPECT_EQ(controller.getHighlighted(), 0);
+    EXPECT_EQ(state(), "popup 0 item 0");
     controller.key(MenuKey::Escape);
     EXPECT_EQ(controller.character(U'v'), 0); // a bare mnemonic opens its popup
-    EXPECT_EQ(controller.getOpenPopup(), 1);
+    EXPECT_EQ(state(), "popup 1 item 0");
     controller.toggleBar(); // Alt again leaves the menu, popup and all
-    EXPECT_FALSE(controller.isActive());
+    EXPECT_EQ(state(), "closed");
 
     controller.toggleBar();
     EXPECT_FALSE(controller.pointerPressed(MenuHit{})); // a press in the frame leaves the bar
-    EXPECT_FALSE(controller.isActive());
+    EXPECT_EQ(state(), "closed");
 }

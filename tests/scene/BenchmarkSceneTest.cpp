@@ -7,46 +7,14 @@
 
 #include "engine/base/Exception.h"
 #include "engine/io/LoadImage.h"
-#include "engine/screen/MemoryPresentTarget.h"
 #include "engine/sound/SoundManager.h"
-#include "scene/BenchmarkScene.h"
-#include "scene/FigureEightPointer.h"
-#include "tests/scene/SceneDataFolder.h"
-#include "tests/scene/SceneTestSupport.h"
+#include "tests/scene/RealScene.h"
 #include "tests/scene/SpriteFacts.h"
-#include "tests/screen/ReferenceFrame.h"
 
 namespace {
 
-constexpr std::uint32_t W = 1366;
-constexpr std::uint32_t H = 768;
-
-BenchmarkScene::Options steppedByHand()
-{
-    BenchmarkScene::Options options;
-    options.workerCount = 1;
-    options.startRendering = false;
-    return options;
-}
-
-struct SteppedScene {
-    std::shared_ptr<vantrel::MemoryPresentTarget> target = std::make_shared<vantrel::MemoryPresentTarget>(W, H);
-    BenchmarkScene scene{target, std::make_shared<FigureEightPointer>(683, 384, 420, 220, 240), W, H,
-                         steppedByHand()};
-    vantrel::Screen& screen = scene.getScreen();
-    std::uint32_t iterations = 0;
-
-    void stepTo(std::uint32_t iteration)
-    {
-        while (iterations < iteration) {
-            ++iterations;
-            screen.step(1000 + iterations * 1000 / 60); // 16 or 17 ms apart, as the pacer's deadlines are
-        }
-    }
-
-    // The frame composed last, drawn from scratch; the next step presents it.
-    vantrel::Image expectedNextFrame() { return vantrel::testing::drawFrameFromScratch(screen); }
-};
+constexpr std::uint32_t W = SteppedScene::W;
+constexpr std::uint32_t H = SteppedScene::H;
 
 class BenchmarkSceneTest : public ::testing::Test {
 protected:
@@ -131,46 +99,6 @@ TEST_F(BenchmarkSceneTest, BuildsEverySpriteOfBothLayersInOrder)
     }
 }
 
-TEST_F(BenchmarkSceneTest, PresentedFrameEqualsAFullRedrawThroughoutACycle)
-{
-    SteppedScene stepped;
-    auto expectNextFramePresented = [&](const char* phase) {
-        vantrel::Image expected = stepped.expectedNextFrame();
-        stepped.stepTo(stepped.iterations + 1);
-        const long difference = vantrel::testing::firstDifference(stepped.target->snapshot(), expected);
-        ASSERT_EQ(difference, -1) << phase << ", iteration " << stepped.iterations << ", level "
-                                  << int(stepped.screen.transitionLevel) << ": first wrong pixel at ("
-                                  << difference % W << ", " << difference / W << ")";
-    };
-    // The cross-fade is skipped ahead where nothing new happens, as the task itself would
-    // move it: a new level, then both layers redrawn.
-    auto skipToLevel = [&](std::uint8_t level) {
-        vantrel::Screen::Lock lock(stepped.screen);
-        stepped.screen.transitionLevel = level;
-        stepped.screen.invalidate();
-    };
-
-    stepped.stepTo(1);
-    expectNextFramePresented("first frame");
-    stepped.stepTo(40);
-    expectNextFramePresented("plain cross-fade");
-    skipToLevel(250);
-    stepped.stepTo(stepped.iterations + 5);
-    expectNextFramePresented("layer 1 alone");
-    stepped.stepTo(stepped.iterations + 3);
-    expectNextFramePresented("falling");
-    skipToLevel(2);
-    stepped.stepTo(stepped.iterations + 3); // down to 0, then the first rule is picked
-    ASSERT_NE(stepped.screen.getTransitionRule(), nullptr);
-    expectNextFramePresented("wipe starting");
-    stepped.stepTo(stepped.iterations + 60);
-    expectNextFramePresented("wipe under way");
-    skipToLevel(120);
-    stepped.stepTo(stepped.iterations + 10);
-    expectNextFramePresented("wipe half way");
-    EXPECT_EQ(stepped.target->getPresentCount(), stepped.iterations - 1);
-}
-
 TEST_F(BenchmarkSceneTest, ReadOutsAreDrawnAndPaintAndClickWork)
 {
     SteppedScene stepped;
@@ -184,7 +112,7 @@ TEST_F(BenchmarkSceneTest, ReadOutsAreDrawnAndPaintAndClickWork)
         std::erase_if(stepped.screen.getSprites(layer).entries,
                       [](const auto& entry) { return entry.id >= 10000 && entry.id < 10100; });
     }
-    vantrel::Image withoutReadOuts = stepped.expectedNextFrame();
+    vantrel::Image withoutReadOuts = vantrel::testing::drawFrameFromScratch(stepped.screen);
     for (std::uint8_t layer = 0; layer < 2; ++layer) {
         stepped.screen.getSprites(layer).entries = saved[layer];
     }

@@ -8,42 +8,36 @@
 #include "tests/scene/SceneTestSupport.h"
 #include "tests/scene/SpriteFacts.h"
 
-TEST(FrameRateMeter, AveragesTheMeasuredIntervals)
+TEST(FrameRateMeter, AveragesUpToSixtyFourMeasuredIntervals)
 {
-    FrameRateMeter meter;
-    EXPECT_DOUBLE_EQ(meter.record(1000), 0.0);
-    EXPECT_DOUBLE_EQ(meter.record(1016), 62.5);
-    EXPECT_DOUBLE_EQ(meter.record(1033), 2000.0 / 33.0);
+    std::vector<std::uint32_t> longRun{1000, 1100};
+    for (int i = 0; i < 63; ++i) {
+        longRun.push_back(longRun.back() + 10);
+    }
+    longRun.push_back(longRun.back() + 10);
+    longRun.push_back(longRun.back() + 20);
+    struct Case {
+        std::vector<std::uint32_t> times;
+        std::vector<double> lastRates;
+    };
+    const Case cases[] = {
+        {{1000, 1016, 1033}, {0.0, 62.5, 2000.0 / 33.0}},
+        {{0, 16}, {0.0}}, // the first frame at time zero counts as no frame
+        {{1000, 1020, 1020, 1030}, {50.0, 50.0, 2000.0 / 30.0}}, // the same millisecond adds no interval
+        {longRun, {64 * 1000.0 / 730.0, 100.0, 64 * 1000.0 / 650.0}}, // the 65th overwrites the first
+    };
+    for (const Case& c : cases) {
+        FrameRateMeter meter;
+        std::vector<double> rates;
+        for (std::uint32_t time : c.times) {
+            rates.push_back(meter.record(time));
+        }
+        for (std::size_t i = 0; i < c.lastRates.size(); ++i) {
+            EXPECT_DOUBLE_EQ(rates[rates.size() - c.lastRates.size() + i], c.lastRates[i]) << c.times[1] << ", " << i;
+        }
+    }
     EXPECT_EQ(formatFrameRate(2000.0 / 33.0, 1), "60.606 fps : screen(1)");
     EXPECT_EQ(formatFrameRate(0.0, 2), "0.000 fps : screen(2)");
-
-    FrameRateMeter fromZero; // the first frame at time zero counts as no frame
-    fromZero.record(0);
-    EXPECT_DOUBLE_EQ(fromZero.record(16), 0.0);
-}
-
-TEST(FrameRateMeter, FramesInTheSameMillisecondAddNoInterval)
-{
-    FrameRateMeter meter;
-    meter.record(1000);
-    meter.record(1020);
-    EXPECT_DOUBLE_EQ(meter.record(1020), 50.0);
-    EXPECT_DOUBLE_EQ(meter.record(1030), 2000.0 / 30.0); // measured from 1020, not 1000
-}
-
-TEST(FrameRateMeter, TheSixtyFifthIntervalOverwritesTheFirst)
-{
-    FrameRateMeter meter;
-    std::uint32_t now = 1000;
-    meter.record(now);
-    meter.record(now += 100);
-    double rate = 0.0;
-    for (int i = 0; i < 63; ++i) {
-        rate = meter.record(now += 10);
-    }
-    EXPECT_DOUBLE_EQ(rate, 64 * 1000.0 / 730.0);
-    EXPECT_DOUBLE_EQ(meter.record(now += 10), 100.0);
-    EXPECT_DOUBLE_EQ(meter.record(now += 20), 64 * 1000.0 / 650.0);
 }
 
 namespace {

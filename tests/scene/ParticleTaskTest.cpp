@@ -53,22 +53,15 @@ TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOne)
     task(*screen);
     auto spawned = particles();
     ASSERT_EQ(spawned.size(), 4u);
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(spawned[i]->getX(), 176);
-        EXPECT_EQ(spawned[i]->getY(), 126);
-        EXPECT_EQ(spawned[i]->getOpacity(), 128);
-    }
-    for (const auto& particle : spawned) {
-        EXPECT_EQ(particle->getZOrder(), 1000);
-        EXPECT_EQ(particle->getBlendMode(), vantrel::BlendMode::Add);
-        EXPECT_TRUE(particle->isVisible());
-    }
-    EXPECT_EQ(spawned[0]->getImage(), image1);
-    EXPECT_EQ(spawned[1]->getImage(), image2);
-    for (int i = 2; i < 4; ++i) {
-        EXPECT_EQ(spawned[i]->getOpacity(), 96);
-        EXPECT_LE(std::abs(spawned[i]->getX() - 176), 15);
-        EXPECT_LE(std::abs(spawned[i]->getY() - 126), 15);
+    for (int i = 0; i < 4; ++i) { // the pair at the cursor, then the jittered pair
+        SCOPED_TRACE(i);
+        EXPECT_EQ(spawned[i]->getImage(), i % 2 == 0 ? image1 : image2);
+        EXPECT_EQ(spawned[i]->getOpacity(), i < 2 ? 128 : 96);
+        EXPECT_LE(std::abs(spawned[i]->getX() - 176), i < 2 ? 0 : 15);
+        EXPECT_LE(std::abs(spawned[i]->getY() - 126), i < 2 ? 0 : 15);
+        EXPECT_EQ(spawned[i]->getZOrder(), 1000);
+        EXPECT_EQ(spawned[i]->getBlendMode(), vantrel::BlendMode::Add);
+        EXPECT_TRUE(spawned[i]->isVisible());
     }
     EXPECT_EQ(spawned[2]->getX(), spawned[3]->getX());
 }

@@ -1,24 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "scene/SnowTask.h"
-#include "scene/UniformDraw.h"
-
-TEST(UniformDraw, MatchesTheDoublePrecisionFormulaOnePerOutput)
-{
-    std::mt19937 draws(5489u);
-    std::mt19937 outputs(5489u);
-    bool sawMax = false;
-    for (int i = 0; i < 20000; ++i) {
-        const int value = drawUniform(draws, 0, 4);
-        const double v = outputs() / 4294967296.0 * 5.0;
-        ASSERT_EQ(value, v >= 4.0 ? 4 : static_cast<int>(v));
-        sawMax |= value == 4;
-    }
-    EXPECT_TRUE(sawMax);
-    EXPECT_EQ(draws, outputs);
-}
 
 TEST(MoveFlake, FallsDriftsWrapsAndFlickers)
 {

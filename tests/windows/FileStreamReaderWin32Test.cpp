@@ -13,44 +13,31 @@ using namespace vantrel;
 
 namespace {
 
-template <class Action>
-void expectWin32Error(Action action, const char* message, DWORD error)
+// The bytes 0, 1, 2, ... of a 1000-byte file.
+std::string writeCountingFile(const TemporaryDirectory& directory)
+{
+    std::vector<unsigned char> content(1000);
+    std::iota(content.begin(), content.end(), 0);
+    return directory.write("data.bin", content);
+}
+
+void expectOpenError(const std::string& path, DWORD error)
 {
     try {
-        action();
-        ADD_FAILURE() << "no error, expected " << message;
+        FileStreamReader reader(path.c_str());
+        ADD_FAILURE() << "opened " << path;
     } catch (const Win32Exception& thrown) {
-        EXPECT_STREQ(thrown.what(), message);
+        EXPECT_STREQ(thrown.what(), "CreateFileA API failed in vantrel::FileStreamReader::FileStreamReader method.");
         EXPECT_EQ(thrown.getErrorCode(), error);
     }
 }
 
-class FileStreamReaderWin32Test : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        content.resize(1000);
-        std::iota(content.begin(), content.end(), 0);
-        path = directory.write("data.bin", content);
-    }
-
-    TemporaryDirectory directory;
-    std::vector<unsigned char> content;
-    std::string path;
-};
-
 } // namespace
 
-TEST_F(FileStreamReaderWin32Test, MissingFileNamesCreateFileAAndItsError)
+TEST(FileStreamReaderWin32, ReadSkipAndSeekFollowTheFilePosition)
 {
-    expectWin32Error([&] { FileStreamReader reader(directory.file("missing.bin").c_str()); },
-                     "CreateFileA API failed in vantrel::FileStreamReader::FileStreamReader method.",
-                     ERROR_FILE_NOT_FOUND);
-}
-
-TEST_F(FileStreamReaderWin32Test, ReadSkipAndSeekFollowTheFilePosition)
-{
-    FileStreamReader reader(path.c_str());
+    TemporaryDirectory directory;
+    FileStreamReader reader(writeCountingFile(directory).c_str());
     unsigned char buffer[2000] = {};
     EXPECT_EQ(reader.read(buffer, 0), 0u);
     EXPECT_EQ(reader.getCursor(), 0);
@@ -74,8 +61,12 @@ TEST_F(FileStreamReaderWin32Test, ReadSkipAndSeekFollowTheFilePosition)
     EXPECT_THROW(reader.seek(-1, SeekOrigin::Begin), Win32Exception);
 }
 
-TEST_F(FileStreamReaderWin32Test, ReadersShareTheFileButNotWithAWriter)
+TEST(FileStreamReaderWin32, AMissingFileOrAWriterFailsCreateFileAWithItsError)
 {
+    TemporaryDirectory directory;
+    const std::string path = writeCountingFile(directory);
+    expectOpenError(directory.file("missing.bin"), ERROR_FILE_NOT_FOUND);
+
     std::wstring widePath(path.begin(), path.end());
     auto openForWriting = [&] {
         return CreateFileW(widePath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -91,9 +82,7 @@ TEST_F(FileStreamReaderWin32Test, ReadersShareTheFileButNotWithAWriter)
     }
     HANDLE writer = openForWriting();
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
-    expectWin32Error([&] { FileStreamReader reader(path.c_str()); },
-                     "CreateFileA API failed in vantrel::FileStreamReader::FileStreamReader method.",
-                     ERROR_SHARING_VIOLATION);
+    expectOpenError(path, ERROR_SHARING_VIOLATION);
     CloseHandle(writer);
     FileStreamReader again(path.c_str());
     EXPECT_EQ(again.getLength(), 1000);

@@ -3,67 +3,7 @@
 
 bar_height=20 # the menu bar above the 1366 x 768 frame
 
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$work/app.log" ] && sed 's/^/  app: /' "$work/app.log" >&2
-    exit 1
-}
-
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-now_ms() {
-    echo $(( $(date +%s%N) / 1000000 ))
-}
-
-# start_xvfb WIDTH HEIGHT: a server on a free display number, exported as DISPLAY. By
-# default an X server resets whenever its last client leaves and refuses connections while
-# it does: the polling below would then race the program's own connection.
-start_xvfb() {
-    Xvfb -displayfd 1 -noreset -screen 0 "${1}x${2}x24" -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    local deadline=$(( $(now_ms) + 10000 ))
-    while [ ! -s "$work/display" ]; do
-        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-        [ "$(now_ms)" -lt "$deadline" ] || fail "Xvfb gave no display number"
-        sleep 0.05
-    done
-    export DISPLAY=":$(head -n1 "$work/display")"
-}
-
-# start_app: runs the program from the data folder, its output kept for failures; a crash
-# leaves a core file in its own folder.
-start_app() {
-    mkdir -p "$data_dir"
-    (ulimit -c unlimited 2>/dev/null; cd "$data_dir" && exec "$app") >"$work/app.log" 2>&1 &
-    app_pid=$!
-}
-
-# how_it_ended: waits for the ended program and sets `ended` to how it ended: its exit code
-# or its signal, with the threads' backtraces from its core dump where there is one.
-how_it_ended() {
-    local code=0 core
-    wait "$app_pid" || code=$?
-    app_pid=
-    if [ "$code" -gt 128 ]; then
-        ended="signal $(kill -l $((code - 128)) 2>/dev/null || echo $((code - 128)))"
-    else
-        ended="exit code $code"
-    fi
-    core=$(ls -t "$data_dir"/core* 2>/dev/null | head -n1 || true)
-    if [ -n "$core" ] && command -v gdb >/dev/null; then
-        ended+=$'\n'$(gdb -batch -nx -ex 'thread apply all bt' "$app" "$core" 2>/dev/null)
-        rm -f "$core"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../../../tools/window-session.sh"
 
 # wait_exit MILLISECONDS: the program ends in time with exit code 0.
 wait_exit() {
@@ -76,23 +16,11 @@ wait_exit() {
     [ "$ended" = "exit code 0" ] || fail "the program ended with $ended"
 }
 
-# main_window: sets `win` to the id of the program's window once it is visible.
-main_window() {
-    local deadline=$(( $(now_ms) + 15000 ))
-    while :; do
-        win=$(xdotool search --onlyvisible --name '^Vantrel$' 2>/dev/null | head -n1 || true)
-        [ -n "$win" ] && return
-        alive_or_fail "before its window appeared"
-        [ "$(now_ms)" -lt "$deadline" ] || fail "no window appeared"
-        sleep 0.05
-    done
-}
-
-# alive_or_fail WHEN: fails saying how the program ended if it has.
-alive_or_fail() {
-    kill -0 "$app_pid" 2>/dev/null && return
-    how_it_ended
-    fail "the program ended $1: $ended"
+# start_windowed: a 1920 x 1080 server, the program, its window.
+start_windowed() {
+    start_xvfb
+    start_app
+    main_window
 }
 
 # message_box: the id of the message box (its caption is the program's name) once shown.

@@ -31,6 +31,15 @@ item_text_pixels() {
         "$item_height" "$5" "$6" "$7" "$8"
 }
 
+# scene_moves WIDTH: two screenshots half a second apart differ in the frame's left WIDTH
+# columns; the first is kept as a.png.
+scene_moves() {
+    screenshot "$win" "$work/a.png"
+    sleep 0.5
+    screenshot "$win" "$work/b.png"
+    [ "$(differing_pixels "$work/a.png" "$work/b.png" 0 "$bar_height" "$1" $frame_height)" -gt 0 ]
+}
+
 # wait_for_size FILE BYTES
 wait_for_size() {
     local deadline=$(( $(now_ms) + 20000 ))
@@ -40,21 +49,12 @@ wait_for_size() {
     done
 }
 
-# nonzero_samples FILE [BYTES]: float samples that are not silence in the first BYTES.
-nonzero_samples() {
-    head -c "${2:-$(stat -c %s "$1")}" "$1" | od -A n -t f4 -v |
-        awk '{ for (i = 1; i <= NF; ++i) if ($i + 0 != 0) ++n } END { print n + 0 }'
-}
-
-# channel_differences FILE: stereo frames whose left and right samples differ.
-channel_differences() {
-    od -A n -t f4 -v -w8 "$1" | awk '$1 != $2 { ++n } END { print n + 0 }'
-}
-
-# float_peak FILE: the largest magnitude among the float samples.
-float_peak() {
-    od -A n -t f4 -v "$1" |
-        awk '{ for (i = 1; i <= NF; ++i) { v = $i < 0 ? -$i : $i; if (v > m) m = v } } END { print m + 0 }'
+# audio_stats FILE [BYTES]: of the stereo float frames in the first BYTES, "sounding samples,
+# frames whose channels differ, peak magnitude".
+audio_stats() {
+    head -c "${2:-$(stat -c %s "$1")}" "$1" | od -A n -t f4 -v -w8 |
+        awk '{ for (i = 1; i <= NF; ++i) { v = $i < 0 ? -$i : $i; n += v != 0; if (v > m) m = v }; d += $1 != $2 }
+             END { print n + 0, d + 0, m + 0 }'
 }
 
 # check_box BOX TEXT: the box shows TEXT under the program's caption, with a warning icon
@@ -75,6 +75,18 @@ check_box() {
     [ "$dark" -gt 50 ] || fail "no text in the box ($dark dark pixels)"
 }
 
+# expect_bar NAME STATE: the menu shows STATE: "selected" when a bar item is highlighted,
+# "none" otherwise, then "popup" when one is open.
+expect_bar() {
+    sleep 0.3
+    screenshot "$win" "$work/bar.png"
+    local selected popup state
+    selected=$(count_pixels "$work/bar.png" 0 0 200 $((bar_height - 1)) 204 232 255 0)
+    popup=$(popup_columns "$work/bar.png" $((popup_top + 2)))
+    state="$([ "$selected" -gt 50 ] && echo selected || echo none) ${popup:+popup}"
+    [ "$state" = "$2" ] || fail "$1: the menu shows \"$state\", not \"$2\""
+}
+
 # quit_with_ctrl_q WINDOW
 quit_with_ctrl_q() {
     xdotool mousemove --window "$1" 600 400
@@ -84,24 +96,31 @@ quit_with_ctrl_q() {
 
 case $scenario in
 windowed)
-    start_xvfb 1920 1080
+    # the position the scene follows, with the pointer outside the window before and after
+    start_xvfb
+    "$pointer_probe" || fail "the pointer source is wrong"
+    # the program starts and runs with the pointer outside its window
+    xdotool mousemove 1900 1070
     start_app
     main_window
     read -r _ _ width height < <(geometry "$win")
     [ "$width" -eq $frame_width ] && [ "$height" -eq $((frame_height + bar_height)) ] ||
         fail "window is ${width} x ${height}"
+    # a title bar without a maximise button
+    xprop -id "$win" WM_NORMAL_HINTS | grep -q "minimum size: $frame_width by $((frame_height + bar_height))" &&
+        xprop -id "$win" WM_NORMAL_HINTS | grep -q "maximum size: $frame_width by $((frame_height + bar_height))" ||
+        fail "the window can change its size"
+    functions=$(( $(xprop -id "$win" _MOTIF_WM_HINTS | awk -F'[=,]' '{print $3}') ))
+    [ $((functions & 0x10)) -eq 0 ] && [ $((functions & 0x1)) -eq 0 ] ||
+        fail "window managers may offer to maximise ($functions)"
     sleep 1.5
-    screenshot "$win" "$work/a.png"
-    sleep 0.3
-    screenshot "$win" "$work/b.png"
+    scene_moves $frame_width || fail "the scene does not move"
     bar=$(count_pixels "$work/a.png" 0 0 $frame_width $((bar_height - 1)) 240 240 240 0)
     [ "$bar" -gt 20000 ] || fail "no menu bar ($bar bar pixels)"
     texts=$(count_pixels "$work/a.png" 0 0 200 "$bar_height" 0 0 0 60)
     [ "$texts" -gt 40 ] || fail "no menu bar texts ($texts dark pixels)"
     black=$(count_pixels "$work/a.png" 0 "$bar_height" $frame_width $frame_height 0 0 0 0)
     [ "$black" -lt $((frame_width * frame_height / 2)) ] || fail "no scene ($black black pixels)"
-    moved=$(differing_pixels "$work/a.png" "$work/b.png" 0 "$bar_height" $frame_width $frame_height)
-    [ "$moved" -gt 0 ] || fail "the scene does not move"
 
     # View: Fullscreen enabled and unmarked, Window greyed with the radio mark
     xdotool mousemove --window "$win" 600 400
@@ -113,31 +132,34 @@ windowed)
     read -r r g b < <(pixel "$work/view.png" $((left + 1 + 11)) $((popup_top + item_height + 10)))
     [ "$r" -lt 160 ] && [ "$r" -eq "$g" ] || fail "no radio mark on Window ($r $g $b)"
     xdotool key Escape Escape # the popup, then the selected bar
+    expect_bar escaped_view "none "
+
+    # keyboard menu mode as on Windows
+    for step in alt:"selected " Escape:"none " alt+v:"selected popup" Escape:"selected " Escape:"none " \
+                F10:"selected " F10:"none "; do
+        xdotool key "${step%%:*}"
+        expect_bar "$step" "${step#*:}"
+    done
     quit_with_ctrl_q "$win"
     ;;
-exit_item)
-    start_xvfb 1920 1080
-    start_app
-    main_window
+exit_item | close_window | destroyed_from_outside)
+    # the File menu's item, the window manager's close request, the window destroyed
+    start_windowed
     sleep 0.5
-    xdotool mousemove --window "$win" 20 10 click 1
-    sleep 0.4
-    xdotool mousemove --window "$win" 40 $((popup_top + 10)) click 1
-    wait_exit 2000
-    ;;
-close_window)
-    start_xvfb 1920 1080
-    start_app
-    main_window
-    sleep 0.5
-    "$send_close" "$win"
+    case $scenario in
+    exit_item)
+        xdotool mousemove --window "$win" 20 10 click 1
+        sleep 0.4
+        xdotool mousemove --window "$win" 40 $((popup_top + 10)) click 1
+        ;;
+    close_window) "$send_close" "$win" ;;
+    *) xdotool windowclose "$win" ;;
+    esac
     wait_exit 2000
     ;;
 refused_fullscreen)
     # Xvfb has no other mode: the change is refused with string 40000
-    start_xvfb 1920 1080
-    start_app
-    main_window
+    start_windowed
     before=$(geometry "$win")
     xdotool mousemove --window "$win" 600 400
     xdotool key alt+Return
@@ -147,12 +169,7 @@ refused_fullscreen)
     read -r box_x box_y box_width box_height < <(geometry "$box")
     read -r win_x win_y _ _ < <(geometry "$win")
     sleep 0.5
-    screenshot "$win" "$work/behind1.png"
-    sleep 0.5
-    screenshot "$win" "$work/behind2.png"
-    moved=$(differing_pixels "$work/behind1.png" "$work/behind2.png" 0 "$bar_height" \
-        $((box_x - win_x)) $frame_height)
-    [ "$moved" -gt 0 ] || fail "the scene stands still behind the message box"
+    scene_moves $((box_x - win_x)) || fail "the scene stands still behind the message box"
     dismiss "$box" Return
     sleep 0.3
     alive_or_fail "after the message box"
@@ -201,23 +218,22 @@ click_sound)
     # SDL's disk driver writes the mixed output (48 kHz stereo floats) in real time.
     audio="$work/audio.raw"
     export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio"
-    start_xvfb 1920 1080
-    start_app
-    main_window
+    start_windowed
     sleep 1
     [ -s "$audio" ] || fail "the disk audio driver wrote nothing"
     read -r silent_bytes < <(stat -c %s "$audio")
-    [ "$(nonzero_samples "$audio" "$silent_bytes")" -eq 0 ] || fail "sound before the click"
+    read -r sounding _ _ < <(audio_stats "$audio" "$silent_bytes")
+    [ "$sounding" -eq 0 ] || fail "sound before the click"
     xdotool mousemove --window "$win" 600 400 click 1
     wait_for_size "$audio" $((silent_bytes + 48000 * 8)) # a second more
     quit_with_ctrl_q "$win"
 
-    frames=$(( $(nonzero_samples "$audio") / 2 ))
+    read -r sounding differing peak < <(audio_stats "$audio")
+    frames=$((sounding / 2))
     click_frames=$(( ($(stat -c %s "$data_dir/click.wav") - 44) / 2 * 48000 / 44100 ))
     [ "$frames" -ge $((click_frames * 9 / 10)) ] && [ "$frames" -le $((click_frames * 2)) ] ||
         fail "$frames sounding frames, the click has $click_frames"
-    [ "$(channel_differences "$audio")" -eq 0 ] || fail "the mono click differs between channels"
-    peak=$(float_peak "$audio")
+    [ "$differing" -eq 0 ] || fail "the mono click differs between channels"
     click_peak=$(od -A n -t d2 -v -j 44 "$data_dir/click.wav" |
         awk '{ for (i = 1; i <= NF; ++i) { v = $i < 0 ? -$i : $i; if (v > m) m = v } } END { print m / 32767 }')
     awk -v a="$peak" -v b="$click_peak" 'BEGIN { exit !(a > b * 0.9 && a < b * 1.1) }' ||
@@ -227,7 +243,7 @@ click_sound)
 missing_data)
     # the scene cannot load its pictures: its error is shown and the window stays open
     data_dir="$work/empty"
-    start_xvfb 1920 1080
+    start_xvfb
     start_app
     box=$(message_box) || fail "no error message box"
     box_text "$box" | grep -Eq '^.+ API failed in vantrel::[A-Za-z:]+ method\.$' ||
@@ -254,68 +270,6 @@ too_small)
     fi
     dismiss "$box" Escape
     wait_exit 2000
-    ;;
-destroyed_from_outside)
-    start_xvfb 1920 1080
-    start_app
-    main_window
-    sleep 0.5
-    xdotool windowclose "$win"
-    wait_exit 2000
-    ;;
-menu_keys)
-    # keyboard menu mode as on Windows, and a title bar without a maximise button
-    start_xvfb 1920 1080
-    start_app
-    main_window
-    xprop -id "$win" WM_NORMAL_HINTS | grep -q "minimum size: $frame_width by $((frame_height + bar_height))" &&
-        xprop -id "$win" WM_NORMAL_HINTS | grep -q "maximum size: $frame_width by $((frame_height + bar_height))" ||
-        fail "the window can change its size"
-    functions=$(( $(xprop -id "$win" _MOTIF_WM_HINTS | awk -F'[=,]' '{print $3}') ))
-    [ $((functions & 0x10)) -eq 0 ] && [ $((functions & 0x1)) -eq 0 ] ||
-        fail "window managers may offer to maximise ($functions)"
-    xdotool mousemove --window "$win" 600 400
-    # bar_state NAME: "selected" when a bar item is highlighted, then "popup" when one is open
-    bar_state() {
-        screenshot "$win" "$work/$1.png"
-        local selected popup
-        selected=$(count_pixels "$work/$1.png" 0 0 200 $((bar_height - 1)) 204 232 255 0)
-        popup=$(popup_columns "$work/$1.png" $((popup_top + 2)))
-        echo "$([ "$selected" -gt 50 ] && echo selected || echo none) ${popup:+popup}"
-    }
-    expect_bar() {
-        sleep 0.3
-        local state
-        state=$(bar_state "$1")
-        [ "$state" = "$2" ] || fail "$1: the menu shows \"$state\", not \"$2\""
-    }
-    xdotool key alt
-    expect_bar alt_tapped "selected "
-    xdotool key Escape
-    expect_bar escaped_bar "none "
-    xdotool key alt+v
-    expect_bar alt_v "selected popup"
-    xdotool key Escape
-    expect_bar first_escape "selected "
-    xdotool key Escape
-    expect_bar second_escape "none "
-    xdotool key F10
-    expect_bar f10 "selected "
-    xdotool key F10
-    expect_bar f10_again "none "
-    quit_with_ctrl_q "$win"
-    ;;
-pointer_outside)
-    # the position the scene follows, with the pointer outside the window before and after
-    start_xvfb 1920 1080
-    "$pointer_probe" || fail "the pointer source is wrong"
-    # and the program itself starts and runs with the pointer outside its window
-    xdotool mousemove 1900 1070
-    start_app
-    main_window
-    sleep 0.5
-    alive_or_fail "with the pointer outside"
-    quit_with_ctrl_q "$win"
     ;;
 *)
     fail "unknown scenario $scenario"

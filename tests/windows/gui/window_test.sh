@@ -50,8 +50,14 @@ wait_app() {
     app_pid=""
     [ "$code" -eq 0 ] || fail "vantrel.exe ended with exit code $code"
 }
-screenshot() {
-    import -display "$DISPLAY" -window root "$1"
+# picture_moves: two screenshots a second apart differ; the second is kept as second.png.
+picture_moves() {
+    import -display "$DISPLAY" -window root "$work/first.png"
+    sleep 1
+    import -display "$DISPLAY" -window root "$work/second.png"
+    local differing
+    differing=$(compare -metric AE "$work/first.png" "$work/second.png" null: 2>&1 || true)
+    [ "${differing%% *}" != 0 ]
 }
 
 folder=$work/app
@@ -77,11 +83,7 @@ windowed | exit_item | close_window)
     expect_line "$work/menu" "$windowed_menu"
     if [ "$scenario" = windowed ]; then
         sleep 2
-        screenshot "$work/first.png"
-        sleep 1
-        screenshot "$work/second.png"
-        differing=$(compare -metric AE "$work/first.png" "$work/second.png" null: 2>&1 || true)
-        [ "${differing%% *}" != 0 ] || fail "the picture does not move"
+        picture_moves || fail "the picture does not move"
         if [ -n "${VANTREL_SCREENSHOT:-}" ]; then
             cp "$work/second.png" "$VANTREL_SCREENSHOT"
         fi
@@ -101,11 +103,7 @@ refused_fullscreen)
     expect_line "$work/box" "$caption"
     expect_line "$work/box" 'text=ディスプレイ解像度の変更に失敗しました。'
     # The workers present by themselves: the picture moves while the box is open.
-    screenshot "$work/first.png"
-    sleep 1
-    screenshot "$work/second.png"
-    differing=$(compare -metric AE "$work/first.png" "$work/second.png" null: 2>&1 || true)
-    [ "${differing%% *}" != 0 ] || fail "the picture stands still behind the message box"
+    picture_moves || fail "the picture stands still behind the message box"
     probe wait-box 5 > /dev/null
     sleep 1
     probe wait-window 10 > "$work/after"
