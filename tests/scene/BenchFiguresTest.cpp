@@ -17,7 +17,7 @@ TEST(BenchOptions, ReadsEveryOptionAndRejectsWhatItCannotUse)
 {
     std::string error;
     auto all = parse({"--seconds", "2.5", "--workers", "2", "--screenshot", "a.png", "--json", "--redraw",
-                      "--stepped", "64"},
+                      "--whole-present", "--stepped", "64"},
                      error);
     ASSERT_TRUE(all);
     EXPECT_EQ(all->seconds, 2.5);
@@ -25,6 +25,7 @@ TEST(BenchOptions, ReadsEveryOptionAndRejectsWhatItCannotUse)
     EXPECT_EQ(all->screenshot, "a.png");
     EXPECT_TRUE(all->json);
     EXPECT_TRUE(all->redraw);
+    EXPECT_TRUE(all->wholePresent);
     EXPECT_EQ(all->steps, 64);
 
     for (std::vector<const char*> bad : std::vector<std::vector<const char*>>{
