@@ -104,14 +104,17 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
         const Image* newFront = nullptr;
         const Clock::time_point presentStart = Clock::now();
         if (last) {
+            // Published before `done`, so no band of the next frame reaches the target
+            // first, and before the wait, so a stop request that interrupts it leaves no
+            // frame half handed over. The previous frame was published before this one
+            // was dispatched.
+            if (takesBands && !rect.isEmpty()) {
+                screen.target->publish(rect);
+            }
             notifier.wait(screen.presentEvent);
             screen.presentEvent.reset();
             std::swap(screen.buffers[0], screen.buffers[1]);
             newFront = screen.buffers[1].get();
-            // Published before `done`, so no band of the next frame reaches the target first.
-            if (takesBands && !rect.isEmpty()) {
-                screen.target->publish(rect);
-            }
         }
         auto dispatchTime = job.dispatchTime;
         context.done->set();

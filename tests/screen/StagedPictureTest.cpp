@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "engine/screen/MemoryPresentTarget.h"
+#include "engine/screen/Screen.h"
 
 using namespace vantrel;
 
@@ -60,4 +61,47 @@ TEST(StagedPicture, ReadersWaitForTheWholeFrame)
     EXPECT_EQ(target.getPresentCount(), 2u);
     EXPECT_EQ(target.getLastRect(), (Rect{2, 0, 8, 6}));
     EXPECT_FALSE(MemoryPresentTarget(8, 6, false).takesBands());
+}
+
+namespace {
+
+// Holds the first band it is handed until the test has asked the screen to stop.
+class StopDuringFrameTarget : public MemoryPresentTarget {
+public:
+    using MemoryPresentTarget::MemoryPresentTarget;
+    std::atomic<bool> bandArrived{false};
+    std::atomic<bool> stopAsked{false};
+
+protected:
+    void presentBandImpl(const Image& frame, const Rect& rect) override
+    {
+        if (!bandArrived.exchange(true)) {
+            while (!stopAsked) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        MemoryPresentTarget::presentBandImpl(frame, rect);
+    }
+};
+
+} // namespace
+
+// A stop request that reaches the workers while they hand over a frame still lets that
+// frame be published whole: no reader is left waiting on a half-copied picture.
+TEST(StagedPicture, AStopDuringAFrameLeavesItPublished)
+{
+    auto target = std::make_shared<StopDuringFrameTarget>(64, 32);
+    Screen screen(target, 64, 32, 2);
+    screen.createFillRectSprite(0, 1u, Rect{0, 0, 64, 32}, 0, Color::gray(9))->show();
+    screen.start();
+    while (!target->bandArrived) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    std::thread stopper([&] { screen.stop(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    target->stopAsked = true;
+    stopper.join();
+    EXPECT_EQ(target->getPresentCount(), 1u);
+    EXPECT_EQ(pixelAt(target->snapshot(), 63, 31), 0x090909u);
 }
