@@ -23,10 +23,7 @@ constexpr std::int32_t markDiameter = 6;
 
 void fill(Image& image, const Rect& rect, Color color)
 {
-    ClipRegion clip{Rect{0, 0, static_cast<std::int32_t>(image.getWidth()),
-                         static_cast<std::int32_t>(image.getHeight())},
-                    Point{}};
-    fillRect(image, &clip, BlendMode::Normal, rect, color, 255);
+    fillRect(image, nullptr, BlendMode::Normal, rect, color, 255);
 }
 
 // A small disk, row by row: the radio mark. Distances are in half pixels from the centre.
@@ -73,10 +70,7 @@ void MenuPainter::paintText(Image& image, const std::u32string& text, std::size_
     std::vector<GlyphData> glyphs = glyphsOf(text);
     Color color = enabled ? enabledText : greyedText;
     std::int32_t top = rowTop + (rowHeight - lineHeight) / 2;
-    ClipRegion clip{Rect{0, 0, static_cast<std::int32_t>(image.getWidth()),
-                         static_cast<std::int32_t>(image.getHeight())},
-                    Point{}};
-    drawGlyphs(image, &clip, BlendMode::Normal, Point{x, top}, glyphs.data(), glyphs.size(),
+    drawGlyphs(image, nullptr, BlendMode::Normal, Point{x, top}, glyphs.data(), glyphs.size(),
                color, 255);
     if (underline < glyphs.size()) {
         std::int32_t penX = x;

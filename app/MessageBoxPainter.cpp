@@ -24,15 +24,9 @@ const std::u32string buttonLabel = U"OK";
 
 class Canvas {
 public:
-    explicit Canvas(Image& image)
-        : image(image),
-          clip{Rect{0, 0, static_cast<std::int32_t>(image.getWidth()),
-                    static_cast<std::int32_t>(image.getHeight())},
-               Point{}}
-    {
-    }
+    explicit Canvas(Image& image) : image(image) {}
 
-    void fill(const Rect& rect, Color color) { fillRect(image, &clip, BlendMode::Normal, rect, color, 255); }
+    void fill(const Rect& rect, Color color) { fillRect(image, nullptr, BlendMode::Normal, rect, color, 255); }
 
     void frame(const Rect& rect, Color color)
     {
@@ -48,12 +42,11 @@ public:
             return;
         }
         std::vector<GlyphData> glyphs = glyphRun(font, line, 0);
-        drawGlyphs(image, &clip, BlendMode::Normal, origin, glyphs.data(), glyphs.size(), text, 255);
+        drawGlyphs(image, nullptr, BlendMode::Normal, origin, glyphs.data(), glyphs.size(), text, 255);
     }
 
 private:
     Image& image;
-    ClipRegion clip;
 };
 
 // A rounded-off triangle standing on its base, row by row, with an exclamation mark.
