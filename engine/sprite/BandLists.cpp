@@ -77,10 +77,4 @@ void BandLists::clear() noexcept
     entries.clear();
 }
 
-void BandLists::swap(BandLists& other) noexcept
-{
-    starts.swap(other.starts);
-    entries.swap(other.entries);
-}
-
 } // namespace vantrel

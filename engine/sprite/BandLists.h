@@ -18,7 +18,6 @@ public:
                std::uint32_t height);
     std::span<const std::uint32_t> of(std::uint32_t band) const noexcept;
     void clear() noexcept;
-    void swap(BandLists& other) noexcept;
 
 private:
     std::vector<std::uint32_t> starts; // band b's indices are entries[starts[b], starts[b + 1])

@@ -144,7 +144,7 @@ void ScreenDrawer::finishRender()
 {
     adoptKeptResources();
     previousCommands.swap(current.commands);
-    previousLists.swap(current.lists);
+    std::swap(previousLists, current.lists);
     current.lists.clear();
     previousBands.swap(current.bands);
     current.bands.resize(bandCount);
