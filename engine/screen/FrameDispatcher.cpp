@@ -31,6 +31,12 @@ std::uint64_t nanosecondsBetween(std::chrono::steady_clock::time_point start,
         std::chrono::duration_cast<std::chrono::nanoseconds>(end - start).count());
 }
 
+// Sets the present event when the last worker leaves its present, however it leaves.
+struct PresentedOnExit {
+    Event& event;
+    ~PresentedOnExit() { event.set(); }
+};
+
 } // namespace
 
 class FrameWorker {
@@ -57,7 +63,9 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
     const bool takesBands = screen.target->takesBands();
 
     for (;;) {
-        if (!notifier.wait(*context.start)) {
+        // A frame already dispatched to this worker is drawn whatever the stop request
+        // says: the others count on its part, and the last of them publishes the frame.
+        if (!context.start->isSignalled() && !notifier.wait(*context.start)) {
             return;
         }
         Clock::time_point mark = Clock::now();
@@ -111,7 +119,9 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
             if (takesBands && !rect.isEmpty()) {
                 screen.target->publish(rect);
             }
-            notifier.wait(screen.presentEvent);
+            // Not interruptible: the previous frame's presenter always sets the event,
+            // even when its present throws, so this wait ends.
+            screen.presentEvent.waitDeep(Event::infinite);
             screen.presentEvent.reset();
             std::swap(screen.buffers[0], screen.buffers[1]);
             newFront = screen.buffers[1].get();
@@ -119,6 +129,7 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
         auto dispatchTime = job.dispatchTime;
         context.done->set();
         if (last) {
+            PresentedOnExit presented{screen.presentEvent};
             if (!takesBands && !rect.isEmpty()) {
                 screen.target->present(*newFront, rect);
             }
@@ -128,7 +139,6 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
                 screen.observer->frameTimed(nanosecondsBetween(dispatchTime, end));
                 screen.observer->frameBrokenDown(total);
             }
-            screen.presentEvent.set();
         }
     }
 }
