@@ -12,6 +12,7 @@
 #include "app/DisplayWindow.h"
 #include "app/MenuModel.h"
 #include "engine/base/Exception.h"
+#include "tests/support/Failure.h"
 
 using namespace vantrel;
 using Calls = std::vector<std::string>;
@@ -228,14 +229,11 @@ TEST(DisplayHandler, FocusLossInFullscreenRestoresTheDesktopAndMinimises)
 TEST(Display, RefusalsThrowWithTheCallOneModeHoldsAtATimeAndOnlyFullscreenRestoresAtTheEnd)
 {
     Rig rig(std::set<std::int32_t>{});
-    try {
-        rig.display.setFullscreen(1366);
-        FAIL() << "no exception";
-    } catch (const DisplayException& failure) {
-        EXPECT_STREQ(failure.what(), "SDL_SetWindowDisplayMode API failed in "
-                                     "vantrel::`anonymous-namespace'::changeDisplaySettings method.");
-        EXPECT_EQ(failure.getResult(), -1);
-    }
+    auto failure = thrownBy<DisplayException>([&] { rig.display.setFullscreen(1366); });
+    ASSERT_TRUE(failure);
+    EXPECT_STREQ(failure->what(), "SDL_SetWindowDisplayMode API failed in "
+                                  "vantrel::`anonymous-namespace'::changeDisplaySettings method.");
+    EXPECT_EQ(failure->getResult(), -1);
     EXPECT_FALSE(rig.display.isFullscreen());
     Display unset;
     EXPECT_THROW(unset.setFullscreen(1366), DisplayException);

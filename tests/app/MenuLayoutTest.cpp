@@ -21,28 +21,8 @@ protected:
 
 } // namespace
 
-TEST_F(MenuLayoutTest, PlacesBarItemsSideBySide)
-{
-    EXPECT_EQ(layout.bar, (Rect{0, 0, 1366, 20}));
-    ASSERT_EQ(layout.barItems.size(), 2u);
-    // "ファイル(F)": 7 characters + 7 pixels each side
-    EXPECT_EQ(layout.barItems[0], (Rect{0, 0, 84, 20}));
-    // "表示(V)": 5 characters
-    EXPECT_EQ(layout.barItems[1], (Rect{84, 0, 148, 20}));
-}
-
-TEST_F(MenuLayoutTest, SizesPopupsToTheirWidestTextAndAccelerator)
-{
-    const MenuLayout::Popup& view = layout.popups[1];
-    // mark 22 + "フルスクリーン(S)" 100 + gap 24 + "Alt+Enter" 90 + 16, plus two borders
-    EXPECT_EQ(view.frame, (Rect{84, 20, 84 + 252 + 2, 20 + 2 * 20 + 6}));
-    ASSERT_EQ(view.items.size(), 2u);
-    EXPECT_EQ(view.items[0], (Rect{85, 23, 85 + 252, 43}));
-    EXPECT_EQ(view.items[1], (Rect{85, 43, 85 + 252, 63}));
-    EXPECT_EQ(view.textLeft, 85 + 22);
-    EXPECT_EQ(view.acceleratorRight, 85 + 252 - 16);
-}
-
+// Bar items side by side ("ファイル(F)" 7 characters, 7 pixels each side), popups as wide as mark,
+// widest text, gap, accelerator and right column, inside a border; hits are half-open.
 TEST_F(MenuLayoutTest, HitTestingIsHalfOpenAndPrefersTheOpenPopup)
 {
     using Kind = MenuHit::Kind;
@@ -59,6 +39,11 @@ TEST_F(MenuLayoutTest, HitTestingIsHalfOpenAndPrefersTheOpenPopup)
     EXPECT_EQ(hitTestMenu(layout, 1, Point{200, 43}), (MenuHit{Kind::PopupItem, 1}));
     EXPECT_EQ(hitTestMenu(layout, 1, Point{200, 63}), (MenuHit{Kind::PopupFrame, -1}));
     EXPECT_EQ(hitTestMenu(layout, 1, Point{200, 66}), (MenuHit{}));
+    EXPECT_EQ(hitTestMenu(layout, 1, Point{336, 30}), (MenuHit{Kind::PopupItem, 0}));
+    EXPECT_EQ(hitTestMenu(layout, 1, Point{337, 30}), (MenuHit{Kind::PopupFrame, -1}));
+    EXPECT_EQ(hitTestMenu(layout, 1, Point{338, 30}), (MenuHit{}));
+    EXPECT_EQ(layout.popups[1].textLeft, 85 + 22);
+    EXPECT_EQ(layout.popups[1].acceleratorRight, 85 + 252 - 16);
     EXPECT_EQ(hitTestMenu(layout, 1, Point{10, 30}), (MenuHit{}));
     // an index beyond the popups is ignored
     EXPECT_EQ(hitTestMenu(layout, 7, Point{10, 5}), (MenuHit{Kind::BarItem, 0}));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <optional>
 #include <string>
 
 #include "engine/base/Exception.h"
@@ -32,14 +31,4 @@ TEST(Exception, WhatIsExactlyTheTextForEveryClassAndCodesAreKept)
     EXPECT_EQ(win32.getErrorCode(), 2u);
     EXPECT_EQ(com.getResult(), -2147467259);
     EXPECT_EQ(display.getResult(), -1);
-}
-
-TEST(Exception, CopiesShareTheBufferAndOutliveEachOther)
-{
-    std::optional<Win32Exception> original(std::in_place, format("open API failed in %s method.", "f"), 2);
-    const char* buffer = original->what();
-    Win32Exception copy = *original;
-    EXPECT_EQ(copy.what(), buffer);
-    original.reset();
-    EXPECT_STREQ(copy.what(), "open API failed in f method.");
 }

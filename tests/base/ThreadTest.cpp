@@ -6,22 +6,12 @@
 
 #include "engine/base/Exception.h"
 #include "engine/base/Thread.h"
+#include "tests/support/Failure.h"
 
 using namespace vantrel;
 using namespace std::chrono_literals;
 
 namespace {
-
-template <class F>
-void expectInterrupted(F&& f, const char* expectedText)
-{
-    try {
-        f();
-        FAIL() << "expected InterruptedException";
-    } catch (const InterruptedException& e) {
-        EXPECT_STREQ(e.what(), expectedText);
-    }
-}
 
 constexpr const char* sleepText = "Thread interupted in vantrel::ThreadNotifier::sleep method.";
 constexpr const char* waitText = "Thread interupted in vantrel::ThreadNotifier::wait method.";
@@ -36,8 +26,8 @@ TEST(ThreadNotifier, SleepTimesOutUnlessStopped)
     notifier.sleep(5);
     EXPECT_GE(std::chrono::steady_clock::now() - start, 4ms);
     notifier.set();
-    expectInterrupted([&] { notifier.sleep(0); }, sleepText);
-    expectInterrupted([&] { notifier.sleep(1000); }, sleepText);
+    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(0); }), sleepText);
+    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(1000); }), sleepText);
 }
 
 TEST(ThreadNotifier, WaitWakesForTheEventButGivesTheStopRequestPriority)
@@ -53,7 +43,7 @@ TEST(ThreadNotifier, WaitWakesForTheEventButGivesTheStopRequestPriority)
     EXPECT_TRUE(notifier.wait(event));
     EXPECT_TRUE(event.isSignalled()) << "wait leaves the event set";
     notifier.set();
-    expectInterrupted([&] { notifier.wait(event); }, waitText);
+    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.wait(event); }), waitText);
 }
 
 TEST(Thread, ExitCodes)
@@ -74,52 +64,40 @@ TEST(Thread, ExitCodes)
     EXPECT_EQ(empty.getExitCode(), Thread::failedExitCode);
 }
 
-TEST(Thread, StopEndsASleepPromptly)
+// A body blocked in a sleep or a wait ends promptly when its thread is stopped, destroyed or
+// started again; a thread never started destroys cleanly.
+TEST(Thread, StopDestroyAndRestartEndABlockedBodyPromptly)
 {
-    Thread thread;
-    std::atomic<bool> sleeping{false};
-    thread.start([&](ThreadNotifier& notifier) {
-        sleeping = true;
-        notifier.sleep(60000);
-    });
-    while (!sleeping) {
-        std::this_thread::yield();
-    }
-    auto start = std::chrono::steady_clock::now();
-    thread.stop();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
-    EXPECT_FALSE(thread.isRunning());
-    EXPECT_EQ(thread.getExitCode(), Thread::failedExitCode);
-}
-
-TEST(Thread, DestroyingARunningThreadEndsAWaitPromptly)
-{
-    Event never;
-    std::atomic<bool> waiting{false};
-    auto start = std::chrono::steady_clock::now();
-    {
-        Thread thread;
-        thread.start([&](ThreadNotifier& notifier) {
-            waiting = true;
-            notifier.wait(never);
-        });
-        while (!waiting) {
-            std::this_thread::yield();
+    enum class End { Stop, Destroy, Restart };
+    for (End end : {End::Stop, End::Destroy, End::Restart}) {
+        for (bool waits : {false, true}) {
+            SCOPED_TRACE(testing::Message() << int(end) << (waits ? " wait" : " sleep"));
+            Event never;
+            std::atomic<int> blocked{0};
+            auto body = [&](ThreadNotifier& notifier) {
+                ++blocked;
+                if (waits) {
+                    notifier.wait(never);
+                }
+                notifier.sleep(60000);
+            };
+            auto start = std::chrono::steady_clock::now();
+            {
+                Thread thread;
+                for (int run = 1; run <= (end == End::Restart ? 2 : 1); ++run) {
+                    thread.start(body);
+                    while (blocked < run) {
+                        std::this_thread::yield();
+                    }
+                }
+                if (end != End::Destroy) {
+                    thread.stop();
+                    EXPECT_FALSE(thread.isRunning());
+                    EXPECT_EQ(thread.getExitCode(), Thread::failedExitCode);
+                }
+            }
+            EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
         }
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
-}
-
-TEST(Thread, NeverStartedDestroysCleanlyAndCanRestart)
-{
     { Thread idle; }
-    Thread thread;
-    std::atomic<int> runs{0};
-    thread.start([&](ThreadNotifier&) { ++runs; });
-    thread.start([&](ThreadNotifier& notifier) {
-        ++runs;
-        notifier.sleep(60000);
-    });
-    thread.stop();
-    EXPECT_EQ(runs.load(), 2);
 }

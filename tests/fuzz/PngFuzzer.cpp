@@ -13,7 +13,7 @@
 #include "engine/image/kernels/KernelIsa.h"
 #include "engine/io/LoadImage.h"
 #include "engine/io/PngLoader.h"
-#include "tests/io/MemoryStreamReader.h"
+#include "tests/support/MemoryStreamReader.h"
 
 using namespace vantrel;
 

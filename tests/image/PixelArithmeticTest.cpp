@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <random>
 
 #include "engine/image/kernels/BlendModes.h"
 #include "engine/image/kernels/PixelWord.h"
@@ -33,33 +32,6 @@ TEST(PixelArithmetic, CarryMaskAddAndSubtractClampEachChannel)
                     ASSERT_EQ(byteOf(AddMode::pixel(dw, sw), i), i == 3 ? (a + b) & 255 : std::min(a + b, 255u));
                     ASSERT_EQ(byteOf(SubtractMode::pixel(dw, sw), i), i == 3 ? (a - b) & 255 : (a > b ? a - b : 0));
                 }
-            }
-        }
-    }
-}
-
-// Multiply and screen clear the fourth byte; composition weights run 0..256 and clear it too,
-// mixing fractions run 0..64 and mix it like the others.
-TEST(PixelArithmetic, MultiplyScreenCompositionAndSixBitMixingTruncatePerChannel)
-{
-    std::mt19937 random(21);
-    for (std::uint32_t a = 0; a <= 256; ++a) {
-        for (int trial = 0; trial < 300; ++trial) {
-            const std::uint32_t d = static_cast<std::uint32_t>(random());
-            const std::uint32_t s = static_cast<std::uint32_t>(random());
-            const std::uint32_t product = MultiplyMode::pixel(d, s);
-            const std::uint32_t screen = InverseMultiplyMode::pixel(d, s);
-            const std::uint32_t composed = composeWord(d, s, a);
-            for (int i = 0; i < 3; ++i) {
-                const std::uint32_t x = byteOf(d, i);
-                const std::uint32_t y = byteOf(s, i);
-                ASSERT_EQ(byteOf(product, i), y * 129 / 128 * x / 256);
-                ASSERT_EQ(byteOf(screen, i), 255 - (255 - y) * 129 / 128 * (255 - x) / 256);
-                ASSERT_EQ(byteOf(composed, i), (x * (256 - a) + y * a) / 256);
-            }
-            ASSERT_EQ(product >> 24 | screen >> 24 | composed >> 24, 0u);
-            for (int i = 0; i < 4 && a <= 64; ++i) {
-                ASSERT_EQ(byteOf(lerpWord(d, s, a), i), (byteOf(d, i) * (64 - a) + byteOf(s, i) * a) / 64);
             }
         }
     }

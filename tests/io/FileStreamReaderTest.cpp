@@ -1,37 +1,51 @@
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <cerrno>
-#include <cstdint>
 #include <filesystem>
+#endif
+
+#include <cstdint>
 #include <numeric>
 #include <vector>
 
 #include "engine/base/Exception.h"
 #include "engine/io/FileStreamReader.h"
-#include "tests/io/TemporaryDirectory.h"
+#include "tests/support/Failure.h"
+#include "tests/support/TemporaryDirectory.h"
 
 using namespace vantrel;
 
 namespace {
 
-std::size_t openDescriptors()
-{
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                                                  std::filesystem::directory_iterator()));
-}
+// The same failures on each platform's reader: the call named and the system's error code.
+struct Failures {
+    const char* open;
+    std::uint32_t missing;
+    const char* seek;
+    std::uint32_t beforeStart;
+};
+#ifdef _WIN32
+const Failures failures{"CreateFileA API failed in vantrel::FileStreamReader::FileStreamReader method.",
+                        ERROR_FILE_NOT_FOUND, "SetFilePointer API failed in vantrel::FileStreamReader::seekImpl method.",
+                        ERROR_NEGATIVE_SEEK};
+#else
+const Failures failures{"open API failed in vantrel::FileStreamReader::FileStreamReader method.", ENOENT,
+                        "lseek API failed in vantrel::FileStreamReader::seekImpl method.", EINVAL};
+#endif
 
 template <class Action>
-void expectSystemError(Action action, const char* message, int error)
+void expectSystemError(Action action, const char* message, std::uint32_t error)
 {
-    try {
-        action();
-        ADD_FAILURE() << "no error, expected " << message;
-    } catch (const Win32Exception& thrown) {
-        EXPECT_STREQ(thrown.what(), message);
-        EXPECT_EQ(thrown.getErrorCode(), static_cast<std::uint32_t>(error));
-    }
+    auto thrown = thrownBy<Win32Exception>(action);
+    ASSERT_TRUE(thrown) << "no error, expected " << message;
+    EXPECT_STREQ(thrown->what(), message);
+    EXPECT_EQ(thrown->getErrorCode(), error);
 }
 
+// The bytes 0, 1, 2, ... of a 1000-byte file.
 class FileStreamReaderTest : public testing::Test {
 protected:
     void SetUp() override
@@ -48,24 +62,12 @@ protected:
 
 } // namespace
 
-TEST_F(FileStreamReaderTest, OpenFailureAndDestructorLeaveNothingOpen)
-{
-    std::size_t before = openDescriptors();
-    expectSystemError([&] { FileStreamReader reader(directory.file("missing.bin").c_str()); },
-                      "open API failed in vantrel::FileStreamReader::FileStreamReader method.", ENOENT);
-    EXPECT_EQ(openDescriptors(), before);
-    {
-        FileStreamReader reader(path.c_str());
-        EXPECT_EQ(openDescriptors(), before + 1);
-    }
-    EXPECT_EQ(openDescriptors(), before);
-}
-
 TEST_F(FileStreamReaderTest, ReadSkipAndSeekMoveOneCursor)
 {
     FileStreamReader reader(path.c_str());
     unsigned char buffer[2000] = {};
     EXPECT_EQ(reader.read(buffer, 0), 0u);
+    EXPECT_EQ(reader.skip(0), 0u);
     EXPECT_FALSE(reader.isEof());
     EXPECT_EQ(reader.read(buffer, 10), 10u);
     EXPECT_EQ(buffer[9], 9);
@@ -98,29 +100,65 @@ TEST_F(FileStreamReaderTest, ReadSkipAndSeekMoveOneCursor)
     reader.seek(0, SeekOrigin::End);
     EXPECT_EQ(reader.getCursor(), 1000);
     EXPECT_TRUE(reader.isEof());
-    reader.seek(-1, static_cast<SeekOrigin>(7));
+    reader.seek(-1, static_cast<SeekOrigin>(7)); // any other origin counts from the end
     EXPECT_EQ(reader.getCursor(), 999);
     EXPECT_EQ(reader.getLength(), 1000);
 }
 
-TEST_F(FileStreamReaderTest, MovesBeforeTheStartAndReadFailuresNameTheirCall)
+TEST_F(FileStreamReaderTest, OpeningAMissingFileAndMovingBeforeTheStartFailWithTheirCall)
 {
+    expectSystemError([&] { FileStreamReader reader(directory.file("missing.bin").c_str()); }, failures.open,
+                      failures.missing);
     FileStreamReader reader(path.c_str());
     reader.seek(10, SeekOrigin::Begin);
     // SIZE_MAX becomes the signed offset -1.
-    try {
-        reader.skip(SIZE_MAX);
-        FAIL() << "moved backwards";
-    } catch (const IoException& error) {
-        EXPECT_STREQ(error.what(), "Invalid seek position in vantrel::FileStreamReader::skipImpl method.");
-    }
-    const char* seekFailure = "lseek API failed in vantrel::FileStreamReader::seekImpl method.";
-    expectSystemError([&] { reader.seek(-1, SeekOrigin::Begin); }, seekFailure, EINVAL);
+    EXPECT_EQ(failureOf<IoException>([&] { reader.skip(SIZE_MAX); }),
+              "Invalid seek position in vantrel::FileStreamReader::skipImpl method.");
+    expectSystemError([&] { reader.seek(-1, SeekOrigin::Begin); }, failures.seek, failures.beforeStart);
     reader.seek(0, SeekOrigin::Begin);
-    expectSystemError([&] { reader.skip(SIZE_MAX); }, seekFailure, EINVAL);
+    expectSystemError([&] { reader.skip(SIZE_MAX); }, failures.seek, failures.beforeStart);
+}
+
+#ifdef _WIN32
+// Readers share reading only: a writer cannot open the file while they have it, nor they while it does.
+TEST_F(FileStreamReaderTest, ReadersAndAWriterExcludeEachOther)
+{
+    std::wstring widePath(path.begin(), path.end());
+    auto openForWriting = [&] {
+        return CreateFileW(widePath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    {
+        FileStreamReader first(path.c_str());
+        FileStreamReader second(path.c_str());
+        unsigned char byte = 0;
+        EXPECT_EQ(second.read(&byte, 1), 1u);
+        EXPECT_EQ(openForWriting(), INVALID_HANDLE_VALUE);
+    }
+    HANDLE writer = openForWriting();
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    expectSystemError([&] { FileStreamReader reader(path.c_str()); }, failures.open, ERROR_SHARING_VIOLATION);
+    CloseHandle(writer);
+    EXPECT_EQ(FileStreamReader(path.c_str()).getLength(), 1000);
+}
+#else
+TEST_F(FileStreamReaderTest, NothingStaysOpenAndReadFailuresNameTheirCall)
+{
+    auto openDescriptors = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator());
+    };
+    const auto before = openDescriptors();
+    EXPECT_THROW(FileStreamReader(directory.file("missing.bin").c_str()), Win32Exception);
+    EXPECT_EQ(openDescriptors(), before);
+    {
+        FileStreamReader reader(path.c_str());
+        EXPECT_EQ(openDescriptors(), before + 1);
+    }
+    EXPECT_EQ(openDescriptors(), before);
 
     FileStreamReader folder(directory.getPath().c_str());
     unsigned char buffer[4];
     expectSystemError([&] { folder.read(buffer, sizeof buffer); },
                       "read API failed in vantrel::FileStreamReader::readImpl method.", EISDIR);
 }
+#endif

@@ -11,10 +11,10 @@
 #include "engine/base/Exception.h"
 #include "engine/io/LoadImage.h"
 #include "engine/io/PngLoader.h"
-#include "tests/io/CostInChild.h"
-#include "tests/io/MemoryStreamReader.h"
+#include "tests/support/CostInChild.h"
+#include "tests/support/MemoryStreamReader.h"
 #include "tests/io/PngTestFiles.h"
-#include "tests/io/TemporaryDirectory.h"
+#include "tests/support/TemporaryDirectory.h"
 
 using namespace vantrel;
 

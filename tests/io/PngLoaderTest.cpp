@@ -9,9 +9,10 @@
 #include "engine/base/Exception.h"
 #include "engine/io/LoadImage.h"
 #include "engine/io/PngLoader.h"
-#include "tests/io/MemoryStreamReader.h"
+#include "tests/support/Failure.h"
+#include "tests/support/MemoryStreamReader.h"
 #include "tests/io/PngTestFiles.h"
-#include "tests/io/TemporaryDirectory.h"
+#include "tests/support/TemporaryDirectory.h"
 
 using namespace vantrel;
 
@@ -25,29 +26,19 @@ std::shared_ptr<IStreamReader> memoryStream(std::vector<unsigned char> bytes, st
     return std::make_shared<MemoryStreamReader>(std::move(bytes), failAt);
 }
 
-template <class Action>
-std::string failureOf(Action action)
-{
-    try {
-        action();
-    } catch (const IoException& error) {
-        return error.what();
-    }
-    return "";
-}
-
 // Loads rows until one fails; the failure must come before the last row and stay.
 void expectLoadFailsPartWay(PngLoader& loader)
 {
     std::vector<std::uint8_t> row(loader.getPitch());
-    std::string failure;
+    auto load = [&] { return failureOf<IoException>([&] { loader.load(row.data(), row.size()); }); };
+    std::string failure = "no exception";
     std::uint32_t y = 0;
-    for (; y < loader.getHeight() && failure.empty(); ++y) {
-        failure = failureOf([&] { loader.load(row.data(), row.size()); });
+    for (; y < loader.getHeight() && failure == "no exception"; ++y) {
+        failure = load();
     }
     EXPECT_EQ(failure, loadFailure);
     EXPECT_LT(y, loader.getHeight());
-    EXPECT_EQ(failureOf([&] { loader.load(row.data(), row.size()); }), loadFailure);
+    EXPECT_EQ(load(), loadFailure);
 }
 
 } // namespace
@@ -108,13 +99,13 @@ TEST(PngLoader, LoadWritesOneRowAndRefusesShortDestinationsAndExtraRows)
     PngPicture picture = makePicture(5, 2, PNG_COLOR_TYPE_RGB, 8, false, false, 7);
     PngLoader loader(memoryStream(encodePng(picture)));
     std::vector<std::uint8_t> row(64, 0xEE);
-    EXPECT_EQ(failureOf([&] { loader.load(row.data(), 14); }), loadFailure);
+    EXPECT_EQ(failureOf<IoException>([&] { loader.load(row.data(), 14); }), loadFailure);
     EXPECT_EQ(loader.load(row.data(), row.size()), 15u);
     for (std::size_t i = 15; i < row.size(); ++i) {
         ASSERT_EQ(row[i], 0xEE) << i;
     }
     loader.load(row.data(), row.size());
-    EXPECT_EQ(failureOf([&] { loader.load(row.data(), row.size()); }), loadFailure);
+    EXPECT_EQ(failureOf<IoException>([&] { loader.load(row.data(), row.size()); }), loadFailure);
 }
 
 TEST(PngLoader, DamagedHeadersFailInTheConstructor)
@@ -125,9 +116,9 @@ TEST(PngLoader, DamagedHeadersFailInTheConstructor)
         damaged.emplace_back(file.begin(), file.begin() + length);
     }
     for (const auto& bytes : damaged) {
-        EXPECT_EQ(failureOf([&] { PngLoader loader(memoryStream(bytes)); }), constructorFailure) << bytes.size();
+        EXPECT_EQ(failureOf<IoException>([&] { PngLoader loader(memoryStream(bytes)); }), constructorFailure) << bytes.size();
     }
-    EXPECT_EQ(failureOf([&] { PngLoader loader(memoryStream(file, 10)); }), constructorFailure);
+    EXPECT_EQ(failureOf<IoException>([&] { PngLoader loader(memoryStream(file, 10)); }), constructorFailure);
 }
 
 TEST(PngLoader, DamagedImageDataFailsInLoadAndStaysFailed)

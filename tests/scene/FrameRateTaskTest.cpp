@@ -70,7 +70,7 @@ TEST(FrameRateTask, MeasuresAndRedrawsOnlyInIterationsThatDispatchAFrame)
         }
         return false;
     });
-    vantrel::Font font("ＭＳ Ｐゴシック", 0, 32, false, false);
+    vantrel::Font font(sceneFace, 0, 32, false, false);
 
     struct Iteration {
         std::uint32_t time;

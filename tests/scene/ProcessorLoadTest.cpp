@@ -11,7 +11,7 @@
 #include "engine/text/Font.h"
 #include "scene/ProcessorLoadSource.h"
 #include "scene/ProcessorLoadTask.h"
-#include "tests/io/TemporaryDirectory.h"
+#include "tests/support/TemporaryDirectory.h"
 #include "tests/scene/SceneTestSupport.h"
 #include "tests/scene/SpriteFacts.h"
 
@@ -155,7 +155,7 @@ TEST(ProcessorLoadTask, CollectsEverySixteenIterationsAndDrawsOneLabelledBarPerI
         expected.push_back({SpriteKind::Text, id, {1101, y + 1, 1101, y + 1}, 599, gray(64)});
         expected.push_back({SpriteKind::Text, id, {1100, y, 1100, y}, 600, gray(255)});
     }
-    vantrel::Font font("ＭＳ Ｐゴシック", 0, 24, false, false);
+    vantrel::Font font(sceneFace, 0, 24, false, false);
     for (std::uint8_t layer = 0; layer < 2; ++layer) {
         std::vector<SpriteFacts> facts;
         for (const auto& sprite : spritesOf(*screen, layer)) {

@@ -7,8 +7,8 @@
 #include "engine/screen/MemoryPresentTarget.h"
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
-#include "tests/io/TemporaryDirectory.h"
-#include "tests/screen/ReferenceFrame.h"
+#include "tests/support/TemporaryDirectory.h"
+#include "tests/support/ReferenceFrame.h"
 
 // The scene reads its files from the current directory: this runs a test inside a
 // folder and goes back afterwards.

@@ -7,6 +7,7 @@
 
 #include "engine/base/Exception.h"
 #include "tests/scene/RealScene.h"
+#include "tests/support/Eventually.h"
 
 // The real benchmark scene, stepped by hand or run by its own threads.
 namespace {
@@ -15,16 +16,6 @@ class SceneFramesTest : public ::testing::Test {
 protected:
     WorkingDirectory inDataFolder{generatedDataFolder()};
 };
-
-// Waits without a deadline that a slow machine could miss: up to two minutes.
-template <class Condition>
-bool eventually(Condition condition)
-{
-    for (int i = 0; i < 1200 && !condition(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return condition();
-}
 
 } // namespace
 

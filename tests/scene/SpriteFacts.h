@@ -9,6 +9,7 @@
 #include "engine/sprite/ImageSprite.h"
 #include "engine/sprite/TextSprite.h"
 #include "engine/text/IFont.h"
+#include "tests/support/Pixels.h"
 
 // Everything the scene fixes about one sprite, in one comparable record.
 enum class SpriteKind { Fill, Image, Text, Other };
@@ -81,20 +82,6 @@ inline std::ostream& operator<<(std::ostream& out, const SpriteFacts& f)
 // read back.
 inline std::string textOf(const vantrel::TextSprite& sprite, vantrel::IFont& font)
 {
-    auto sameImage = [](const vantrel::Image* a, const vantrel::Image* b) {
-        if (!a || !b) {
-            return a == b;
-        }
-        if (a->getWidth() != b->getWidth() || a->getHeight() != b->getHeight()) {
-            return false;
-        }
-        for (std::uint32_t y = 0; y < a->getHeight(); ++y) {
-            if (std::memcmp(a->row(y), b->row(y), a->getWidth()) != 0) {
-                return false;
-            }
-        }
-        return true;
-    };
     std::string text;
     for (std::uint64_t i = 0; i < sprite.getCount(); ++i) {
         const vantrel::GlyphData& glyph = sprite.getGlyphs()[i];

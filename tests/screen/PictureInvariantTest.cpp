@@ -7,7 +7,7 @@
 #include "engine/screen/MemoryPresentTarget.h"
 #include "engine/screen/Screen.h"
 #include "tests/screen/RandomSpriteScript.h"
-#include "tests/screen/ReferenceFrame.h"
+#include "tests/support/ReferenceFrame.h"
 
 using namespace vantrel;
 using namespace vantrel::testing;

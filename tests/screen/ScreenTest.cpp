@@ -3,29 +3,18 @@
 #include <atomic>
 #include <chrono>
 #include <stdexcept>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "engine/screen/MemoryPresentTarget.h"
 #include "engine/screen/Screen.h"
+#include "tests/support/Eventually.h"
 
 using namespace vantrel;
 using namespace std::chrono_literals;
 
 namespace {
-
-template <class Condition>
-bool eventually(Condition condition, std::chrono::milliseconds limit = 10s)
-{
-    auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
 
 struct Stepped : ::testing::Test {
     std::shared_ptr<MemoryPresentTarget> target = std::make_shared<MemoryPresentTarget>(64, 32);
@@ -53,54 +42,31 @@ protected:
 
 } // namespace
 
-TEST_F(Stepped, ATaskReturningTrueRunsOnce)
+// Tasks run in the order added, each iteration, until one returns true; a task added by a task
+// runs from the next iteration; one that throws stays in its place.
+TEST_F(Stepped, TasksRunInOrderUntilTheyReturnTrue)
 {
-    int once = 0, always = 0;
-    screen.addTask([&](Screen&) { return ++once > 0; });
-    screen.addTask([&](Screen&) { return ++always < 0; });
-    for (int i = 0; i < 3; ++i) {
-        screen.step(16u * i);
-    }
-    EXPECT_EQ(once, 1);
-    EXPECT_EQ(always, 3);
-}
-
-TEST_F(Stepped, ATaskAddedByATaskRunsFromTheNextIteration)
-{
-    std::vector<int> order;
-    screen.addTask([&](Screen& s) {
-        order.push_back(1);
-        if (order.size() == 1) {
-            s.addTask([&](Screen&) {
-                order.push_back(2);
-                return true;
-            });
-        }
-        return false;
-    });
-    screen.step(0);
-    EXPECT_EQ(order, (std::vector<int>{1}));
-    screen.step(16);
-    EXPECT_EQ(order, (std::vector<int>{1, 1, 2}));
-}
-
-TEST_F(Stepped, AThrowingTaskStaysInPlaceAndTheOthersKeepTheirOrder)
-{
-    std::vector<char> order;
+    std::string order;
     int calls = 0;
-    screen.addTask([&](Screen&) { order.push_back('a'); return true; });
-    screen.addTask([&](Screen&) { order.push_back('b'); return false; });
+    screen.addTask([&](Screen& s) {
+        order += 'a';
+        s.addTask([&](Screen&) { order += 'e'; return true; });
+        return true;
+    });
+    screen.addTask([&](Screen&) { order += 'b'; return false; });
     screen.addTask([&](Screen&) {
-        order.push_back('c');
-        if (++calls == 1) {
+        order += 'c';
+        if (++calls == 2) {
             throw std::runtime_error("once");
         }
         return false;
     });
-    screen.addTask([&](Screen&) { order.push_back('d'); return false; });
-    screen.step(0);
-    screen.step(16);
-    EXPECT_EQ(std::string(order.begin(), order.end()), "abcbcd");
+    screen.addTask([&](Screen&) { order += 'd'; return false; });
+    for (std::uint32_t time : {0u, 16u, 33u, 50u}) {
+        screen.step(time);
+        order += ' ';
+    }
+    EXPECT_EQ(order, "abcd bc bcde bcd ");
 }
 
 TEST_F(Stepped, FrameDispatchedOnlyInIterationsThatDrawAFrame)

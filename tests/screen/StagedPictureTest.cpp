@@ -8,29 +8,10 @@
 
 #include "engine/screen/MemoryPresentTarget.h"
 #include "engine/screen/Screen.h"
+#include "tests/support/Pixels.h"
 
 using namespace vantrel;
 
-namespace {
-
-Image filledFrame(std::uint32_t width, std::uint32_t height, std::uint32_t value)
-{
-    Image frame(width, height, PixelFormat::Bgrx32);
-    for (std::uint32_t y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(frame.row(y));
-        std::fill(row, row + width, value);
-    }
-    return frame;
-}
-
-std::uint32_t pixelAt(const Image& image, std::uint32_t x, std::uint32_t y)
-{
-    std::uint32_t value;
-    std::memcpy(&value, image.row(y) + 4 * x, 4);
-    return value;
-}
-
-} // namespace
 
 // A reader never sees a frame whose bands are only partly handed over; a frame presented
 // whole or band by band ends up the same, and only the published rectangle counts.
@@ -38,10 +19,10 @@ TEST(StagedPicture, ReadersWaitForTheWholeFrame)
 {
     MemoryPresentTarget target(8, 6);
     ASSERT_TRUE(target.takesBands());
-    Image first = filledFrame(8, 6, 0x111111);
+    Image first = filledImage(8, 6, 0x111111);
     target.present(first, Rect{0, 0, 8, 6});
 
-    Image second = filledFrame(8, 6, 0x222222);
+    Image second = filledImage(8, 6, 0x222222);
     target.presentBand(second, Rect{2, 0, 8, 3});
     std::atomic<bool> read{false};
     std::unique_ptr<Image> seen;

@@ -10,7 +10,8 @@
 #include "engine/sound/SdlAudioMixer.h"
 #include "engine/sound/SdlAudioSound.h"
 #include "engine/sound/WaveDataReader.h"
-#include "tests/io/CostInChild.h"
+#include "tests/support/CostInChild.h"
+#include "tests/support/Failure.h"
 #include "tests/sound/WaveFiles.h"
 
 using namespace vantrel;
@@ -18,18 +19,6 @@ using namespace vantrel;
 namespace {
 
 constexpr std::size_t allowance = 64_MiB;
-
-// "loaded", or the text of the engine's failure.
-template <class Load>
-std::string outcomeOf(Load load)
-{
-    try {
-        load();
-        return "loaded";
-    } catch (const Exception& error) {
-        return error.what();
-    }
-}
 
 Bytes waveOf(const Bytes& format, std::size_t dataBytes)
 {
@@ -80,21 +69,21 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
     NullSoundManager silent;
     for (const Case& c : cases) {
         Bytes file = waveOf(c.format, 48);
-        EXPECT_EQ(outcomeOf([&] { silent.loadSound(7, file.data(), static_cast<std::uint32_t>(file.size())); }),
-                  c.accepted ? "loaded" : "Invalid file format in vantrel::NullSound::NullSound method.")
+        EXPECT_EQ(failureOf<Exception>([&] { silent.loadSound(7, file.data(), static_cast<std::uint32_t>(file.size())); }),
+                  c.accepted ? "no exception" : "Invalid file format in vantrel::NullSound::NullSound method.")
             << c.label;
         EXPECT_EQ(silent.getSound(7) != nullptr, c.accepted) << c.label;
         silent.unloadSound(7);
         // The audible sound on a mixer without a device, whose thread's reserves would swamp the
         // cost. A refusal comes before the resampler is built: 1 Hz would take gigabytes.
         ChildCost cost = costInChild([&] {
-            return outcomeOf([&] {
+            return failureOf<Exception>([&] {
                 WaveDataReader reader(file.data(), static_cast<std::uint32_t>(file.size()));
                 SdlAudioSound sound(std::make_shared<SdlAudioMixer>(), reader);
             });
         });
         EXPECT_EQ(cost.outcome,
-                  c.accepted ? "loaded" : "SDL_NewAudioStream API failed in vantrel::SdlAudioSound::SdlAudioSound method.")
+                  c.accepted ? "no exception" : "SDL_NewAudioStream API failed in vantrel::SdlAudioSound::SdlAudioSound method.")
             << c.label;
         if (costIsBounded) {
             EXPECT_LT(cost.peakBytes, allowance) << c.label;

@@ -4,9 +4,10 @@
 #include "engine/io/FileStreamReader.h"
 #include "engine/sound/NullSound.h"
 #include "engine/sound/NullSoundManager.h"
-#include "tests/io/MemoryStreamReader.h"
-#include "tests/io/TemporaryDirectory.h"
+#include "tests/support/MemoryStreamReader.h"
+#include "tests/support/TemporaryDirectory.h"
 #include "tests/sound/WaveFiles.h"
+#include "tests/support/Failure.h"
 
 using namespace vantrel;
 
@@ -55,11 +56,7 @@ TEST(NullSoundManager, EmptyOrDamagedInputRegistersNothing)
     EXPECT_EQ(manager.getSound(1), nullptr);
 
     ShortStream shortStream(clickFile());
-    try {
-        manager.loadSound(1, shortStream);
-        FAIL() << "loaded a short stream";
-    } catch (const IoException& error) {
-        EXPECT_STREQ(error.what(), "Invalid file format in vantrel::NullSoundManager::loadSoundImpl method.");
-    }
+    EXPECT_EQ(failureOf<IoException>([&] { manager.loadSound(1, shortStream); }),
+              "Invalid file format in vantrel::NullSoundManager::loadSoundImpl method.");
     EXPECT_EQ(manager.getSound(1), nullptr);
 }

@@ -12,9 +12,10 @@
 #include "engine/sound/SdlAudioSound.h"
 #include "engine/sound/SdlAudioSoundManager.h"
 #include "engine/sound/SoundManager.h"
-#include "tests/io/TemporaryDirectory.h"
+#include "tests/support/TemporaryDirectory.h"
 #include "tests/sound/ScopedEnvironment.h"
 #include "tests/sound/WaveFiles.h"
+#include "tests/support/Failure.h"
 
 using namespace vantrel;
 
@@ -27,13 +28,9 @@ Bytes clickFile()
 
 std::string constructionFailure()
 {
-    try {
-        SdlAudioSoundManager manager;
-    } catch (const ComException& error) {
-        EXPECT_LT(error.getResult(), 0);
-        return error.what();
-    }
-    return "constructed";
+    auto error = thrownBy<ComException>([] { SdlAudioSoundManager manager; });
+    EXPECT_LT(error ? error->getResult() : 0, 0);
+    return error ? error->what() : "constructed";
 }
 
 bool loadsSilently(SoundManager& manager)

@@ -1,40 +1,77 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstring>
 #include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "engine/sprite/FillRectSprite.h"
 #include "engine/sprite/ImageSprite.h"
 #include "engine/sprite/ScreenDrawer.h"
 #include "engine/sprite/SpriteManager.h"
+#include "engine/sprite/TextSprite.h"
+#include "engine/text/IFont.h"
 
 using namespace vantrel;
 
 namespace {
+
+// 'a' sits on its pen's band, 'b' two bands lower, so the gap between them is a clean band;
+// 'd' moves the pen down as well as right. A space has no ink, any other code a 4 x 4 box.
+class FakeFont : public IFont {
+public:
+    std::vector<std::uint32_t> asked;
+    bool failOnB = false;
+
+protected:
+    GlyphData getGlyphDataImpl(std::uint32_t code) override
+    {
+        asked.push_back(code);
+        if (failOnB && code == 'b') {
+            throw std::runtime_error("no glyph");
+        }
+        auto ink = [](std::uint32_t w, std::uint32_t h) { return std::make_shared<Image>(w, h, PixelFormat::Gray8); };
+        switch (code) {
+        case 'a': return GlyphData{Point{1, 0}, Point{10, 0}, ink(4, 10)};
+        case 'b': return GlyphData{Point{2, 20}, Point{12, 0}, ink(8, 10)};
+        case 'd': return GlyphData{Point{0, 0}, Point{5, 10}, ink(4, 4)};
+        case ' ': return GlyphData{Point{0, 0}, Point{6, 0}, nullptr};
+        default: return GlyphData{Point{}, Point{4, 0}, ink(4, 4)};
+        }
+    }
+};
 
 // A layer of 200 x 100 with 10-row bands; the drawer's pending state shows what was invalidated.
 struct Layer : ::testing::Test {
     std::shared_ptr<SpriteManager> manager = std::make_shared<SpriteManager>();
     std::shared_ptr<ScreenDrawer> drawer = std::make_shared<ScreenDrawer>(manager, 200, 100, 10);
     std::shared_ptr<Image> picture = std::make_shared<Image>(20, 10, PixelFormat::Bgra32);
+    FakeFont font;
 
-    std::shared_ptr<FillRectSprite> fill(Rect rect, std::int32_t z = 0, std::uint32_t id = 1)
+    template <class Sprite, class... Arguments>
+    std::shared_ptr<Sprite> add(Arguments&&... arguments)
     {
-        auto sprite = std::make_shared<FillRectSprite>(manager, drawer, id, rect, z, Color::gray(9));
+        auto sprite = std::make_shared<Sprite>(manager, drawer, std::forward<Arguments>(arguments)...);
         manager->add(sprite);
         return sprite;
     }
-    std::shared_ptr<ImageSprite> image(std::int32_t x, std::int32_t y, std::uint32_t id = 2)
+    std::shared_ptr<ISprite> make(int kind, std::int32_t z = 0, std::uint32_t id = 1)
     {
-        auto sprite = std::make_shared<ImageSprite>(manager, drawer, id, x, y, 0, picture);
-        manager->add(sprite);
-        return sprite;
+        if (kind == 0) {
+            return add<FillRectSprite>(id, Rect{10, 20, 50, 40}, z, Color::gray(9));
+        }
+        if (kind == 1) {
+            return add<ImageSprite>(id, 10, 20, z, picture);
+        }
+        return add<TextSprite>(id, 10, 20, z, "a b", 3, font, Color::gray(255));
     }
     Rect invalidated() const { return drawer->pending.dirty ? drawer->pending.dirtyRect : Rect{}; }
     void forget() { ScreenDrawer::clear(drawer->pending); }
-    DrawCommands commands()
+    DrawCommands commands(DrawResources& resources)
     {
         DrawCommands out;
-        DrawResources resources;
         for (auto& entry : manager->entries) {
             entry.sprite->draw(out, resources);
         }
@@ -42,141 +79,173 @@ struct Layer : ::testing::Test {
     }
 };
 
+// Changes only an image sprite has; fills and texts stay as they are.
+void resize(ISprite& sprite, std::uint32_t width)
+{
+    if (auto* image = dynamic_cast<ImageSprite*>(&sprite)) {
+        image->setSize(width, 10);
+    }
+}
+void smoothen(ISprite& sprite)
+{
+    if (auto* image = dynamic_cast<ImageSprite*>(&sprite)) {
+        image->setSmooth(true);
+    }
+}
+
 } // namespace
 
-TEST_F(Layer, NewSpritesAreHiddenAndShowInvalidatesTheirArea)
+// What each change invalidates, for a fill, an image and a text "a b" at (10, 20): exactly
+// the areas drawn before and after (band rows whole), nothing where the picture stays.
+TEST_F(Layer, EachChangeInvalidatesExactlyWhatItRedraws)
 {
-    auto sprite = fill(Rect{10, 20, 110, 70});
-    EXPECT_FALSE(sprite->isVisible());
-    EXPECT_TRUE(commands().empty());
-    EXPECT_EQ(invalidated(), Rect{});
-    sprite->show();
-    EXPECT_EQ(invalidated(), (Rect{10, 20, 110, 70}));
-}
-
-TEST_F(Layer, MovingADrawnSpriteInvalidatesOldAndNewArea)
-{
-    auto sprite = fill(Rect{10, 20, 110, 70});
-    sprite->show();
-    forget();
-    sprite->setPosition(10, 20);
-    EXPECT_EQ(invalidated(), Rect{}) << "moving to the current position changes nothing";
-    sprite->setPosition(0, 0);
-    EXPECT_EQ(sprite->getRect(), (Rect{0, 0, 100, 50}));
-    EXPECT_EQ(invalidated(), (Rect{0, 0, 110, 70}));
-}
-
-TEST_F(Layer, OpacityRules)
-{
-    auto sprite = fill(Rect{0, 0, 10, 10});
-    sprite->setOpacity(0);
-    sprite->show();
-    EXPECT_EQ(invalidated(), Rect{}) << "showing a fully transparent sprite draws nothing";
-    EXPECT_TRUE(commands().empty());
-    sprite->setOpacity(200);
-    EXPECT_EQ(invalidated(), (Rect{0, 0, 10, 10}));
-    forget();
-    sprite->hide();
-    EXPECT_EQ(invalidated(), (Rect{0, 0, 10, 10}));
-    forget();
-    sprite->setOpacity(100);
-    EXPECT_EQ(invalidated(), Rect{}) << "a hidden sprite's opacity never invalidates";
-    sprite->setBlendMode(BlendMode::Add);
-    EXPECT_EQ(invalidated(), Rect{});
-}
-
-TEST_F(Layer, BlendModeAndZOrderChangesInvalidateOnlyWhenDrawn)
-{
-    auto sprite = fill(Rect{0, 0, 10, 10});
-    sprite->show();
-    manager->needsSort = false;
-    forget();
-    sprite->setBlendMode(BlendMode::Normal);
-    EXPECT_EQ(invalidated(), Rect{});
-    sprite->setBlendMode(BlendMode::Subtract);
-    EXPECT_EQ(invalidated(), (Rect{0, 0, 10, 10}));
-    forget();
-    sprite->setZOrder(7);
-    EXPECT_TRUE(manager->needsSort);
-    EXPECT_EQ(invalidated(), (Rect{0, 0, 10, 10}));
-}
-
-TEST_F(Layer, ImageSpriteCommandsFollowItsSize)
-{
-    auto sprite = image(5, 6);
-    sprite->show();
-    auto first = commands();
-    ASSERT_EQ(first.size(), 1u);
-    EXPECT_EQ(first[0].kind, DrawCommandKind::ImagePoint);
-    EXPECT_EQ(first[0].bounds, (Rect{5, 6, 25, 16}));
-    forget();
-    sprite->setSize(20, 10);
-    EXPECT_EQ(invalidated(), Rect{}) << "the current size changes nothing";
-    sprite->setSize(40, 10);
-    EXPECT_EQ(invalidated(), (Rect{5, 0, 45, 20})) << "old and new area, whole bands";
-    auto second = commands();
-    EXPECT_EQ(second[0].kind, DrawCommandKind::ImageRect);
-    EXPECT_EQ(second[0].sourceRect, (Rect{0, 0, 20, 10}));
-    EXPECT_EQ(second[0].bounds, (Rect{5, 6, 45, 16}));
-    sprite->hide();
-    forget();
-    sprite->setSmooth(true);
-    EXPECT_EQ(invalidated(), Rect{});
-    EXPECT_TRUE(sprite->isSmooth());
-}
-
-TEST_F(Layer, HiddenSpritesHoldNoResources)
-{
-    auto sprite = image(0, 0);
-    DrawCommands out;
-    DrawResources resources;
-    sprite->draw(out, resources);
-    EXPECT_TRUE(resources.images.empty());
-    sprite->show();
-    sprite->draw(out, resources);
-    ASSERT_EQ(resources.images.size(), 1u);
-    EXPECT_EQ(resources.images[0], picture);
+    const Rect none;
+    const std::array<Rect, 3> area{Rect{10, 20, 50, 40}, Rect{10, 20, 30, 30}, Rect{11, 20, 36, 50}};
+    using Act = void (*)(ISprite&);
+    struct Case {
+        const char* what;
+        bool shown;
+        std::uint8_t opacity;
+        Act act;
+        std::array<Rect, 3> expected;
+    };
+    const Case cases[] = {
+        {"show", false, 255, [](ISprite& s) { s.show(); }, area},
+        {"show again", true, 255, [](ISprite& s) { s.show(); }, {}},
+        {"show transparent", false, 0, [](ISprite& s) { s.show(); }, {}},
+        {"hide", true, 255, [](ISprite& s) { s.hide(); }, area},
+        {"hide hidden", false, 255, [](ISprite& s) { s.hide(); }, {}},
+        {"move", true, 255, [](ISprite& s) { s.setPosition(0, 0); },
+         {Rect{0, 0, 50, 40}, Rect{0, 0, 30, 30}, Rect{1, 0, 36, 50}}},
+        {"move to the same place", true, 255, [](ISprite& s) { s.setPosition(10, 20); }, {}},
+        {"move hidden", false, 255, [](ISprite& s) { s.setPosition(0, 0); }, {}},
+        {"move transparent", true, 0, [](ISprite& s) { s.setPosition(0, 0); }, {}},
+        {"opacity 0 to n", true, 0, [](ISprite& s) { s.setOpacity(200); }, area},
+        {"opacity n to 0", true, 255, [](ISprite& s) { s.setOpacity(0); }, area},
+        {"opacity n to m", true, 255, [](ISprite& s) { s.setOpacity(100); }, area},
+        {"opacity unchanged", true, 255, [](ISprite& s) { s.setOpacity(255); }, {}},
+        {"opacity while hidden", false, 255, [](ISprite& s) { s.setOpacity(100); }, {}},
+        {"blend mode", true, 255, [](ISprite& s) { s.setBlendMode(BlendMode::Subtract); }, area},
+        {"blend mode unchanged", true, 255, [](ISprite& s) { s.setBlendMode(BlendMode::Normal); }, {}},
+        {"blend mode while hidden", false, 255, [](ISprite& s) { s.setBlendMode(BlendMode::Add); }, {}},
+        {"blend mode while transparent", true, 0, [](ISprite& s) { s.setBlendMode(BlendMode::Add); }, {}},
+        {"z-order", true, 255, [](ISprite& s) { s.setZOrder(7); }, area},
+        {"z-order while hidden", false, 255, [](ISprite& s) { s.setZOrder(7); }, {}},
+        {"size", true, 255, [](ISprite& s) { resize(s, 40); },
+         {none, Rect{10, 20, 50, 30}, none}},
+        {"size unchanged", true, 255, [](ISprite& s) { resize(s, 20); }, {}},
+        {"size while hidden", false, 255, [](ISprite& s) { resize(s, 40); }, {}},
+        {"smoothing", true, 255, [](ISprite& s) { smoothen(s); }, {none, area[1], none}},
+        {"smoothing while hidden", false, 255, [](ISprite& s) { smoothen(s); }, {}},
+    };
+    for (const Case& c : cases) {
+        for (int kind = 0; kind < 3; ++kind) {
+            SCOPED_TRACE(std::string(c.what) + ", kind " + std::to_string(kind));
+            manager->entries.clear();
+            auto sprite = make(kind);
+            EXPECT_FALSE(sprite->isVisible());
+            sprite->setOpacity(c.opacity);
+            if (c.shown) {
+                sprite->show();
+            }
+            forget();
+            manager->needsSort = false;
+            c.act(*sprite);
+            EXPECT_EQ(invalidated(), c.expected[kind]);
+            EXPECT_EQ(manager->needsSort, std::string(c.what).starts_with("z-order"));
+            // Only a drawn sprite gives a command, and only then holds its resources.
+            DrawResources resources;
+            EXPECT_EQ(commands(resources).size(), sprite->isDrawn() ? 1u : 0u);
+            EXPECT_EQ(resources.images.size() + resources.glyphs.size(), kind != 0 && sprite->isDrawn() ? 1u : 0u);
+        }
+    }
 }
 
 TEST_F(Layer, SpritesOutliveTheirDrawerAndManager)
 {
-    auto sprite = fill(Rect{0, 0, 10, 10});
+    std::vector<std::shared_ptr<ISprite>> sprites{make(0), make(1), make(2)};
     manager.reset();
     drawer.reset();
-    sprite->show();
-    sprite->setPosition(3, 3);
-    sprite->setZOrder(4);
-    EXPECT_EQ(sprite->getX(), 3);
+    for (auto& sprite : sprites) {
+        sprite->show();
+        sprite->setPosition(3, 3);
+        sprite->setZOrder(4);
+        sprite->requestSort();
+        EXPECT_EQ(sprite->getX(), 3);
+    }
 }
 
-TEST_F(Layer, ManagerSortsByZOrderKeepingTiesInInsertionOrder)
+TEST_F(Layer, ManagerSortsByZOrderKeepingTiesInInsertionOrderAndRemovesById)
 {
-    auto a = fill(Rect{}, 5, 1);
-    auto b = fill(Rect{}, -1, 2);
-    auto c = fill(Rect{}, 5, 3);
+    auto a = make(0, 5, 7);
+    auto b = make(1, -1, 2);
+    auto c = make(0, 5, 7);
+    a->show();
     manager->sort();
     ASSERT_EQ(manager->entries.size(), 3u);
     EXPECT_EQ(manager->entries[0].sprite, b);
     EXPECT_EQ(manager->entries[1].sprite, a);
     EXPECT_EQ(manager->entries[2].sprite, c);
     EXPECT_FALSE(manager->needsSort);
-}
-
-TEST_F(Layer, FindAndRemoveById)
-{
-    auto shown = fill(Rect{0, 0, 10, 10}, 0, 7);
-    auto hidden = fill(Rect{50, 50, 60, 60}, 0, 7);
-    auto other = fill(Rect{0, 0, 1, 1}, 0, 8);
-    shown->show();
-    forget();
-    EXPECT_EQ(manager->find(7), shown);
+    EXPECT_EQ(manager->find(7), a);
     EXPECT_EQ(manager->find(99), nullptr);
+    forget();
     manager->remove(99);
     EXPECT_EQ(manager->entries.size(), 3u);
     EXPECT_EQ(invalidated(), Rect{});
     manager->remove(7);
-    EXPECT_FALSE(shown->isVisible());
-    EXPECT_EQ(invalidated(), (Rect{0, 0, 10, 10})) << "only the visible one is redrawn";
+    EXPECT_FALSE(a->isVisible());
+    EXPECT_EQ(invalidated(), (Rect{10, 20, 50, 40})) << "only the visible one is redrawn";
     ASSERT_EQ(manager->entries.size(), 1u);
-    EXPECT_EQ(manager->entries[0].sprite, other);
+    EXPECT_EQ(manager->entries[0].sprite, b);
+}
+
+// Text invalidates each glyph's ink, not the gaps between; its command spans first to last ink.
+TEST_F(Layer, TextLaysOutItsGlyphsAlongThePen)
+{
+    auto text = add<TextSprite>(7u, 30, 10, 3, "a b", 3, font, Color::gray(255));
+    EXPECT_EQ(font.asked, (std::vector<std::uint32_t>{'a', ' ', 'b'}));
+    text->show();
+    const std::pair<std::int32_t, std::int32_t> spans[] = {{0, 0}, {31, 35}, {0, 0}, {48, 56}, {0, 0}};
+    for (std::uint32_t band = 0; band < std::size(spans); ++band) {
+        EXPECT_EQ(drawer->pending.bands[band].left, spans[band].first) << band;
+        EXPECT_EQ(drawer->pending.bands[band].right, spans[band].second) << band;
+    }
+    DrawResources resources;
+    DrawCommands drawn = commands(resources);
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].bounds, (Rect{31, 10, 56, 40}));
+    EXPECT_EQ(drawn[0].origin, (Point{30, 10}));
+
+    auto diagonal = add<TextSprite>(8u, 0, 0, 3, "dd", 2, font, Color::gray(255));
+    EXPECT_EQ(diagonal->getBounds(), (Rect{0, 0, 9, 14}));
+    forget();
+    for (const char* blank : {"", "   "}) {
+        add<TextSprite>(9u, 0, 0, 3, blank, std::strlen(blank), font, Color::gray(255))->show();
+        EXPECT_FALSE(drawer->pending.dirty);
+    }
+
+    // Bytes above 127 reach the font sign-extended; a font failure leaves the constructor.
+    font.asked.clear();
+    const char bytes[] = {'\x80', '\xC3', '\xFF', '\x7F'};
+    add<TextSprite>(10u, 0, 0, 3, bytes, 4, font, Color::gray(255));
+    EXPECT_EQ(font.asked, (std::vector<std::uint32_t>{0xFFFFFF80u, 0xFFFFFFC3u, 0xFFFFFFFFu, 0x7Fu}));
+    font.failOnB = true;
+    EXPECT_THROW(add<TextSprite>(11u, 0, 0, 3, "aab", 3, font, Color::gray(255)), std::runtime_error);
+    EXPECT_EQ(manager->find(11), nullptr);
+}
+
+TEST_F(Layer, TheGlyphArrayOutlivesTheTextWhileAFrameHoldsIt)
+{
+    auto text = add<TextSprite>(7u, 30, 10, 3, "ab", 2, font, Color::gray(255));
+    text->show();
+    DrawResources resources;
+    DrawCommands drawn = commands(resources);
+    std::weak_ptr<GlyphData[]> watch = text->getGlyphs();
+    manager->remove(7);
+    text.reset();
+    ASSERT_FALSE(watch.expired());
+    EXPECT_EQ(drawn[0].glyphs[1].advance.x, 12);
+    resources.clear();
+    EXPECT_TRUE(watch.expired());
 }

@@ -11,13 +11,12 @@
 
 #include "engine/base/Exception.h"
 #include "engine/text/Font.h"
+#include "tests/support/Failure.h"
+#include "tests/support/Pixels.h"
 
 using namespace vantrel;
 
 namespace {
-
-// The face name the scene asks for, UTF-8.
-const char* const sceneFace = "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
 
 class SceneFont : public ::testing::Test {
 protected:
@@ -124,14 +123,7 @@ TEST_F(SceneFont, CodesFromBytesAbove127GiveTheMissingGlyph)
         GlyphData glyph = line32->getGlyphData(code);
         EXPECT_EQ(glyph.advance, missing.advance) << code;
         EXPECT_EQ(glyph.offset, missing.offset) << code;
-        ASSERT_EQ(static_cast<bool>(glyph.image), static_cast<bool>(missing.image)) << code;
-        if (glyph.image) {
-            ASSERT_EQ(glyph.image->getWidth(), missing.image->getWidth());
-            ASSERT_EQ(glyph.image->getHeight(), missing.image->getHeight());
-            EXPECT_EQ(std::memcmp(glyph.image->getPixels(), missing.image->getPixels(),
-                                  glyph.image->getWidth() * glyph.image->getHeight()),
-                      0);
-        }
+        EXPECT_TRUE(sameImage(glyph.image.get(), missing.image.get())) << code;
     }
     EXPECT_NE(line32->getCache().find(0xFFFFFFFFu), nullptr);
 }
@@ -162,13 +154,10 @@ TEST_F(SceneFont, MissingStylesAreSynthesisedAndAWidthNarrowsTheCharacters)
 
 TEST(Font, AnImpossibleSizeFailsWithTheCallsName)
 {
-    try {
-        Font huge(sceneFace, 0, std::numeric_limits<std::int32_t>::max(), false, false);
-        FAIL() << "no exception";
-    } catch (const Win32Exception& error) {
-        EXPECT_STREQ(error.what(), "FT_Set_Char_Size API failed in vantrel::Font::Font method.");
-        EXPECT_NE(error.getErrorCode(), 0u);
-    }
+    auto error = thrownBy<Win32Exception>([] { Font(sceneFace, 0, std::numeric_limits<std::int32_t>::max(), false, false); });
+    ASSERT_TRUE(error);
+    EXPECT_STREQ(error->what(), "FT_Set_Char_Size API failed in vantrel::Font::Font method.");
+    EXPECT_NE(error->getErrorCode(), 0u);
 }
 
 TEST(Font, AFaceWithItsOwnBoldIsNotEmboldenedAgain)

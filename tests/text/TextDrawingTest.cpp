@@ -8,19 +8,11 @@
 #include "engine/screen/Screen.h"
 #include "engine/sprite/TextSprite.h"
 #include "engine/text/Font.h"
+#include "tests/support/Pixels.h"
 
 using namespace vantrel;
 
 namespace {
-
-const char* const sceneFace = "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
-
-std::uint32_t pixel(const Image& image, std::int32_t x, std::int32_t y)
-{
-    std::uint32_t word;
-    std::memcpy(&word, image.row(static_cast<std::uint32_t>(y)) + 4 * x, 4);
-    return word & 0xFFFFFF;
-}
 
 // The smallest rectangle holding every non-black pixel, and how many pixels are `color`.
 std::pair<Rect, int> ink(const Image& image, std::uint32_t color)
@@ -29,10 +21,10 @@ std::pair<Rect, int> ink(const Image& image, std::uint32_t color)
     int matches = 0;
     for (std::int32_t y = 0; y < static_cast<std::int32_t>(image.getHeight()); ++y) {
         for (std::int32_t x = 0; x < static_cast<std::int32_t>(image.getWidth()); ++x) {
-            if (pixel(image, x, y) != 0) {
+            if ((pixelAt(image, x, y) & 0xFFFFFF) != 0) {
                 area = unite(area, Rect{x, y, x + 1, y + 1});
             }
-            matches += pixel(image, x, y) == color ? 1 : 0;
+            matches += (pixelAt(image, x, y) & 0xFFFFFF) == color ? 1 : 0;
         }
     }
     return {area, matches};

@@ -4,25 +4,10 @@
 
 #include "engine/text/Font.h"
 #include "scene/SceneFonts.h"
+#include "tests/support/Pixels.h"
 
 using namespace vantrel;
 
-namespace {
-
-bool samePixels(const Image& a, const Image& b)
-{
-    if (a.getWidth() != b.getWidth() || a.getHeight() != b.getHeight()) {
-        return false;
-    }
-    for (std::uint32_t y = 0; y < a.getHeight(); ++y) {
-        if (!std::equal(a.row(y), a.row(y) + a.getWidth(), b.row(y))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
 
 // The session maps the read-out face to IPAPGothic; the UTF-16 name has to reach GDI for
 // that mapping to apply.
@@ -38,7 +23,7 @@ TEST(GdiFont, ReadoutFaceResolvesToTheSubstituteAndDrawsJapanese)
     GlyphData missing = font.getGlyphData(0xE000); // private use: the missing-glyph box
     ASSERT_TRUE(hiragana.image);
     ASSERT_TRUE(missing.image);
-    EXPECT_FALSE(samePixels(*hiragana.image, *missing.image));
+    EXPECT_FALSE(sameImage(hiragana.image.get(), missing.image.get()));
 }
 
 TEST(GdiFont, GlyphsArePaddedCoverageMapsAndCached)

@@ -14,6 +14,7 @@
 #include "engine/sound/xaudio2/XAudio2Sound.h"
 #include "engine/sound/xaudio2/XAudio2SoundManager.h"
 #include "tests/sound/WaveFiles.h"
+#include "tests/support/Failure.h"
 
 using namespace vantrel;
 
@@ -54,9 +55,6 @@ TEST_F(XAudio2SoundTest, ClickPlaysThroughTheEngineAndRestartsFromTheBeginning)
         manager.loadSound(0, file.data(), static_cast<std::uint32_t>(file.size())));
     ASSERT_TRUE(sound);
     EXPECT_EQ(manager.getSound(0), sound);
-    Bytes other = clickFile();
-    EXPECT_NE(manager.loadSound(0, other.data(), static_cast<std::uint32_t>(other.size())), sound);
-    EXPECT_EQ(manager.getSound(0), sound) << "the first registration stays";
 
     sound->start();
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
@@ -75,13 +73,8 @@ TEST_F(XAudio2SoundTest, WithoutADeviceTheEngineCountsAsUnableToStartAndSoundGoe
     if (hasSoundDevice()) {
         GTEST_SKIP() << "this run has a sound device";
     }
-    try {
-        XAudio2SoundManager manager;
-        ADD_FAILURE() << "started without a device";
-    } catch (const ComException& failure) {
-        EXPECT_STREQ(failure.what(),
-                     "IXAudio2::GetDeviceCount API failed in vantrel::XAudio2SoundManager::XAudio2SoundManager method.");
-    }
+    EXPECT_EQ(failureOf<ComException>([] { XAudio2SoundManager manager; }),
+              "IXAudio2::GetDeviceCount API failed in vantrel::XAudio2SoundManager::XAudio2SoundManager method.");
     Bytes file = clickFile();
     auto sound = SoundManager::getInstance()->loadSound(0, file.data(), static_cast<std::uint32_t>(file.size()));
     EXPECT_TRUE(std::dynamic_pointer_cast<NullSound>(sound));
