@@ -72,6 +72,31 @@ TEST_F(Drawer, InvalidationEdges)
     EXPECT_EQ(drawer.pending.dirtyRect, (Rect{0, 0, 1366, 768}));
 }
 
+// A frame composed while the one before still waits untaken carries that one's spans too;
+// merged states carry each other's.
+TEST_F(Drawer, UntakenAndMergedFramesKeepEverySpan)
+{
+    drawer.invalidate(Rect{100, 20, 200, 25});
+    EXPECT_EQ(drawer.compose(), (Rect{100, 11, 200, 33}));
+    drawer.invalidate(Rect{0, 700, 5, 701});
+    EXPECT_EQ(drawer.compose(), (Rect{0, 11, 200, 704}));
+    EXPECT_TRUE(drawer.ready.bands[1] == span(100, 200));
+    EXPECT_TRUE(drawer.ready.bands[63] == span(0, 5));
+
+    FrameState a, b;
+    a.bands.assign(3, BandSpan{});
+    b.bands.assign(3, BandSpan{});
+    a.bands[0] = span(5, 10);
+    a.dirtyRect = Rect{5, 0, 10, 11};
+    b.bands[2] = span(1, 2);
+    b.dirtyRect = Rect{1, 22, 2, 33};
+    ScreenDrawer::merge(a, b);
+    for (const FrameState* state : {&a, &b}) {
+        EXPECT_TRUE(state->bands[0] == span(5, 10) && state->bands[2] == span(1, 2) && state->dirty);
+        EXPECT_EQ(state->dirtyRect, (Rect{1, 0, 10, 33}));
+    }
+}
+
 // A band keeps a picture of its bottom commands that stay the same, but only when the first
 // of them sets every pixel: otherwise the picture would hold what lay below it once.
 TEST_F(Drawer, KeptPicturesStartOnlyFromCommandsThatPaintEveryPixel)

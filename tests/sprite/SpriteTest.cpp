@@ -161,6 +161,31 @@ TEST_F(Layer, EachChangeInvalidatesExactlyWhatItRedraws)
     }
 }
 
+// The reference frame draws from these same commands: only here are they seen wrong.
+TEST_F(Layer, AnImageCommandCarriesTheSpritesPictureSizeAndLook)
+{
+    auto image = std::dynamic_pointer_cast<ImageSprite>(make(1));
+    image->show();
+    image->setSize(40, 10);
+    image->setSmooth(true);
+    image->setOpacity(77);
+    image->setBlendMode(BlendMode::Add);
+    DrawResources resources;
+    DrawCommands drawn = commands(resources);
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].kind, DrawCommandKind::ImageRect);
+    EXPECT_EQ(drawn[0].image, picture.get());
+    EXPECT_EQ(drawn[0].sourceRect, (Rect{0, 0, 20, 10}));
+    EXPECT_EQ(drawn[0].bounds, (Rect{10, 20, 50, 30}));
+    EXPECT_TRUE(drawn[0].smooth);
+    EXPECT_EQ(drawn[0].opacity, 77);
+    EXPECT_EQ(drawn[0].blendMode, BlendMode::Add);
+    image->setSize(20, 10);
+    drawn = commands(resources);
+    EXPECT_EQ(drawn[0].kind, DrawCommandKind::ImagePoint);
+    EXPECT_EQ(drawn[0].sourcePosition, (Point{0, 0}));
+}
+
 TEST_F(Layer, SpritesOutliveTheirDrawerAndManager)
 {
     std::vector<std::shared_ptr<ISprite>> sprites{make(0), make(1), make(2)};
@@ -216,6 +241,9 @@ TEST_F(Layer, TextLaysOutItsGlyphsAlongThePen)
     ASSERT_EQ(drawn.size(), 1u);
     EXPECT_EQ(drawn[0].bounds, (Rect{31, 10, 56, 40}));
     EXPECT_EQ(drawn[0].origin, (Point{30, 10}));
+    EXPECT_EQ(drawn[0].glyphs, text->getGlyphs().get());
+    EXPECT_EQ(drawn[0].count, 3u);
+    EXPECT_EQ(drawn[0].color.toWord(), 0xFFFFFFu);
 
     auto diagonal = add<TextSprite>(8u, 0, 0, 3, "dd", 2, font, Color::gray(255));
     EXPECT_EQ(diagonal->getBounds(), (Rect{0, 0, 9, 14}));
