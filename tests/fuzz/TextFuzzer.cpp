@@ -10,6 +10,7 @@
 #include "engine/image/DrawingOperations.h"
 #include "engine/sprite/TextSprite.h"
 #include "engine/text/Font.h"
+#include "tests/support/Pixels.h"
 
 using namespace vantrel;
 
@@ -17,8 +18,6 @@ namespace {
 
 // Each new code is a rasterisation; a few dozen keep one input well inside a second.
 constexpr std::size_t codesPerInput = 32;
-
-const char* const sceneFace = "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
 
 Font& fontFor(std::uint8_t selector)
 {

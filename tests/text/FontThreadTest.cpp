@@ -5,12 +5,11 @@
 #include <vector>
 
 #include "engine/text/Font.h"
+#include "tests/support/Pixels.h"
 
 using namespace vantrel;
 
 namespace {
-
-const char* const sceneFace = "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
 
 // Builds a font and rasterises a few hundred glyphs twice, returning the sum of their advances.
 std::int64_t typeset(std::int32_t height)
