@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 using namespace vantrel;
 

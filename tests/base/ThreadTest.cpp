@@ -4,8 +4,8 @@
 #include <chrono>
 #include <stdexcept>
 
-#include "engine/base/Exception.h"
-#include "engine/base/Thread.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/base/Thread.h>
 #include "tests/support/Failure.h"
 
 using namespace vantrel;

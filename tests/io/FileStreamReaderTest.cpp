@@ -11,8 +11,8 @@
 #include <numeric>
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/io/FileStreamReader.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/io/FileStreamReader.h>
 #include "tests/support/Failure.h"
 #include "tests/support/TemporaryDirectory.h"
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/sprite/FillRectSprite.h"
-#include "engine/sprite/ImageSprite.h"
-#include "engine/sprite/ScreenDrawer.h"
-#include "engine/sprite/SpriteManager.h"
-#include "engine/sprite/TextSprite.h"
-#include "engine/text/IFont.h"
+#include <vantrel/sprite/FillRectSprite.h>
+#include <vantrel/sprite/ImageSprite.h>
+#include <vantrel/sprite/ScreenDrawer.h>
+#include <vantrel/sprite/SpriteManager.h>
+#include <vantrel/sprite/TextSprite.h>
+#include <vantrel/text/IFont.h>
 
 using namespace vantrel;
 
