@@ -115,7 +115,7 @@ too_small)
     start_app "$folder"
     probe wait-box 60 > "$work/box"
     expect_line "$work/box" "$caption"
-    expect_line "$work/box" 'text=ディスプレイ解像度が不足しています。1360 x 678 以上の解像度の環境が必要です。'
+    expect_line "$work/box" 'text=ディスプレイ解像度が不足しています。1360 x 768 以上の解像度の環境が必要です。'
     wait_app
     probe no-window || fail "a window was created"
     ;;
