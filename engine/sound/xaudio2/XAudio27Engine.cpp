@@ -1,5 +1,5 @@
-#include "engine/base/Exception.h"
-#include "engine/sound/xaudio2/XAudio2Engine.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/sound/xaudio2/XAudio2Engine.h>
 
 namespace vantrel {
 

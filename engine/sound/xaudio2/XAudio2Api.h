@@ -7,7 +7,7 @@
 #include <windows.h>
 #include <xaudio2.h>
 
-#include "engine/sound/xaudio2/XAudio2Interfaces.h"
+#include <vantrel/sound/xaudio2/XAudio2Interfaces.h>
 
 namespace vantrel {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "engine/sound/WaveDataReader.h"
-#include "engine/sound/xaudio2/XAudio2Api.h"
-#include "engine/sound/xaudio2/XAudio2Sound.h"
+#include <vantrel/sound/WaveDataReader.h>
+#include <vantrel/sound/xaudio2/XAudio2Api.h>
+#include <vantrel/sound/xaudio2/XAudio2Sound.h>
 
 namespace vantrel {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/sound/ISound.h"
-#include "engine/sound/WaveDataReader.h"
-#include "engine/sound/xaudio2/XAudio2Api.h"
+#include <vantrel/sound/ISound.h>
+#include <vantrel/sound/WaveDataReader.h>
+#include <vantrel/sound/xaudio2/XAudio2Api.h>
 
 namespace vantrel {
 

@@ -1,8 +1,8 @@
-#include "engine/sound/xaudio2/XAudio2SoundManager.h"
+#include <vantrel/sound/xaudio2/XAudio2SoundManager.h>
 
 #include <exception>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

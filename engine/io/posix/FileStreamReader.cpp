@@ -1,4 +1,4 @@
-#include "engine/io/FileStreamReader.h"
+#include <vantrel/io/FileStreamReader.h>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

@@ -5,7 +5,7 @@
 #include <mutex>
 #include <vector>
 
-#include "engine/sound/SdlAudioVoice.h"
+#include <vantrel/sound/sdl/SdlAudioVoice.h>
 
 namespace vantrel {
 

@@ -1,12 +1,12 @@
-#include "app/Shell.h"
+#include "app/sdl/Shell.h"
 
-#include "app/Accelerators.h"
+#include "app/sdl/Accelerators.h"
 #include "app/CommandIds.h"
 #include "app/Display.h"
-#include "app/MessageBox.h"
-#include "app/X11PointerSource.h"
-#include "app/X11Window.h"
-#include "engine/text/Font.h"
+#include "app/sdl/MessageBox.h"
+#include "app/x11/X11PointerSource.h"
+#include "app/x11/X11Window.h"
+#include <vantrel/text/Font.h>
 #include "scene/BenchmarkScene.h"
 
 namespace vantrel {
