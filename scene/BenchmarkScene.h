@@ -8,9 +8,9 @@
 #include <vantrel/screen/PresentTarget.h>
 #include <vantrel/screen/Screen.h>
 #include <vantrel/screen/ScreenObserver.h>
-#include "scene/IScene.h"
+#include <vantrel/shell/IScene.h>
 #include "scene/Mouse.h"
-#include "scene/PointerSource.h"
+#include <vantrel/shell/PointerSource.h>
 #include "scene/ProcessorLoadSource.h"
 #include "scene/ReadoutBoard.h"
 

@@ -13,7 +13,7 @@
 #include "app/sdl/ShellWindow.h"
 #include "app/WindowPointerSource.h"
 #include <vantrel/screen/sdl/SdlWindowPresentTarget.h>
-#include "scene/IScene.h"
+#include <vantrel/shell/IScene.h>
 
 namespace vantrel {
 
