@@ -68,9 +68,11 @@ install(FILES ${VANTREL_INCLUDE_DIR}/vantrel/version.h
 
 # find_package(Vantrel 0.3): any 0.3.x answers.
 set(config_dir ${CMAKE_INSTALL_LIBDIR}/cmake/Vantrel)
+set(VANTREL_INSTALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/vantrel)
 install(EXPORT VantrelTargets NAMESPACE Vantrel:: DESTINATION ${config_dir} COMPONENT development)
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/VantrelConfig.cmake.in
-    ${PROJECT_BINARY_DIR}/VantrelConfig.cmake INSTALL_DESTINATION ${config_dir})
+    ${PROJECT_BINARY_DIR}/VantrelConfig.cmake INSTALL_DESTINATION ${config_dir}
+    PATH_VARS VANTREL_INSTALL_DATA_DIR)
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/VantrelConfigVersion.cmake
     COMPATIBILITY SameMinorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/VantrelConfig.cmake ${PROJECT_BINARY_DIR}/VantrelConfigVersion.cmake
@@ -96,3 +98,23 @@ foreach(program vantrel vantrel-bench)
         install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT programs)
     endif()
 endforeach()
+
+# `make docs`: the reference of exactly what is installed.
+find_program(DOXYGEN_EXECUTABLE doxygen)
+if(DOXYGEN_EXECUTABLE)
+    set(doc_input ${VANTREL_INCLUDE_DIR}/vantrel/version.h)
+    foreach(header IN LISTS VANTREL_PUBLIC_HEADERS)
+        list(APPEND doc_input ${PROJECT_SOURCE_DIR}/engine/${header})
+    endforeach()
+    foreach(header IN LISTS VANTREL_SHELL_HEADERS)
+        list(APPEND doc_input ${PROJECT_SOURCE_DIR}/app/${header})
+    endforeach()
+    list(JOIN doc_input " \\\n    " VANTREL_DOC_INPUT)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/Doxyfile.in ${PROJECT_BINARY_DIR}/Doxyfile @ONLY)
+    add_custom_target(docs
+        COMMAND ${CMAKE_COMMAND} -E rm -rf ${PROJECT_BINARY_DIR}/docs
+        COMMAND ${DOXYGEN_EXECUTABLE} ${PROJECT_BINARY_DIR}/Doxyfile
+        WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+        COMMENT "Doxygen: the API reference in ${PROJECT_BINARY_DIR}/docs/html"
+        VERBATIM)
+endif()
