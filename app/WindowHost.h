@@ -10,21 +10,11 @@
 #include <string>
 
 #include <vantrel/screen/PresentTarget.h>
+#include <vantrel/shell/MenuTexts.h>
 #include <vantrel/shell/IScene.h>
 #include <vantrel/shell/PointerSource.h>
 
 namespace vantrel {
-
-/// The texts of the window's menu (UTF-8). "&" marks the next character as the item's
-/// mnemonic ("&&" is a literal "&"); a tab separates the accelerator shown at the right.
-/// The commands stay fixed: Exit (Ctrl+Q), Fullscreen and Window (Alt+Enter toggles).
-struct MenuTexts {
-    std::string file = "ファイル(&F)";                          ///< the first popup
-    std::string exit = "終了(&X)\tCtrl+Q";                       ///< closes the window
-    std::string view = "表示(&V)";                              ///< the second popup
-    std::string fullscreen = "フルスクリーン(&S)\tAlt+Enter";    ///< switches to full screen
-    std::string window = "ウィンドウ(&W)\tAlt+Enter";            ///< back to the window
-};
 
 /// How runWindow opens its window; the defaults are the benchmark's window.
 struct WindowOptions {
