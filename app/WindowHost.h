@@ -10,21 +10,11 @@
 #include <string>
 
 #include <vantrel/screen/PresentTarget.h>
+#include <vantrel/shell/MenuTexts.h>
 #include <vantrel/shell/IScene.h>
 #include <vantrel/shell/PointerSource.h>
 
 namespace vantrel {
-
-/// The texts of the window's menu (UTF-8). "&" marks the next character as the item's
-/// mnemonic ("&&" is a literal "&"); a tab separates the accelerator shown at the right.
-/// The commands stay fixed: Exit (Ctrl+Q), Fullscreen and Window (Alt+Enter toggles).
-struct MenuTexts {
-    std::string file = "ファイル(&F)";                          ///< the first popup
-    std::string exit = "終了(&X)\tCtrl+Q";                       ///< closes the window
-    std::string view = "表示(&V)";                              ///< the second popup
-    std::string fullscreen = "フルスクリーン(&S)\tAlt+Enter";    ///< switches to full screen
-    std::string window = "ウィンドウ(&W)\tAlt+Enter";            ///< back to the window
-};
 
 /// How runWindow opens its window; the defaults are the benchmark's window.
 struct WindowOptions {
@@ -49,9 +39,14 @@ using SceneFactory = std::function<std::shared_ptr<IScene>(const SceneContext&)>
 /// Opens the window, creates the scene through `createScene`, runs the message loop until
 /// the window closes, then releases the scene. The window's thread calls the scene's
 /// paint() when the window needs repainting and click() on a left click in the frame;
-/// failures that reach the loop are shown in message boxes and the window goes on. Full
-/// screen (View menu, Alt+Enter) changes the display mode to the frame's size where the
-/// system allows it. Sets up the sound manager for the scene and shuts it down at the end.
+/// failures that reach the loop are shown in message boxes and the window goes on.
+///
+/// The display modes are the benchmark's, whatever the frame's size: full screen (View
+/// menu, Alt+Enter) switches the display to 1366 x 768 (or 1360 x 768); on a screen of
+/// exactly that size the window opens in full screen only; a smaller screen is refused
+/// with a message and no window opens. Creates the sound manager for the scene and shuts
+/// it down at the end.
+///
 /// Returns the process's exit code: 0, also when no window could be opened (the reason is
 /// shown or written to the standard error stream).
 int runWindow(const WindowOptions& options, const SceneFactory& createScene);

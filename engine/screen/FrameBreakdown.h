@@ -18,7 +18,7 @@ struct FrameBreakdown {
     std::uint64_t presentingBandsNs = 0; ///< handing finished bands to the present target
     std::uint64_t presentingNs = 0;      ///< the last worker's swap and present
 
-    /// Adds another worker's sums to these.
+    /// Adds another worker's (or frame's) figures to these.
     void add(const FrameBreakdown& other) noexcept
     {
         for (std::size_t layer = 0; layer < layers.size(); ++layer) {

@@ -6,9 +6,9 @@
 
 namespace vantrel {
 
-/// Timings of a running Screen, for benchmarks. frameTimed and frameBrokenDown run on the
-/// presenting worker, iterationTimed on the render thread: implementations must be
-/// thread-safe.
+/// Timings of a running Screen, for benchmarks (see Screen::setObserver). frameTimed and
+/// frameBrokenDown run on the presenting worker, iterationTimed on the render thread:
+/// implementations must be thread-safe.
 class IScreenObserver {
 public:
     virtual ~IScreenObserver() = default;
