@@ -26,7 +26,6 @@ set(VANTREL_PUBLIC_HEADERS
     io/PngLoader.h
     io/PngWriter.h
     screen/FrameBreakdown.h
-    screen/FramePacer.h
     screen/MemoryPresentTarget.h
     screen/PresentTarget.h
     screen/Screen.h
@@ -64,5 +63,6 @@ set(VANTREL_PUBLIC_HEADERS
 # Relative to app/, installed as <vantrel/shell/Name.h>.
 set(VANTREL_SHELL_HEADERS
     IScene.h
+    MenuTexts.h
     PointerSource.h
     WindowHost.h)

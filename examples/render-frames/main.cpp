@@ -56,8 +56,7 @@ int main(int argc, char** argv)
         screen.createFillRectSprite(1, 4, vantrel::Rect{0, 120, width, height}, 1,
                                     vantrel::Color::gray(60))->show();
 
-        // Each iteration moves the ball and raises the cross-fade; the frame drawn by a step
-        // shows what the previous step's tasks set.
+        // Each iteration moves the ball and raises the cross-fade.
         int iteration = 0;
         screen.addTask([&ball, &iteration](vantrel::Screen& s) {
             const int x = 8 + iteration * 36;
@@ -68,7 +67,9 @@ int main(int argc, char** argv)
             return false;
         });
 
+        // A step presents the frame the previous step composed: the first one only composes.
         std::uint32_t time = 1000;
+        screen.step(time);
         for (int frame = 0; frame < frameCount; ++frame) {
             screen.step(time += 1000 / 60);
             const std::string name = folder + "frame-" + std::to_string(frame) + ".png";
