@@ -95,6 +95,7 @@ int main(int argc, char** argv)
     }
     vantrel::WindowOptions options;
     options.title = "Hello, Vantrel";
+    options.menu = {"&File", "E&xit\tCtrl+Q", "&View", "&Full screen\tAlt+Enter", "&Window\tAlt+Enter"};
     return vantrel::runWindow(options, [](const vantrel::SceneContext& context) {
         return std::make_shared<HelloScene>(context);
     });
