@@ -57,8 +57,7 @@ int main(int argc, char** argv)
                                     vantrel::Color::gray(60))->show();
 
         // Each iteration moves the ball and raises the cross-fade.
-        int iteration = 0;
-        screen.addTask([&ball, &iteration](vantrel::Screen& s) {
+        screen.addTask([ball, iteration = 0](vantrel::Screen& s) mutable {
             const int x = 8 + iteration * 36;
             const int y = 120 - (iteration % 4) * (iteration % 4) * 12;
             ball->setPosition(x, y);
