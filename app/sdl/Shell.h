@@ -19,9 +19,8 @@
 namespace vantrel {
 
 // The main window's life: creation (the display mode for this screen, then the caller's
-// scene),
-// the event loop with the menu and its commands, and destruction. SDL's video subsystem
-// must be running. Every failure that reaches an event handler is shown in a message box
+// scene), the event loop with the menu and its commands, and destruction. SDL's video
+// subsystem must be running. Every failure that reaches an event handler is shown in a message box
 // and the program goes on.
 class Shell {
 public:

@@ -105,59 +105,63 @@ void ScreenDrawer::invalidate(const Rect& rect)
     auto last = std::min<std::uint32_t>(
         bandCount,
         static_cast<std::uint32_t>((std::uint64_t(clamped.bottom) + bandHeight - 1) / bandHeight));
+    FrameState& pending = state->pending;
     for (std::uint32_t band = first; band < last; ++band) {
-        state->pending.bands[band] = uniteSpans(state->pending.bands[band], BandSpan{clamped.left, clamped.right});
+        pending.bands[band] = uniteSpans(pending.bands[band], BandSpan{clamped.left, clamped.right});
     }
     Rect rows{clamped.left, static_cast<std::int32_t>(first * bandHeight), clamped.right,
               static_cast<std::int32_t>(std::min<std::uint64_t>(height, std::uint64_t{last} * bandHeight))};
-    state->pending.dirtyRect = unite(state->pending.dirtyRect, rows);
-    state->pending.dirty = true;
+    pending.dirtyRect = unite(pending.dirtyRect, rows);
+    pending.dirty = true;
 }
 
 Rect ScreenDrawer::compose()
 {
     auto sprites = manager.lock();
-    if (!state->pending.dirty) {
+    FrameState& pending = state->pending;
+    FrameState& ready = state->ready;
+    if (!pending.dirty) {
         return Rect{};
     }
-    state->pending.commands.clear();
-    state->pending.resources.clear();
+    pending.commands.clear();
+    pending.resources.clear();
     if (sprites) {
         if (sprites->needsSort) {
             sprites->sort();
         }
-        state->pending.commands.reserve(sprites->entries.size());
-        state->pending.resources.images.reserve(sprites->entries.size());
-        state->pending.resources.glyphs.reserve(sprites->entries.size());
+        pending.commands.reserve(sprites->entries.size());
+        pending.resources.images.reserve(sprites->entries.size());
+        pending.resources.glyphs.reserve(sprites->entries.size());
         for (const SpriteManager::Entry& entry : sprites->entries) {
-            entry.sprite->draw(state->pending.commands, state->pending.resources);
+            entry.sprite->draw(pending.commands, pending.resources);
         }
     }
-    state->pending.lists.build(state->pending.commands, bandHeight, bandCount, height);
-    state->pending.opaqueRows.resize(state->pending.commands.size());
-    for (std::size_t i = 0; i < state->pending.commands.size(); ++i) {
-        state->pending.opaqueRows[i] = state->opaqueCover.rowsOf(state->pending.commands[i], state->pending.resources);
+    pending.lists.build(pending.commands, bandHeight, bandCount, height);
+    pending.opaqueRows.resize(pending.commands.size());
+    for (std::size_t i = 0; i < pending.commands.size(); ++i) {
+        pending.opaqueRows[i] = state->opaqueCover.rowsOf(pending.commands[i], pending.resources);
     }
-    FrameState::merge(state->pending, state->ready);
-    std::swap(state->pending, state->ready);
-    FrameState::clear(state->pending);
-    return state->ready.dirtyRect;
+    FrameState::merge(pending, ready);
+    std::swap(pending, ready);
+    FrameState::clear(pending);
+    return ready.dirtyRect;
 }
 
 void ScreenDrawer::finishRender()
 {
     adoptKeptResources();
-    state->previousCommands.swap(state->current.commands);
-    std::swap(state->previousLists, state->current.lists);
-    state->current.lists.clear();
-    state->previousBands.swap(state->current.bands);
-    state->current.bands.resize(bandCount);
-    clearSpans(state->current.bands);
-    state->current.dirtyRect = Rect{};
-    state->current.dirty = false;
-    state->current.commands.clear();
-    state->current.resources.clear();
-    state->current.opaqueRows.clear();
+    FrameState& current = state->current;
+    state->previousCommands.swap(current.commands);
+    std::swap(state->previousLists, current.lists);
+    current.lists.clear();
+    state->previousBands.swap(current.bands);
+    current.bands.resize(bandCount);
+    clearSpans(current.bands);
+    current.dirtyRect = Rect{};
+    current.dirty = false;
+    current.commands.clear();
+    current.resources.clear();
+    current.opaqueRows.clear();
     state->rendering = false;
 }
 
