@@ -29,10 +29,17 @@ struct FileCloser {
     throw Win32Exception(format(fmt, "vantrel::writePng"), static_cast<std::uint32_t>(error));
 }
 
+void appendBytes(png_structp png, png_bytep data, png_size_t length)
+{
+    auto* bytes = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(png));
+    bytes->insert(bytes->end(), data, data + length);
+}
+
 // libpng reports errors by jumping back to setjmp; nothing with a destructor may live
-// between the jump and its target, so the whole encoding sits in this plain function.
-bool writeRows(std::FILE* file, std::uint32_t width, std::uint32_t height, int colorType,
-               const unsigned char* pixels, std::size_t pitch)
+// between the jump and its target, so the whole encoding sits in this plain function. It
+// writes to `file`, or where that is null, appends to `memory`.
+bool writeRows(std::FILE* file, std::vector<unsigned char>* memory, std::uint32_t width,
+               std::uint32_t height, int colorType, const unsigned char* pixels, std::size_t pitch)
 {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (png == nullptr) {
@@ -47,7 +54,11 @@ bool writeRows(std::FILE* file, std::uint32_t width, std::uint32_t height, int c
         png_destroy_write_struct(&png, &info);
         return false;
     }
-    png_init_io(png, file);
+    if (file != nullptr) {
+        png_init_io(png, file);
+    } else {
+        png_set_write_fn(png, memory, appendBytes, nullptr);
+    }
     png_set_compression_level(png, 9);
     png_set_IHDR(png, info, width, height, 8, colorType, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -100,27 +111,48 @@ void toRgba(const unsigned char* in, PixelFormat format, std::uint32_t width, un
     }
 }
 
+void checkRows(const char* method, std::uint32_t width, std::uint32_t height, PngRows rows,
+               const unsigned char* pixels, std::size_t pitch)
+{
+    const std::size_t rowBytes = std::size_t{width} * (rows == PngRows::Gray8 ? 1 : 4);
+    if (width == 0 || height == 0 || width > 0x7fffffffu || height > 0x7fffffffu
+        || pixels == nullptr || pitch < rowBytes) {
+        throw IoException(format("Invalid file format in %s method.", method));
+    }
+}
+
+int colorTypeOf(PngRows rows)
+{
+    return rows == PngRows::Gray8 ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGBA;
+}
+
 } // namespace
 
 void writePng(const char* fileName, std::uint32_t width, std::uint32_t height, PngRows rows,
               const unsigned char* pixels, std::size_t pitch)
 {
-    const std::size_t rowBytes = std::size_t{width} * (rows == PngRows::Gray8 ? 1 : 4);
-    if (width == 0 || height == 0 || width > 0x7fffffffu || height > 0x7fffffffu
-        || pixels == nullptr || pitch < rowBytes) {
-        throw IoException(format("Invalid file format in %s method.", "vantrel::writePng"));
-    }
+    checkRows("vantrel::writePng", width, height, rows, pixels, pitch);
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName, "wb"));
     if (!file) {
         failSystemCall("open API failed in %s method.");
     }
-    const int colorType = rows == PngRows::Gray8 ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGBA;
-    if (!writeRows(file.get(), width, height, colorType, pixels, pitch)) {
+    if (!writeRows(file.get(), nullptr, width, height, colorTypeOf(rows), pixels, pitch)) {
         throw IoException(format("Invalid file format in %s method.", "vantrel::writePng"));
     }
     if (std::fclose(file.release()) != 0) {
         failSystemCall("close API failed in %s method.");
     }
+}
+
+std::vector<unsigned char> encodePng(std::uint32_t width, std::uint32_t height, PngRows rows,
+                                     const unsigned char* pixels, std::size_t pitch)
+{
+    checkRows("vantrel::encodePng", width, height, rows, pixels, pitch);
+    std::vector<unsigned char> bytes;
+    if (!writeRows(nullptr, &bytes, width, height, colorTypeOf(rows), pixels, pitch)) {
+        throw IoException(format("Invalid file format in %s method.", "vantrel::encodePng"));
+    }
+    return bytes;
 }
 
 void saveImage(const char* fileName, const Image& image)

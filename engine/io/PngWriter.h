@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include <vantrel/image/Image.h>
 
@@ -18,6 +19,11 @@ enum class PngRows : std::uint8_t {
 /// size is empty or the encoder fails.
 void writePng(const char* fileName, std::uint32_t width, std::uint32_t height, PngRows rows,
               const unsigned char* pixels, std::size_t pitch);
+
+/// The bytes of the PNG file writePng would write, made in memory. Throws IoException when
+/// the size is empty or the encoder fails.
+std::vector<unsigned char> encodePng(std::uint32_t width, std::uint32_t height, PngRows rows,
+                                     const unsigned char* pixels, std::size_t pitch);
 
 /// Writes an image as a PNG file: Gray8 as gray, every other format as RGBA (opaque unless
 /// the format has alpha). A Screen's frame (Bgrx32) becomes an opaque picture, so

@@ -8,12 +8,19 @@ namespace vantrel::datagen {
 
 namespace {
 
+void checkSize(const std::string& name, std::uint32_t width, std::uint32_t height, std::size_t bytesPerPixel,
+               const std::vector<std::uint8_t>& pixels)
+{
+    if (width == 0 || height == 0
+        || pixels.size() != static_cast<std::size_t>(width) * height * bytesPerPixel) {
+        throw std::runtime_error("bad image size for " + name);
+    }
+}
+
 void write(const std::string& path, std::uint32_t width, std::uint32_t height, PngRows rows,
            std::size_t bytesPerPixel, const std::vector<std::uint8_t>& pixels)
 {
-    if (pixels.size() != static_cast<std::size_t>(width) * height * bytesPerPixel) {
-        throw std::runtime_error("bad image size for " + path);
-    }
+    checkSize(path, width, height, bytesPerPixel, pixels);
     try {
         vantrel::writePng(path.c_str(), width, height, rows, pixels.data(), width * bytesPerPixel);
     } catch (const std::exception& e) {
@@ -31,6 +38,17 @@ void writePng(const std::string& path, const GrayImage& image)
 void writePng(const std::string& path, const RgbaImage& image)
 {
     write(path, image.width, image.height, PngRows::Rgba32, 4, image.pixels);
+}
+
+std::vector<std::uint8_t> encodePng(const RgbaImage& image)
+{
+    checkSize("a PNG in memory", image.width, image.height, 4, image.pixels);
+    try {
+        return vantrel::encodePng(image.width, image.height, PngRows::Rgba32, image.pixels.data(),
+                                  std::size_t{image.width} * 4);
+    } catch (const std::exception& e) {
+        throw std::runtime_error(std::string("cannot encode a PNG in memory: ") + e.what());
+    }
 }
 
 } // namespace vantrel::datagen
