@@ -5,7 +5,7 @@
 
 const char* const benchUsage =
     "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json] [--redraw]\n"
-    "                     [--whole-present] [--stepped N]\n"
+    "                     [--whole-present] [--stepped N] [--version]\n"
     "Runs the benchmark scene headless at 1366 x 768 from the current directory's data files.\n"
     "  --seconds N        how long to run (default 10)\n"
     "  --workers N        drawing workers (default: one per processor)\n"
@@ -15,7 +15,8 @@ const char* const benchUsage =
     "  --whole-present    the last worker presents the whole frame, instead of each worker\n"
     "                     handing over its bands as it finishes them\n"
     "  --stepped N        step N iterations on one thread, keeping and redrawing in turn,\n"
-    "                     and print the processor time per iteration\n";
+    "                     and print the processor time per iteration\n"
+    "  --version          print the version and exit\n";
 
 std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv, std::string& error)
 {
@@ -29,6 +30,9 @@ std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv,
             options.redraw = true;
         } else if (std::strcmp(argument, "--whole-present") == 0) {
             options.wholePresent = true;
+        } else if (std::strcmp(argument, "--version") == 0) {
+            options.version = true;
+            return options;
         } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
             error.clear();
             return std::nullopt;

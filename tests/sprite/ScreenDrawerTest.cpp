@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include <vantrel/sprite/DrawerState.h>
 #include <vantrel/sprite/FillRectSprite.h>
 #include <vantrel/sprite/ScreenDrawer.h>
 #include <vantrel/sprite/SpriteManager.h>
@@ -15,6 +16,7 @@ struct Drawer : ::testing::Test {
     std::shared_ptr<SpriteManager> manager = std::make_shared<SpriteManager>();
     // The frame engine's geometry: 1366-pixel rows, 11-row bands of at most 64 KiB.
     ScreenDrawer drawer{manager, 1366, 768, 65536 / (1366 * 4)};
+    ScreenDrawer::State& frames = drawer.getState();
 
     std::shared_ptr<FillRectSprite> fill(Rect rect, Color color, std::int32_t z = 0)
     {
@@ -48,7 +50,7 @@ TEST_F(Drawer, BandGeometry)
     ScreenDrawer empty(manager, 10, 0, 5);
     EXPECT_GE(empty.getBandHeight(), 1u);
     empty.invalidate(Rect{0, 0, 5, 5});
-    EXPECT_FALSE(empty.pending.dirty);
+    EXPECT_FALSE(empty.hasPendingChanges());
 }
 
 // Invalidation clamps to the frame, covers whole band rows and unites the spans of a band;
@@ -59,17 +61,17 @@ TEST_F(Drawer, InvalidationEdges)
     drawer.invalidate(Rect{-20, 0, 0, 10});
     drawer.invalidate(Rect{0, 768, 10, 800});
     drawer.invalidate(Rect{5, 5, 5, 50});
-    EXPECT_FALSE(drawer.pending.dirty);
+    EXPECT_FALSE(frames.pending.dirty);
     drawer.invalidate(Rect{-10, -10, 5, 5});
-    EXPECT_TRUE(drawer.pending.bands[0] == span(0, 5));
-    EXPECT_TRUE(drawer.pending.bands[1].isEmpty());
-    EXPECT_EQ(drawer.pending.dirtyRect, (Rect{0, 0, 5, 11}));
+    EXPECT_TRUE(frames.pending.bands[0] == span(0, 5));
+    EXPECT_TRUE(frames.pending.bands[1].isEmpty());
+    EXPECT_EQ(frames.pending.dirtyRect, (Rect{0, 0, 5, 11}));
     drawer.invalidate(Rect{100, 20, 200, 25});
     drawer.invalidate(Rect{50, 21, 60, 22});
-    EXPECT_TRUE(drawer.pending.bands[1] == span(50, 200));
+    EXPECT_TRUE(frames.pending.bands[1] == span(50, 200));
     drawer.invalidate(Rect{1000, 760, 2000, 2000});
-    EXPECT_TRUE(drawer.pending.bands[69] == span(1000, 1366));
-    EXPECT_EQ(drawer.pending.dirtyRect, (Rect{0, 0, 1366, 768}));
+    EXPECT_TRUE(frames.pending.bands[69] == span(1000, 1366));
+    EXPECT_EQ(frames.pending.dirtyRect, (Rect{0, 0, 1366, 768}));
 }
 
 // A frame composed while the one before still waits untaken carries that one's spans too;
@@ -80,8 +82,8 @@ TEST_F(Drawer, UntakenAndMergedFramesKeepEverySpan)
     EXPECT_EQ(drawer.compose(), (Rect{100, 11, 200, 33}));
     drawer.invalidate(Rect{0, 700, 5, 701});
     EXPECT_EQ(drawer.compose(), (Rect{0, 11, 200, 704}));
-    EXPECT_TRUE(drawer.ready.bands[1] == span(100, 200));
-    EXPECT_TRUE(drawer.ready.bands[63] == span(0, 5));
+    EXPECT_TRUE(frames.ready.bands[1] == span(100, 200));
+    EXPECT_TRUE(frames.ready.bands[63] == span(0, 5));
 
     FrameState a, b;
     a.bands.assign(3, BandSpan{});
@@ -90,7 +92,7 @@ TEST_F(Drawer, UntakenAndMergedFramesKeepEverySpan)
     a.dirtyRect = Rect{5, 0, 10, 11};
     b.bands[2] = span(1, 2);
     b.dirtyRect = Rect{1, 22, 2, 33};
-    ScreenDrawer::merge(a, b);
+    FrameState::merge(a, b);
     for (const FrameState* state : {&a, &b}) {
         EXPECT_TRUE(state->bands[0] == span(5, 10) && state->bands[2] == span(1, 2) && state->dirty);
         EXPECT_EQ(state->dirtyRect, (Rect{1, 0, 10, 33}));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include <vantrel/sprite/DrawerState.h>
 #include <vantrel/sprite/FillRectSprite.h>
 #include <vantrel/sprite/ImageSprite.h>
 #include <vantrel/sprite/ScreenDrawer.h>
@@ -67,8 +68,8 @@ struct Layer : ::testing::Test {
         }
         return add<TextSprite>(id, 10, 20, z, "a b", 3, font, Color::gray(255));
     }
-    Rect invalidated() const { return drawer->pending.dirty ? drawer->pending.dirtyRect : Rect{}; }
-    void forget() { ScreenDrawer::clear(drawer->pending); }
+    Rect invalidated() const { return drawer->getState().pending.dirty ? drawer->getState().pending.dirtyRect : Rect{}; }
+    void forget() { FrameState::clear(drawer->getState().pending); }
     DrawCommands commands(DrawResources& resources)
     {
         DrawCommands out;
@@ -233,8 +234,8 @@ TEST_F(Layer, TextLaysOutItsGlyphsAlongThePen)
     text->show();
     const std::pair<std::int32_t, std::int32_t> spans[] = {{0, 0}, {31, 35}, {0, 0}, {48, 56}, {0, 0}};
     for (std::uint32_t band = 0; band < std::size(spans); ++band) {
-        EXPECT_EQ(drawer->pending.bands[band].left, spans[band].first) << band;
-        EXPECT_EQ(drawer->pending.bands[band].right, spans[band].second) << band;
+        EXPECT_EQ(drawer->getState().pending.bands[band].left, spans[band].first) << band;
+        EXPECT_EQ(drawer->getState().pending.bands[band].right, spans[band].second) << band;
     }
     DrawResources resources;
     DrawCommands drawn = commands(resources);
@@ -250,7 +251,7 @@ TEST_F(Layer, TextLaysOutItsGlyphsAlongThePen)
     forget();
     for (const char* blank : {"", "   "}) {
         add<TextSprite>(9u, 0, 0, 3, blank, std::strlen(blank), font, Color::gray(255))->show();
-        EXPECT_FALSE(drawer->pending.dirty);
+        EXPECT_FALSE(drawer->getState().pending.dirty);
     }
 
     // Bytes above 127 reach the font sign-extended; a font failure leaves the constructor.
