@@ -19,6 +19,7 @@
 #include "engine/screen/MemoryPresentTarget.h"
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
+#include "scene/SteppedScene.h"
 
 namespace {
 
@@ -166,6 +167,13 @@ int main(int argc, char** argv)
     try {
         if (options->steps > 0) {
             runStepped(*options);
+            return 0;
+        }
+        if (options->checksumSteps > 0) {
+            SteppedScene stepped(std::make_shared<vantrel::MemoryPresentTarget>(width, height));
+            stepped.step(options->checksumSteps);
+            std::printf("vantrel-bench: stepped checksum after %d iterations: %08x\n", options->checksumSteps,
+                        frameChecksum(stepped.getScene().getScreen().getFrontBuffer()));
             return 0;
         }
         Figures figures = run(*options);

@@ -5,6 +5,7 @@
 #include "engine/image/MemoryHelper.h"
 #include "engine/screen/FrameBand.h"
 #include "engine/screen/Screen.h"
+#include "engine/screen/WorkerBusyTimes.h"
 
 namespace vantrel {
 
@@ -12,6 +13,7 @@ namespace {
 
 struct WorkerContext {
     Screen* screen;
+    std::uint32_t index;
     std::shared_ptr<Event> start;
     std::shared_ptr<Event> done;
     std::shared_ptr<unsigned char> scratch;
@@ -69,6 +71,7 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
             return;
         }
         Clock::time_point mark = Clock::now();
+        const Clock::time_point woken = mark;
         context.start->reset();
         FrameSnapshot frame = takeSnapshot(screen);
         const Rect rect = job.rect;
@@ -127,6 +130,7 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
             newFront = screen.buffers[1].get();
         }
         auto dispatchTime = job.dispatchTime;
+        addWorkerBusyNanoseconds(context.index, nanosecondsBetween(woken, Clock::now()));
         context.done->set();
         if (last) {
             PresentedOnExit presented{screen.presentEvent};
@@ -151,7 +155,8 @@ void FrameDispatcher::createWorker(Screen& screen)
     record.start->reset();
     record.done->set();
     const ScreenDrawer& layer0 = *screen.layers[0].drawer;
-    WorkerContext context{&screen, record.start, record.done,
+    WorkerContext context{&screen, static_cast<std::uint32_t>(screen.workers.size() - 1),
+                          record.start, record.done,
                           MemoryHelper::allocateAligned(std::size_t{screen.buffers[0]->getPitch()} *
                                                         layer0.getBandHeight())};
     record.thread->start(
@@ -220,6 +225,7 @@ bool FrameDispatcher::dispatchFrame(Screen& screen)
 
 void FrameDispatcher::drawOnCallingThread(Screen& screen)
 {
+    const auto start = std::chrono::steady_clock::now();
     const ScreenDrawer& layer0 = *screen.layers[0].drawer;
     Image scratch(layer0.getWidth(), layer0.getBandHeight(), PixelFormat::Bgrx32);
     FrameSnapshot frame = FrameWorker::takeSnapshot(screen);
@@ -229,6 +235,11 @@ void FrameDispatcher::drawOnCallingThread(Screen& screen)
     std::swap(screen.buffers[0], screen.buffers[1]);
     if (!screen.frameJob.rect.isEmpty()) {
         screen.target->present(*screen.buffers[1], screen.frameJob.rect);
+    }
+    const auto end = std::chrono::steady_clock::now();
+    addWorkerBusyNanoseconds(0, nanosecondsBetween(start, end));
+    if (screen.observer) {
+        screen.observer->frameTimed(nanosecondsBetween(screen.frameJob.dispatchTime, end));
     }
 }
 
