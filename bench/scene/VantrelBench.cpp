@@ -170,8 +170,12 @@ int main(int argc, char** argv)
             return 0;
         }
         if (options->checksumSteps > 0) {
-            SteppedScene stepped(std::make_shared<vantrel::MemoryPresentTarget>(width, height));
+            auto target = std::make_shared<vantrel::MemoryPresentTarget>(width, height);
+            SteppedScene stepped(target);
             stepped.step(options->checksumSteps);
+            if (!options->screenshot.empty()) {
+                writeScreenshot(options->screenshot, target->snapshot());
+            }
             std::printf("vantrel-bench: stepped checksum after %d iterations: %08x\n", options->checksumSteps,
                         frameChecksum(stepped.getScene().getScreen().getFrontBuffer()));
             return 0;

@@ -28,7 +28,7 @@ bool ProcessorLoadSource::read(std::vector<ProcessorTimes>& times) const
 {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     const auto elapsed = static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
-    const std::vector<std::uint64_t> busy = workerBusyNanoseconds(browserWorkerCount(pageThreads));
+    const std::vector<std::uint64_t> busy = vantrel::workerBusyNanoseconds(browserWorkerCount(pageThreads));
     ProcessorTimes total{"cpu", 0, 0};
     times.clear();
     for (std::size_t i = 0; i < busy.size(); ++i) {

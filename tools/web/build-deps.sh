@@ -68,7 +68,11 @@ compile_all() { # flavour flags...
         jobs+=("$work/libpng1.6/$name.c -I$work/libpng1.6 -I$work/zlib -DPNG_INTEL_SSE_OPT=0 -o $objects/png_$name.o")
     done
     for name in "${ft_sources[@]}"; do
-        jobs+=("$work/freetype/src/$name.c -I$work/freetype/include -I$work/zlib -DFT2_BUILD_LIBRARY -DFT_CONFIG_OPTION_SYSTEM_ZLIB -o $objects/ft_${name//\//_}.o")
+        # The smooth rasteriser flattens curves as on x86-64 (its SSE2 path, which
+        # Emscripten builds from WebAssembly SIMD), so that glyphs get the same coverage.
+        local extra=""
+        [ "$name" = smooth/smooth ] && extra="-msimd128 -msse2"
+        jobs+=("$work/freetype/src/$name.c $extra -I$work/freetype/include -I$work/zlib -DFT2_BUILD_LIBRARY -DFT_CONFIG_OPTION_SYSTEM_ZLIB -o $objects/ft_${name//\//_}.o")
     done
     printf '%s\n' "${jobs[@]}" | xargs -P 2 -I{} sh -c "emcc -O2 $* -c {}"
     rm -f "$out/$flavour/lib/"*.a

@@ -29,15 +29,17 @@ class Browser:
         self.from_browser, from_browser_w = os.pipe()
 
         def plumb():
-            os.dup2(to_browser_r, 3)
-            os.dup2(from_browser_w, 4)
+            # Through fresh numbers first, so that neither end overwrites the other.
+            reading, writing = os.dup(to_browser_r), os.dup(from_browser_w)
+            os.dup2(reading, 3)
+            os.dup2(writing, 4)
 
         self.process = subprocess.Popen(
             ['chromium', '--headless=new', '--no-sandbox', '--no-first-run', '--disable-background-networking',
              '--disable-component-update', '--disable-sync', '--disable-quic', '--mute-audio',
              '--autoplay-policy=no-user-gesture-required', '--window-size=1400,900',
              f'--user-data-dir={self.profile}', '--remote-debugging-pipe', 'about:blank'],
-            preexec_fn=plumb, pass_fds=(to_browser_r, from_browser_w),
+            preexec_fn=plumb, pass_fds=(3, 4, to_browser_r, from_browser_w),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(to_browser_r)
         os.close(from_browser_w)
