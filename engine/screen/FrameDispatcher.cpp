@@ -26,11 +26,14 @@ Image makeScratch(const ScreenDrawer& drawer, const Image& back,
                  std::move(block));
 }
 
+// Never negative: a page's threads read clocks that agree only to within a fraction of a
+// millisecond, so a time taken on one thread can lie after one taken later on another.
 std::uint64_t nanosecondsBetween(std::chrono::steady_clock::time_point start,
                                  std::chrono::steady_clock::time_point end)
 {
-    return static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(end - start).count());
+    return end > start ? static_cast<std::uint64_t>(
+                             std::chrono::duration_cast<std::chrono::nanoseconds>(end - start).count())
+                       : 0;
 }
 
 // Sets the present event when the last worker leaves its present, however it leaves.
