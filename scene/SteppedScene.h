@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/image/Image.h"
-#include "engine/screen/PresentTarget.h"
+#include <vantrel/image/Image.h>
+#include <vantrel/screen/PresentTarget.h>
 #include "scene/BenchmarkScene.h"
 
 // The benchmark scene stepped on the calling thread with a fixed clock (16 ms an

@@ -12,8 +12,8 @@
 #include "app/StringTable.h"
 #include "app/Utf8.h"
 #include "bench/scene/TimingObserver.h"
-#include "engine/base/Clock.h"
-#include "engine/text/Font.h"
+#include <vantrel/base/Clock.h>
+#include <vantrel/text/Font.h>
 #include "scene/SteppedScene.h"
 #include "scene/web/BrowserWorkers.h"
 

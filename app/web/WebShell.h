@@ -12,8 +12,8 @@
 #include "app/MenuPainter.h"
 #include "app/MessageBoxLayout.h"
 #include "app/WindowPointerSource.h"
-#include "engine/image/Image.h"
-#include "engine/screen/web/CanvasPresentTarget.h"
+#include <vantrel/image/Image.h>
+#include <vantrel/screen/web/CanvasPresentTarget.h>
 #include "scene/BenchmarkScene.h"
 
 class TimingObserver;

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "app/web/WebShell.h"
-#include "engine/sound/SoundManager.h"
+#include <vantrel/sound/SoundManager.h>
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "bench/scene/Screenshot.h"
 #include "bench/scene/SteppedRun.h"
 #include "bench/scene/TimingObserver.h"
-#include "engine/screen/MemoryPresentTarget.h"
+#include <vantrel/screen/MemoryPresentTarget.h>
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
 #include "scene/SteppedScene.h"

@@ -1,7 +1,7 @@
-#include "engine/io/LoadImage.h"
+#include <vantrel/io/LoadImage.h>
 
-#include "engine/io/FileStreamReader.h"
-#include "engine/io/PngLoader.h"
+#include <vantrel/io/FileStreamReader.h>
+#include <vantrel/io/PngLoader.h>
 
 namespace vantrel {
 

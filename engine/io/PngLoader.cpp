@@ -1,4 +1,4 @@
-#include "engine/io/PngLoader.h"
+#include <vantrel/io/PngLoader.h>
 
 #include <png.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <vector>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "engine/screen/WorkerBusyTimes.h"
+#include <vantrel/screen/WorkerBusyTimes.h>
 
 #include <array>
 #include <atomic>

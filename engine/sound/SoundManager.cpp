@@ -1,9 +1,9 @@
-#include "engine/sound/SoundManager.h"
+#include <vantrel/sound/SoundManager.h>
 
 #include <exception>
 
-#include "engine/sound/AudibleSoundManager.h"
-#include "engine/sound/NullSoundManager.h"
+#include <vantrel/sound/AudibleSoundManager.h>
+#include <vantrel/sound/NullSoundManager.h>
 
 namespace vantrel {
 

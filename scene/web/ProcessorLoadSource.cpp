@@ -3,7 +3,7 @@
 #include <chrono>
 #include <utility>
 
-#include "engine/screen/WorkerBusyTimes.h"
+#include <vantrel/screen/WorkerBusyTimes.h>
 #include "scene/web/BrowserWorkers.h"
 
 #if defined(__EMSCRIPTEN_PTHREADS__)

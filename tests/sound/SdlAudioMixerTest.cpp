@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "engine/sound/SdlAudioMixer.h"
-#include "engine/sound/SdlAudioSound.h"
-#include "engine/sound/WaveDataReader.h"
+#include <vantrel/sound/sdl/SdlAudioMixer.h>
+#include <vantrel/sound/sdl/SdlAudioSound.h>
+#include <vantrel/sound/WaveDataReader.h>
 #include "tests/sound/WaveFiles.h"
 
 using namespace vantrel;

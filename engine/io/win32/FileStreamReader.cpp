@@ -1,10 +1,10 @@
-#include "engine/io/FileStreamReader.h"
+#include <vantrel/io/FileStreamReader.h>
 
 #include <windows.h>
 
 #include <algorithm>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

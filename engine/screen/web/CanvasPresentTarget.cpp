@@ -1,4 +1,4 @@
-#include "engine/screen/web/CanvasPresentTarget.h"
+#include <vantrel/screen/web/CanvasPresentTarget.h>
 
 #include <emscripten.h>
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
-#include "engine/screen/PresentTarget.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
+#include <vantrel/screen/PresentTarget.h>
 
 namespace vantrel {
 

@@ -1,7 +1,7 @@
-#include "engine/sound/AudibleSoundManager.h"
+#include <vantrel/sound/AudibleSoundManager.h>
 
-#include "engine/sound/LoadedSounds.h"
-#include "engine/sound/web/WebAudioSound.h"
+#include <vantrel/sound/LoadedSounds.h>
+#include <vantrel/sound/web/WebAudioSound.h>
 
 namespace vantrel {
 

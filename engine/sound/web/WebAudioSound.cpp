@@ -1,4 +1,4 @@
-#include "engine/sound/web/WebAudioSound.h"
+#include <vantrel/sound/web/WebAudioSound.h>
 
 #include <emscripten.h>
 
@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/sound/PlayableWaveFormat.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/sound/PlayableWaveFormat.h>
 
 // The page's sounds: planar float samples, a play position in seconds and the source
 // node now playing, if any. `vantrelSounds.started` counts the starts, for the page's tests.

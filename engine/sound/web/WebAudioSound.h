@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/sound/ISound.h"
-#include "engine/sound/WaveDataReader.h"
+#include <vantrel/sound/ISound.h>
+#include <vantrel/sound/WaveDataReader.h>
 
 namespace vantrel {
 

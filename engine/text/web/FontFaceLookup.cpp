@@ -1,4 +1,4 @@
-#include "engine/text/FontFaceLookup.h"
+#include <vantrel/text/FontFaceLookup.h>
 
 namespace vantrel {
 
