@@ -33,7 +33,8 @@ if [ ! -f build/build.ninja ]; then
 fi
 cmake --build build -j "$jobs" --target vantrel_data
 python3 /usr/share/emscripten/tools/file_packager.py "$out/vantrel.data" \
-    --preload build/data@/ "$font@/ipagp.ttf" --js-output="$out/vantrel-data.js" >/dev/null
+    --preload build/data@/ "$font@/ipagp.ttf" --js-output="$out/vantrel-data.js" 2>&1 \
+    | grep -v "FORCE_FILESYSTEM" || true
 
 cp app/web/index.html app/web/page.js "$out/"
 cp "$out"/threads/app/web/vantrel-threads.{js,wasm,worker.js} "$out/"
