@@ -80,8 +80,8 @@
     },
     onRuntimeInitialized: () => {
       running = true;
-      if (status.textContent.startsWith('Downloading') || status.textContent.startsWith('Loading')) {
-        status.textContent = 'Running.';
+      if (!page.values.checksum && !page.values.state && !page.values.message) {
+        status.textContent = 'Running: the engine draws every frame in WebAssembly, in software.';
       }
     },
     onAbort: (what) => fail('The engine stopped with an error: ' + what),
