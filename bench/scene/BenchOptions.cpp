@@ -5,7 +5,7 @@
 
 const char* const benchUsage =
     "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json] [--redraw]\n"
-    "                     [--whole-present] [--stepped N] [--stepped-checksum N]\n"
+    "                     [--whole-present] [--stepped N] [--stepped-checksum N] [--version]\n"
     "Runs the benchmark scene headless at 1366 x 768 from the current directory's data files.\n"
     "  --seconds N        how long to run (default 10)\n"
     "  --workers N        drawing workers (default: one per processor)\n"
@@ -17,7 +17,8 @@ const char* const benchUsage =
     "  --stepped N        step N iterations on one thread, keeping and redrawing in turn,\n"
     "                     and print the processor time per iteration\n"
     "  --stepped-checksum N  step N iterations with a fixed clock and print the presented\n"
-    "                     frame's checksum (the browser page's ?steps=N gives the same)\n";
+    "                     frame's checksum (the browser page's ?steps=N gives the same)\n"
+    "  --version          print the version and exit\n";
 
 std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv, std::string& error)
 {
@@ -31,6 +32,9 @@ std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv,
             options.redraw = true;
         } else if (std::strcmp(argument, "--whole-present") == 0) {
             options.wholePresent = true;
+        } else if (std::strcmp(argument, "--version") == 0) {
+            options.version = true;
+            return options;
         } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
             error.clear();
             return std::nullopt;

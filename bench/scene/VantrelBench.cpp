@@ -17,6 +17,7 @@
 #include "bench/scene/SteppedRun.h"
 #include "bench/scene/TimingObserver.h"
 #include <vantrel/screen/MemoryPresentTarget.h>
+#include <vantrel/version.h>
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
 #include "scene/SteppedScene.h"
@@ -163,6 +164,10 @@ int main(int argc, char** argv)
     if (!options) {
         std::fputs(error.empty() ? benchUsage : (error + "\n" + benchUsage).c_str(), error.empty() ? stdout : stderr);
         return error.empty() ? 0 : 2;
+    }
+    if (options->version) {
+        std::printf("vantrel-bench %s\n", VANTREL_VERSION_STRING);
+        return 0;
     }
     try {
         if (options->steps > 0) {

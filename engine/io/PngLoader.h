@@ -12,10 +12,11 @@ struct png_info_def;
 
 namespace vantrel {
 
-// Decodes a PNG stream into rows of Gray8, Bgr24, GrayAlpha16 or Bgra32 (straight alpha).
-// The constructor reads everything up to the image data; each load decodes one row.
+/// Decodes a PNG stream into rows of Gray8, Bgr24, GrayAlpha16 or Bgra32 (straight alpha).
+/// The constructor reads everything up to the image data; each load decodes one row.
 class PngLoader : public IImageLoader {
 public:
+    /// Reads the header from `stream`; throws IoException for data that is not a usable PNG stream.
     explicit PngLoader(std::shared_ptr<IStreamReader> stream);
     ~PngLoader() override;
     PngLoader(const PngLoader&) = delete;
@@ -26,13 +27,13 @@ protected:
     std::uint32_t getHeightImpl() override;
     PixelFormat getFormatImpl() override;
     std::uint32_t getPitchImpl() override;
-    // Writes exactly getPitch bytes; `size` must be at least that.
+    /// Writes exactly getPitch bytes; `size` must be at least that.
     std::size_t loadImpl(void* destination, std::size_t size) override;
 
 private:
     static void readProc(png_struct_def* png, unsigned char* data, std::size_t length);
     static bool readFromStream(png_struct_def* png, unsigned char* data, std::size_t length) noexcept;
-    // Whether the rest of the stream is long enough to inflate to `inflated` bytes.
+    /// Whether the rest of the stream is long enough to inflate to `inflated` bytes.
     bool streamCanHold(std::uint64_t inflated);
     [[noreturn]] void failConstruction();
     void decodeInterlacedImage();
@@ -45,12 +46,12 @@ private:
     std::uint32_t height = 0;
     PixelFormat format = PixelFormat::Gray8;
 
-    // Adam7 passes cannot be served one final row at a time, so the whole picture is
-    // decoded on the first load and handed out from here.
+    /// Adam7 passes cannot be served one final row at a time, so the whole picture is
+    /// decoded on the first load and handed out from here.
     bool interlaced = false;
     std::unique_ptr<unsigned char[]> interlacedPixels;
     std::uint32_t rowsDelivered = 0;
-    // After a libpng error the read structure must not be used again.
+    /// After a libpng error the read structure must not be used again.
     bool failed = false;
 };
 

@@ -7,8 +7,8 @@
 
 namespace vantrel {
 
-// The program's way to sound: forwards to the platform's audible back end, or to the silent one when
-// audio cannot start. Normally reached through getInstance.
+/// The program's way to sound: forwards to the platform's audible back end, or to the silent one when
+/// audio cannot start. Normally reached through getInstance.
 class SoundManager : public ISoundManager, public Singleton<SoundManager> {
 public:
     SoundManager();
