@@ -309,8 +309,9 @@ void PngLoader::decodeInterlacedImage()
 {
     std::size_t pitch = getPitchImpl();
     // Left uninitialised: the seven passes together write every pixel, and memory that the
-    // data never reaches is never touched.
-    auto pixels = std::make_unique_for_overwrite<unsigned char[]>(pitch * height);
+    // data never reaches is never touched (new without (), as make_unique_for_overwrite,
+    // which Emscripten's libc++ lacks).
+    std::unique_ptr<unsigned char[]> pixels(new unsigned char[pitch * height]);
     std::vector<png_bytep> rows(height);
     for (std::uint32_t y = 0; y < height; ++y) {
         rows[y] = pixels.get() + y * pitch;
