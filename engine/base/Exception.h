@@ -31,6 +31,20 @@ private:
     std::uint32_t errorCode;
 };
 
+// A file that could not be opened: besides the failed call, the file's name and the folder
+// it was looked for in, so that the people who see the failure can tell what is missing.
+class FileOpenException : public Win32Exception {
+public:
+    FileOpenException(std::shared_ptr<char[]> message, std::uint32_t errorCode, std::shared_ptr<char[]> fileName,
+                      std::shared_ptr<char[]> folder);
+    const char* getFileName() const noexcept { return fileName.get(); }
+    const char* getFolder() const noexcept { return folder.get(); }
+
+private:
+    std::shared_ptr<char[]> fileName;
+    std::shared_ptr<char[]> folder;
+};
+
 // A failed audio-engine call; carries the call's result code.
 class ComException : public Exception {
 public:
