@@ -1,11 +1,15 @@
 #include "app/Shell.h"
 
+#include <cstdio>
+#include <string>
+
 #include "app/Accelerators.h"
 #include "app/CommandIds.h"
 #include "app/Display.h"
 #include "app/MessageBox.h"
 #include "app/X11PointerSource.h"
 #include "app/X11Window.h"
+#include "engine/base/FailureText.h"
 #include "engine/text/Font.h"
 #include "scene/BenchmarkScene.h"
 
@@ -56,14 +60,15 @@ void Shell::run()
     bool polling = target->getEventType() == 0;
     while (running) {
         SDL_Event event;
-        int received = polling ? SDL_WaitEventTimeout(&event, 16) : SDL_WaitEvent(&event);
+        // A box that ended with the window closes the program without waiting for more.
+        int received = closeAfterMessage ? 0 : polling ? SDL_WaitEventTimeout(&event, 16) : SDL_WaitEvent(&event);
         try {
             if (polling) {
                 shellWindow->presentPending();
             }
             if (received != 0) {
                 handleEvent(event);
-            } else if (!polling) {
+            } else if (!polling && !closeAfterMessage) {
                 break;
             }
             if (closeAfterMessage) {
@@ -95,7 +100,7 @@ bool Shell::createWindow()
     Display& display = *Display::getInstance();
     display.setSettings(settings);
     shellWindow = std::make_unique<ShellWindow>(window, target, menu, controller, *painter);
-    shellWindow->setMessageBackground([this](const SDL_Event* event) { handleBehindMessage(event); });
+    shellWindow->setMessageBackground([this](const SDL_Event* event) { return handleBehindMessage(event); });
     displayHandler = std::make_unique<DisplayHandler>(display, menu, *shellWindow);
     pointer->setFrameOrigin(shellWindow->getFrameOrigin());
 
@@ -372,32 +377,41 @@ void Shell::destroyWindow() noexcept
 void Shell::report(const std::exception& failure) noexcept
 {
     try {
-        showErrorMessage(window, failure.what(),
-                         [this](const SDL_Event* event) { handleBehindMessage(event); });
+        std::string text = failureText(failure);
+        // Also where a terminal sees it: the box may be behind other windows, or not shown.
+        std::fprintf(stderr, "vantrel: %s\n", text.c_str());
+        showErrorMessage(window, text.c_str(),
+                         [this](const SDL_Event* event) { return handleBehindMessage(event); });
     } catch (...) {
     }
 }
 
-void Shell::handleBehindMessage(const SDL_Event* event)
+bool Shell::handleBehindMessage(const SDL_Event* event)
 {
     if (!shellWindow) {
-        return;
+        return true;
     }
     bool presentEvent = target->getEventType() != 0 && event != nullptr &&
                         event->type == target->getEventType();
     if (presentEvent || (event == nullptr && target->getEventType() == 0)) {
         shellWindow->presentPending();
-        return;
+        return true;
     }
     if (event == nullptr) {
-        return;
+        return true;
     }
-    if (event->type == SDL_QUIT || isDestroyedFromOutside(*event, window)) {
+    if (isDestroyedFromOutside(*event, window)) {
+        // Nobody is left to answer the box for: it goes with the window.
+        closeAfterMessage = true;
+        return false;
+    }
+    if (event->type == SDL_QUIT) {
         closeAfterMessage = true;
     } else if (event->type == SDL_WINDOWEVENT && event->window.windowID == SDL_GetWindowID(window) &&
                event->window.event == SDL_WINDOWEVENT_EXPOSED) {
         shellWindow->repaint();
     }
+    return true;
 }
 
 } // namespace vantrel

@@ -5,7 +5,7 @@
 
 const char* const benchUsage =
     "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json] [--redraw]\n"
-    "                     [--whole-present] [--stepped N]\n"
+    "                     [--whole-present] [--stepped N] [--plot FILE.png]\n"
     "Runs the benchmark scene headless at 1366 x 768 from the current directory's data files.\n"
     "  --seconds N        how long to run (default 10)\n"
     "  --workers N        drawing workers (default: one per processor)\n"
@@ -15,7 +15,10 @@ const char* const benchUsage =
     "  --whole-present    the last worker presents the whole frame, instead of each worker\n"
     "                     handing over its bands as it finishes them\n"
     "  --stepped N        step N iterations on one thread, keeping and redrawing in turn,\n"
-    "                     and print the processor time per iteration\n";
+    "                     and print the time per iteration (processor time; on Windows\n"
+    "                     the wall clock, as its processor time counts in 10-ms ticks)\n"
+    "  --plot FILE.png    draw every frame's dispatch-to-present time over the run and\n"
+    "                     their distribution into FILE.png\n";
 
 std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv, std::string& error)
 {
@@ -57,6 +60,8 @@ std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv,
             options.steps = static_cast<int>(steps);
         } else if (std::strcmp(argument, "--screenshot") == 0 && hasValue) {
             options.screenshot = argv[++i];
+        } else if (std::strcmp(argument, "--plot") == 0 && hasValue) {
+            options.plot = argv[++i];
         } else {
             error = std::string("unknown or incomplete option ") + argument;
             return std::nullopt;
