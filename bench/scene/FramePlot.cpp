@@ -16,7 +16,7 @@ using namespace vantrel;
 
 namespace {
 
-constexpr std::int32_t width = 1280;
+constexpr std::int32_t width = 1400;
 constexpr std::int32_t height = 640;
 // The frames over the run, then their distribution on the same time axis.
 constexpr Rect series{80, 90, 940, 580};
@@ -110,7 +110,9 @@ void writeFramePlot(const std::string& path, const std::vector<std::uint64_t>& f
         std::int32_t y = yOf(ms);
         plot.fill(Rect{series.left, y, series.right, y + 1}, grid);
         plot.fill(Rect{distribution.left, y, distribution.right, y + 1}, grid);
-        plot.write(milliseconds(ms), series.left - 8, y + 5, ink, true);
+        char label[32];
+        std::snprintf(label, sizeof label, "%g ms", ms);
+        plot.write(label, series.left - 8, y + 5, ink, true);
     }
     plot.fill(Rect{series.left - 1, series.top, series.left, series.bottom}, ink);
     plot.fill(Rect{series.left - 1, series.bottom, series.right, series.bottom + 1}, ink);
@@ -147,11 +149,15 @@ void writeFramePlot(const std::string& path, const std::vector<std::uint64_t>& f
     plot.write("frames per " + milliseconds(top * binPixels / series.height()), distribution.left,
                series.bottom + 20, ink);
 
-    // The median and the 99th percentile across both panels.
-    for (auto [ms, color, name] : {std::tuple{median, medianColor, "median "}, std::tuple{p99, p99Color, "p99 "}}) {
+    // The median and the 99th percentile across both panels, named beside them; the p99 name
+    // keeps clear of the median's.
+    std::int32_t medianY = yOf(median);
+    std::int32_t p99Y = std::min(yOf(p99), medianY - 16);
+    for (auto [ms, color, name, labelY] : {std::tuple{median, medianColor, "median ", medianY},
+                                           std::tuple{p99, p99Color, "p99 ", p99Y}}) {
         std::int32_t y = yOf(ms);
         plot.fill(Rect{series.left, y - 1, distribution.right, y + 1}, color);
-        plot.write(name + milliseconds(ms), distribution.right, y - 6, color, true);
+        plot.write(name + milliseconds(ms), distribution.right + 10, labelY + 5, color);
     }
     writeScreenshot(path, plot.picture());
 }

@@ -81,13 +81,15 @@ void MemoryWatch::finish()
     const Sample& last = samples.back();
     const Sample* from = nullptr;
     for (const Sample& s : samples) {
-        if (&s != &last && s.seconds >= settleSeconds && (from == nullptr || last.seconds - s.seconds >= growthWindowSeconds)) {
+        if (&s != &last && s.seconds >= settleSeconds &&
+            (from == nullptr || last.seconds - s.seconds >= growthWindowSeconds)) {
             from = &s;
         }
     }
     if (from == nullptr) {
-        print("vantrel-bench: resident memory growth: not measured, the run ends within %.0f s of its first minute\n",
-              settleSeconds);
+        print("vantrel-bench: resident memory growth: counted only after the first %.0f s, and the run ended at "
+              "%.0f s\n",
+              settleSeconds, last.seconds);
         return;
     }
     print("vantrel-bench: resident memory growth over the last %.0f s: %+.1f MiB\n", last.seconds - from->seconds,

@@ -142,8 +142,8 @@ Figures run(const BenchOptions& options)
     const std::uint64_t presents = target->getPresentCount() - presentsAtStart;
     const Clock::time_point measureEnd = Clock::now();
     observer->setRecording(false);
-    memory.finish();
     progress.finish();
+    memory.finish();
     const double processorUsed = processorSeconds() - processorAtStart;
     figures.loads = scene->getReadouts().getLoads();
     figures.cost.keptMiB = keptMiB(scene->getScreen());
