@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/DisplaySettings.h"
-#include "engine/sound/Singleton.h"
+#include <vantrel/sound/Singleton.h>
 
 namespace vantrel {
 

@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "app/CommandIds.h"
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

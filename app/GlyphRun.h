@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/image/GlyphData.h"
-#include "engine/text/IFont.h"
+#include <vantrel/image/GlyphData.h>
+#include <vantrel/text/IFont.h>
 
 namespace vantrel {
 

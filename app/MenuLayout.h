@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/MenuModel.h"
-#include "engine/image/Geometry.h"
+#include <vantrel/image/Geometry.h>
 
 namespace vantrel {
 

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "app/GlyphRun.h"
-#include "engine/image/BlendMode.h"
-#include "engine/image/Color.h"
-#include "engine/image/DrawingOperations.h"
+#include <vantrel/image/BlendMode.h>
+#include <vantrel/image/Color.h>
+#include <vantrel/image/DrawingOperations.h>
 
 namespace vantrel {
 

@@ -7,9 +7,9 @@
 
 #include "app/MenuLayout.h"
 #include "app/MenuModel.h"
-#include "engine/image/GlyphData.h"
-#include "engine/image/Image.h"
-#include "engine/text/IFont.h"
+#include <vantrel/image/GlyphData.h>
+#include <vantrel/image/Image.h>
+#include <vantrel/text/IFont.h>
 
 namespace vantrel {
 

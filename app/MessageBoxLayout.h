@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/image/Geometry.h"
+#include <vantrel/image/Geometry.h>
 
 namespace vantrel {
 

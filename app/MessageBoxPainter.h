@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/MessageBoxLayout.h"
-#include "engine/image/Image.h"
-#include "engine/text/IFont.h"
+#include <vantrel/image/Image.h>
+#include <vantrel/text/IFont.h>
 
 namespace vantrel {
 

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "engine/image/Geometry.h"
+#include <vantrel/image/Geometry.h>
 #include "scene/PointerSource.h"
 
 namespace vantrel {

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "engine/io/FileStreamReader.h"
-#include "engine/io/LoadImage.h"
-#include "engine/sound/SoundManager.h"
+#include <vantrel/io/FileStreamReader.h>
+#include <vantrel/io/LoadImage.h>
+#include <vantrel/sound/SoundManager.h>
 #include "scene/BounceTask.h"
 #include "scene/FixedSprites.h"
 #include "scene/FrameRateTask.h"

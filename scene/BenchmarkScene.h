@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "engine/screen/FramePacer.h"
-#include "engine/screen/PresentTarget.h"
-#include "engine/screen/Screen.h"
-#include "engine/screen/ScreenObserver.h"
+#include <vantrel/screen/FramePacer.h>
+#include <vantrel/screen/PresentTarget.h>
+#include <vantrel/screen/Screen.h>
+#include <vantrel/screen/ScreenObserver.h>
 #include "scene/IScene.h"
 #include "scene/Mouse.h"
 #include "scene/PointerSource.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/screen/Screen.h"
+#include <vantrel/screen/Screen.h>
 
 // One axis of a bounce: moves `position` one pixel in its direction while it stays
 // within 0..limit; at an end it only turns around (flips `increasing`).

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/image/Image.h"
-#include "engine/screen/Screen.h"
+#include <vantrel/image/Image.h>
+#include <vantrel/screen/Screen.h>
 
 // The drawn height of a picture stretched to `screenWidth` with its aspect ratio kept:
 // height x screenWidth / width in unsigned 32-bit arithmetic, truncated (0 for an empty

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "engine/sprite/TextSprite.h"
+#include <vantrel/sprite/TextSprite.h>
 #include "scene/SceneFonts.h"
 
 double FrameRateMeter::record(std::uint32_t now)

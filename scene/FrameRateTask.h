@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "engine/screen/Screen.h"
-#include "engine/text/Font.h"
+#include <vantrel/screen/Screen.h>
+#include <vantrel/text/Font.h>
 #include "scene/ReadoutBoard.h"
 
 // The average rate of the last 64 intervals between drawn frames.

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "engine/image/Geometry.h"
+#include <vantrel/image/Geometry.h>
 #include "scene/PointerSource.h"
 
 namespace vantrel {

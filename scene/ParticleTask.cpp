@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "engine/io/LoadImage.h"
+#include <vantrel/io/LoadImage.h>
 #include "scene/UniformDraw.h"
 
 TrailPlan planTrail(vantrel::Point last, vantrel::Point current)

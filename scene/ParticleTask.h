@@ -5,9 +5,9 @@
 #include <random>
 #include <vector>
 
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
-#include "engine/screen/Screen.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
+#include <vantrel/screen/Screen.h>
 #include "scene/Mouse.h"
 
 // Where pairs of particles appear for a cursor that moved from `last` to `current`:

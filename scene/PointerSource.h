@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/image/Geometry.h"
+#include <vantrel/image/Geometry.h>
 
 namespace vantrel {
 

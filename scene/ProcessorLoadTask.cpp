@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "engine/sprite/TextSprite.h"
+#include <vantrel/sprite/TextSprite.h>
 #include "scene/SceneFonts.h"
 
 namespace {

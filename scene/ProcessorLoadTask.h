@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "engine/image/Geometry.h"
-#include "engine/screen/Screen.h"
-#include "engine/text/Font.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/screen/Screen.h>
+#include <vantrel/text/Font.h>
 #include "scene/ProcessorLoadSource.h"
 #include "scene/ReadoutBoard.h"
 

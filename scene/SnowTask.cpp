@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/io/LoadImage.h"
+#include <vantrel/io/LoadImage.h>
 #include "scene/UniformDraw.h"
 
 std::uint8_t flakeOpacity(std::uint32_t id)

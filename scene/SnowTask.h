@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "engine/screen/Screen.h"
+#include <vantrel/screen/Screen.h>
 
 // One snowflake's fixed traits; its motion state is its sprite's position and opacity.
 struct Flake {

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "engine/image/Image.h"
-#include "engine/screen/Screen.h"
+#include <vantrel/image/Image.h>
+#include <vantrel/screen/Screen.h>
 
 // Reads one image by file name; throws when the file is missing or damaged.
 using ImageLoader = std::function<std::shared_ptr<vantrel::Image>(const char* fileName)>;

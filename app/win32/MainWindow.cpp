@@ -10,8 +10,8 @@
 #include "app/win32/CursorPointerSource.h"
 #include "app/win32/Win32DisplaySettings.h"
 #include "app/win32/Win32DisplayWindow.h"
-#include "engine/base/FailureText.h"
-#include "engine/screen/gdi/GdiPresentTarget.h"
+#include <vantrel/base/FailureText.h>
+#include <vantrel/screen/gdi/GdiPresentTarget.h>
 #include "scene/BenchmarkScene.h"
 
 namespace vantrel {

@@ -5,8 +5,8 @@
 
 #include "app/ShellTexts.h"
 #include "app/win32/MainWindow.h"
-#include "engine/sound/SoundManager.h"
-#include "engine/sound/xaudio2/ComInitializer.h"
+#include <vantrel/sound/SoundManager.h>
+#include <vantrel/sound/xaudio2/ComInitializer.h>
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "bench/image/BenchPictures.h"
-#include "engine/image/DrawingOperations.h"
-#include "engine/image/kernels/KernelIsa.h"
+#include <vantrel/image/DrawingOperations.h>
+#include <vantrel/image/kernels/KernelIsa.h>
 
 // The compositing kernels over a 1366 x 768 frame, single thread, in pixels per second of
 // processor time, beside memset

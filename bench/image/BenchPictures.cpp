@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/image/MemoryHelper.h"
+#include <vantrel/image/MemoryHelper.h>
 
 namespace benchpictures {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/image/Image.h"
+#include <vantrel/image/Image.h>
 
 // The pictures the kernel benchmarks draw with.
 namespace benchpictures {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/screen/Screen.h"
+#include <vantrel/screen/Screen.h>
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/screen/FrameBreakdown.h"
+#include <vantrel/screen/FrameBreakdown.h>
 
 // Where a drawn frame's time goes, averaged over the measured frames, beside the cost of
 // copying one frame with memcpy in the same run.

@@ -8,8 +8,8 @@
 
 #include "bench/scene/Screenshot.h"
 #include "bench/scene/TimingObserver.h"
-#include "engine/image/DrawingOperations.h"
-#include "engine/text/Font.h"
+#include <vantrel/image/DrawingOperations.h>
+#include <vantrel/text/Font.h>
 #include "scene/SceneFonts.h"
 
 using namespace vantrel;

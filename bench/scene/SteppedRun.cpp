@@ -7,7 +7,7 @@
 #include "bench/scene/FrameCostReport.h"
 #include "bench/scene/ProcessFigures.h"
 #include "bench/scene/TimingObserver.h"
-#include "engine/screen/MemoryPresentTarget.h"
+#include <vantrel/screen/MemoryPresentTarget.h>
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
 

@@ -5,7 +5,7 @@
 #include <mutex>
 #include <vector>
 
-#include "engine/screen/ScreenObserver.h"
+#include <vantrel/screen/ScreenObserver.h>
 
 // Collects the Screen's frame and iteration timings once recording is switched on.
 class TimingObserver : public vantrel::IScreenObserver {

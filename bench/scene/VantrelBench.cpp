@@ -18,9 +18,9 @@
 #include "bench/scene/Screenshot.h"
 #include "bench/scene/SteppedRun.h"
 #include "bench/scene/TimingObserver.h"
-#include "engine/base/FailureText.h"
-#include "engine/screen/MemoryPresentTarget.h"
-#include "engine/sound/SoundManager.h"
+#include <vantrel/base/FailureText.h>
+#include <vantrel/screen/MemoryPresentTarget.h>
+#include <vantrel/sound/SoundManager.h>
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
 

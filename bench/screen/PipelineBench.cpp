@@ -14,8 +14,8 @@
 #include <thread>
 #include <vector>
 
-#include "engine/screen/MemoryPresentTarget.h"
-#include "engine/screen/Screen.h"
+#include <vantrel/screen/MemoryPresentTarget.h>
+#include <vantrel/screen/Screen.h>
 
 using namespace vantrel;
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/text/Font.h"
+#include <vantrel/text/Font.h>
 
 using namespace vantrel;
 

@@ -1,4 +1,4 @@
-#include "engine/base/Event.h"
+#include <vantrel/base/Event.h>
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 #include <cstdarg>
 #include <cstdio>

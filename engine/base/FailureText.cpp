@@ -1,6 +1,6 @@
-#include "engine/base/FailureText.h"
+#include <vantrel/base/FailureText.h>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "engine/base/Thread.h"
+#include <vantrel/base/Thread.h>
 
 #include <exception>
 #include <utility>

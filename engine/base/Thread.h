@@ -5,7 +5,7 @@
 #include <functional>
 #include <thread>
 
-#include "engine/base/ThreadNotifier.h"
+#include <vantrel/base/ThreadNotifier.h>
 
 namespace vantrel {
 

@@ -1,6 +1,6 @@
-#include "engine/base/ThreadNotifier.h"
+#include <vantrel/base/ThreadNotifier.h>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

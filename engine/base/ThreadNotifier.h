@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/base/Event.h"
+#include <vantrel/base/Event.h>
 
 namespace vantrel {
 

@@ -1,11 +1,11 @@
-#include "engine/image/DrawingOperations.h"
+#include <vantrel/image/DrawingOperations.h>
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/image/kernels/ClipBox.h"
-#include "engine/image/kernels/KernelSets.h"
-#include "engine/image/kernels/PixelWord.h"
+#include <vantrel/image/kernels/ClipBox.h>
+#include <vantrel/image/kernels/KernelSets.h>
+#include <vantrel/image/kernels/PixelWord.h>
 
 // The front ends: clip, turn the opacity into a weight, pick one kernel per call. Every
 // rectangle is cut to every image it touches here, so a kernel never reads or writes outside

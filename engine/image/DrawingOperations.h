@@ -3,12 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/image/BlendMode.h"
-#include "engine/image/Color.h"
-#include "engine/image/Geometry.h"
-#include "engine/image/GlyphData.h"
-#include "engine/image/Image.h"
-#include "engine/image/TransitionTable.h"
+#include <vantrel/image/BlendMode.h>
+#include <vantrel/image/Color.h>
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/GlyphData.h>
+#include <vantrel/image/Image.h>
+#include <vantrel/image/TransitionTable.h>
 
 namespace vantrel {
 

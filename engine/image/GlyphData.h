@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
 
 namespace vantrel {
 

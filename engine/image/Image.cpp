@@ -1,4 +1,4 @@
-#include "engine/image/Image.h"
+#include <vantrel/image/Image.h>
 
 #include <limits>
 #include <new>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/image/PixelFormat.h"
+#include <vantrel/image/PixelFormat.h>
 
 namespace vantrel {
 

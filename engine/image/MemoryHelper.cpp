@@ -1,4 +1,4 @@
-#include "engine/image/MemoryHelper.h"
+#include <vantrel/image/MemoryHelper.h>
 
 #include <cstdint>
 #include <cstring>

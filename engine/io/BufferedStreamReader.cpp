@@ -1,4 +1,4 @@
-#include "engine/io/BufferedStreamReader.h"
+#include <vantrel/io/BufferedStreamReader.h>
 
 #include <algorithm>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/io/IStreamReader.h"
+#include <vantrel/io/IStreamReader.h>
 
 namespace vantrel {
 

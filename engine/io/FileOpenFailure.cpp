@@ -1,10 +1,10 @@
-#include "engine/io/FileOpenFailure.h"
+#include <vantrel/io/FileOpenFailure.h>
 
 #include <filesystem>
 #include <string>
 #include <system_error>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/io/IStreamReader.h"
+#include <vantrel/io/IStreamReader.h>
 
 namespace vantrel {
 

@@ -1,6 +1,6 @@
-#include "engine/io/FileStreamReader.h"
+#include <vantrel/io/FileStreamReader.h>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 // The moves every platform's reader builds from its own seek, cursor and length calls.
 

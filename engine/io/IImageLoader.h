@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/image/PixelFormat.h"
+#include <vantrel/image/PixelFormat.h>
 
 namespace vantrel {
 

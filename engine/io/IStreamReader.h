@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/io/ISeekable.h"
-#include "engine/io/ISequentialStreamReader.h"
+#include <vantrel/io/ISeekable.h>
+#include <vantrel/io/ISequentialStreamReader.h>
 
 namespace vantrel {
 

@@ -1,11 +1,11 @@
-#include "engine/io/LoadImage.h"
+#include <vantrel/io/LoadImage.h>
 
 #include <new>
 
-#include "engine/base/Exception.h"
-#include "engine/io/BufferedStreamReader.h"
-#include "engine/io/FileStreamReader.h"
-#include "engine/io/PngLoader.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/io/BufferedStreamReader.h>
+#include <vantrel/io/FileStreamReader.h>
+#include <vantrel/io/PngLoader.h>
 
 namespace vantrel {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "engine/image/Image.h"
+#include <vantrel/image/Image.h>
 
 namespace vantrel {
 

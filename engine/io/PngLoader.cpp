@@ -1,4 +1,4 @@
-#include "engine/io/PngLoader.h"
+#include <vantrel/io/PngLoader.h>
 
 #include <png.h>
 
@@ -8,7 +8,7 @@
 #include <limits>
 #include <new>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/io/IImageLoader.h"
-#include "engine/io/IStreamReader.h"
+#include <vantrel/io/IImageLoader.h>
+#include <vantrel/io/IStreamReader.h>
 
 struct png_struct_def;
 struct png_info_def;

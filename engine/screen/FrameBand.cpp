@@ -1,7 +1,7 @@
-#include "engine/screen/FrameBand.h"
+#include <vantrel/screen/FrameBand.h>
 
-#include "engine/image/DrawingOperations.h"
-#include "engine/screen/RuleTable.h"
+#include <vantrel/image/DrawingOperations.h>
+#include <vantrel/screen/RuleTable.h>
 
 namespace vantrel {
 

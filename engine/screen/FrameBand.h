@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
-#include "engine/image/TransitionTable.h"
-#include "engine/screen/FrameBreakdown.h"
-#include "engine/sprite/ScreenDrawer.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
+#include <vantrel/image/TransitionTable.h>
+#include <vantrel/screen/FrameBreakdown.h>
+#include <vantrel/sprite/ScreenDrawer.h>
 
 namespace vantrel {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/sprite/ScreenDrawer.h"
+#include <vantrel/sprite/ScreenDrawer.h>
 
 namespace vantrel {
 

@@ -1,10 +1,10 @@
-#include "engine/screen/FrameDispatcher.h"
+#include <vantrel/screen/FrameDispatcher.h>
 
 #include <utility>
 
-#include "engine/image/MemoryHelper.h"
-#include "engine/screen/FrameBand.h"
-#include "engine/screen/Screen.h"
+#include <vantrel/image/MemoryHelper.h>
+#include <vantrel/screen/FrameBand.h>
+#include <vantrel/screen/Screen.h>
 
 namespace vantrel {
 

@@ -1,6 +1,6 @@
-#include "engine/screen/FramePacer.h"
+#include <vantrel/screen/FramePacer.h>
 
-#include "engine/base/Clock.h"
+#include <vantrel/base/Clock.h>
 
 namespace vantrel {
 

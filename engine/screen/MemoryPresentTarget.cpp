@@ -1,4 +1,4 @@
-#include "engine/screen/MemoryPresentTarget.h"
+#include <vantrel/screen/MemoryPresentTarget.h>
 
 #include <cstring>
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <mutex>
 
-#include "engine/image/Image.h"
-#include "engine/screen/PresentTarget.h"
-#include "engine/screen/StagedPicture.h"
+#include <vantrel/image/Image.h>
+#include <vantrel/screen/PresentTarget.h>
+#include <vantrel/screen/StagedPicture.h>
 
 namespace vantrel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
 
 namespace vantrel {
 

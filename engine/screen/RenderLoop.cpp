@@ -1,11 +1,11 @@
-#include "engine/screen/RenderLoop.h"
+#include <vantrel/screen/RenderLoop.h>
 
 #include <chrono>
 #include <exception>
 #include <thread>
 
-#include "engine/screen/FrameDispatcher.h"
-#include "engine/screen/Screen.h"
+#include <vantrel/screen/FrameDispatcher.h>
+#include <vantrel/screen/Screen.h>
 
 namespace vantrel {
 

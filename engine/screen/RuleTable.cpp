@@ -1,4 +1,4 @@
-#include "engine/screen/RuleTable.h"
+#include <vantrel/screen/RuleTable.h>
 
 namespace vantrel {
 

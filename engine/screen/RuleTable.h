@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/image/TransitionTable.h"
+#include <vantrel/image/TransitionTable.h>
 
 namespace vantrel {
 

@@ -1,9 +1,9 @@
-#include "engine/screen/Screen.h"
+#include <vantrel/screen/Screen.h>
 
 #include <thread>
 
-#include "engine/image/MemoryHelper.h"
-#include "engine/screen/RenderLoop.h"
+#include <vantrel/image/MemoryHelper.h>
+#include <vantrel/screen/RenderLoop.h>
 
 namespace vantrel {
 

@@ -9,18 +9,18 @@
 #include <utility>
 #include <vector>
 
-#include "engine/base/Event.h"
-#include "engine/base/Thread.h"
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
-#include "engine/screen/FrameBreakdown.h"
-#include "engine/screen/FramePacer.h"
-#include "engine/screen/PresentTarget.h"
-#include "engine/screen/ScreenObserver.h"
-#include "engine/sprite/FillRectSprite.h"
-#include "engine/sprite/ImageSprite.h"
-#include "engine/sprite/ScreenDrawer.h"
-#include "engine/sprite/SpriteManager.h"
+#include <vantrel/base/Event.h>
+#include <vantrel/base/Thread.h>
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
+#include <vantrel/screen/FrameBreakdown.h>
+#include <vantrel/screen/FramePacer.h>
+#include <vantrel/screen/PresentTarget.h>
+#include <vantrel/screen/ScreenObserver.h>
+#include <vantrel/sprite/FillRectSprite.h>
+#include <vantrel/sprite/ImageSprite.h>
+#include <vantrel/sprite/ScreenDrawer.h>
+#include <vantrel/sprite/SpriteManager.h>
 
 namespace vantrel {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/screen/FrameBreakdown.h"
+#include <vantrel/screen/FrameBreakdown.h>
 
 namespace vantrel {
 

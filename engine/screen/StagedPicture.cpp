@@ -1,9 +1,9 @@
-#include "engine/screen/StagedPicture.h"
+#include <vantrel/screen/StagedPicture.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "engine/image/PixelFormat.h"
+#include <vantrel/image/PixelFormat.h>
 
 namespace vantrel {
 

@@ -7,8 +7,8 @@
 #include <mutex>
 #include <shared_mutex>
 
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
 
 namespace vantrel {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "engine/sound/ISoundManager.h"
+#include <vantrel/sound/ISoundManager.h>
 
 namespace vantrel {
 

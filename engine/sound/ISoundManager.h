@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/io/IStreamReader.h"
-#include "engine/sound/ISound.h"
+#include <vantrel/io/IStreamReader.h>
+#include <vantrel/sound/ISound.h>
 
 namespace vantrel {
 

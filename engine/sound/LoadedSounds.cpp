@@ -1,6 +1,6 @@
-#include "engine/sound/LoadedSounds.h"
+#include <vantrel/sound/LoadedSounds.h>
 
-#include "engine/sound/StreamSoundLoading.h"
+#include <vantrel/sound/StreamSoundLoading.h>
 
 namespace vantrel {
 

@@ -4,8 +4,8 @@
 #include <map>
 #include <memory>
 
-#include "engine/sound/ISoundManager.h"
-#include "engine/sound/WaveDataReader.h"
+#include <vantrel/sound/ISoundManager.h>
+#include <vantrel/sound/WaveDataReader.h>
 
 namespace vantrel {
 

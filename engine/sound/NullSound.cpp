@@ -1,7 +1,7 @@
-#include "engine/sound/NullSound.h"
+#include <vantrel/sound/NullSound.h>
 
-#include "engine/base/Exception.h"
-#include "engine/sound/PlayableWaveFormat.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/sound/PlayableWaveFormat.h>
 
 namespace vantrel {
 

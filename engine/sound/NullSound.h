@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "engine/sound/ISound.h"
-#include "engine/sound/WaveDataReader.h"
+#include <vantrel/sound/ISound.h>
+#include <vantrel/sound/WaveDataReader.h>
 
 namespace vantrel {
 

@@ -1,6 +1,6 @@
-#include "engine/sound/NullSoundManager.h"
+#include <vantrel/sound/NullSoundManager.h>
 
-#include "engine/sound/NullSound.h"
+#include <vantrel/sound/NullSound.h>
 
 namespace vantrel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/sound/LoadedSounds.h"
+#include <vantrel/sound/LoadedSounds.h>
 
 namespace vantrel {
 

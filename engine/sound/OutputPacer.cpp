@@ -1,4 +1,4 @@
-#include "engine/sound/OutputPacer.h"
+#include <vantrel/sound/OutputPacer.h>
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "engine/sound/PlayableWaveFormat.h"
+#include <vantrel/sound/PlayableWaveFormat.h>
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "engine/sound/WaveFormat.h"
+#include <vantrel/sound/WaveFormat.h>
 
 namespace vantrel {
 

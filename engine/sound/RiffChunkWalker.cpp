@@ -1,4 +1,4 @@
-#include "engine/sound/RiffChunkWalker.h"
+#include <vantrel/sound/RiffChunkWalker.h>
 
 #include <algorithm>
 #include <cstring>

@@ -1,10 +1,10 @@
-#include "engine/sound/SoundManager.h"
+#include <vantrel/sound/SoundManager.h>
 
 #include <atomic>
 #include <exception>
 
-#include "engine/sound/AudibleSoundManager.h"
-#include "engine/sound/NullSoundManager.h"
+#include <vantrel/sound/AudibleSoundManager.h>
+#include <vantrel/sound/NullSoundManager.h>
 
 namespace vantrel {
 

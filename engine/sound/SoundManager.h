@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "engine/sound/ISoundManager.h"
-#include "engine/sound/Singleton.h"
+#include <vantrel/sound/ISoundManager.h>
+#include <vantrel/sound/Singleton.h>
 
 namespace vantrel {
 

@@ -1,8 +1,8 @@
-#include "engine/sound/StreamSoundLoading.h"
+#include <vantrel/sound/StreamSoundLoading.h>
 
 #include <vector>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/io/IStreamReader.h"
-#include "engine/sound/ISoundManager.h"
+#include <vantrel/io/IStreamReader.h>
+#include <vantrel/sound/ISoundManager.h>
 
 namespace vantrel {
 

@@ -1,9 +1,9 @@
-#include "engine/sound/WaveDataReader.h"
+#include <vantrel/sound/WaveDataReader.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

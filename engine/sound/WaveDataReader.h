@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/io/ISequentialStreamReader.h"
-#include "engine/sound/RiffChunkWalker.h"
-#include "engine/sound/WaveFormat.h"
+#include <vantrel/io/ISequentialStreamReader.h>
+#include <vantrel/sound/RiffChunkWalker.h>
+#include <vantrel/sound/WaveFormat.h>
 
 namespace vantrel {
 

@@ -1,8 +1,8 @@
-#include "engine/sprite/BandLists.h"
+#include <vantrel/sprite/BandLists.h>
 
 #include <algorithm>
 
-#include "engine/sprite/CommandMatch.h"
+#include <vantrel/sprite/CommandMatch.h>
 
 namespace vantrel {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "engine/sprite/DrawCommand.h"
+#include <vantrel/sprite/DrawCommand.h>
 
 namespace vantrel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/sprite/DrawCommand.h"
+#include <vantrel/sprite/DrawCommand.h>
 
 // Telling whether a band's commands stayed the same from one frame to the next.
 

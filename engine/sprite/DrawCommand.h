@@ -5,11 +5,11 @@
 #include <memory>
 #include <vector>
 
-#include "engine/image/BlendMode.h"
-#include "engine/image/Color.h"
-#include "engine/image/Geometry.h"
-#include "engine/image/GlyphData.h"
-#include "engine/image/Image.h"
+#include <vantrel/image/BlendMode.h>
+#include <vantrel/image/Color.h>
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/GlyphData.h>
+#include <vantrel/image/Image.h>
 
 namespace vantrel {
 

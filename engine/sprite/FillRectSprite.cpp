@@ -1,4 +1,4 @@
-#include "engine/sprite/FillRectSprite.h"
+#include <vantrel/sprite/FillRectSprite.h>
 
 #include <utility>
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/image/Color.h"
-#include "engine/image/Geometry.h"
-#include "engine/sprite/SpriteBase.h"
+#include <vantrel/image/Color.h>
+#include <vantrel/image/Geometry.h>
+#include <vantrel/sprite/SpriteBase.h>
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "engine/sprite/ISprite.h"
+#include <vantrel/sprite/ISprite.h>
 
 namespace vantrel {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "engine/image/BlendMode.h"
-#include "engine/sprite/DrawCommand.h"
+#include <vantrel/image/BlendMode.h>
+#include <vantrel/sprite/DrawCommand.h>
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "engine/sprite/ImageSprite.h"
+#include <vantrel/sprite/ImageSprite.h>
 
 #include <utility>
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/image/Image.h"
-#include "engine/sprite/SpriteBase.h"
+#include <vantrel/image/Image.h>
+#include <vantrel/sprite/SpriteBase.h>
 
 namespace vantrel {
 

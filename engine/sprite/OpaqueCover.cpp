@@ -1,4 +1,4 @@
-#include "engine/sprite/OpaqueCover.h"
+#include <vantrel/sprite/OpaqueCover.h>
 
 #include <algorithm>
 

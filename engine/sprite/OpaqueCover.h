@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
-#include "engine/sprite/DrawCommand.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
+#include <vantrel/sprite/DrawCommand.h>
 
 namespace vantrel {
 

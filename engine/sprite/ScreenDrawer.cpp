@@ -1,11 +1,11 @@
-#include "engine/sprite/ScreenDrawer.h"
+#include <vantrel/sprite/ScreenDrawer.h>
 
 #include <algorithm>
 #include <utility>
 
-#include "engine/image/DrawingOperations.h"
-#include "engine/sprite/CommandMatch.h"
-#include "engine/sprite/SpriteManager.h"
+#include <vantrel/image/DrawingOperations.h>
+#include <vantrel/sprite/CommandMatch.h>
+#include <vantrel/sprite/SpriteManager.h>
 
 namespace vantrel {
 

@@ -5,11 +5,11 @@
 #include <memory>
 #include <vector>
 
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
-#include "engine/sprite/BandLists.h"
-#include "engine/sprite/DrawCommand.h"
-#include "engine/sprite/OpaqueCover.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
+#include <vantrel/sprite/BandLists.h>
+#include <vantrel/sprite/DrawCommand.h>
+#include <vantrel/sprite/OpaqueCover.h>
 
 namespace vantrel {
 

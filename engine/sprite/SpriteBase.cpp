@@ -1,9 +1,9 @@
-#include "engine/sprite/SpriteBase.h"
+#include <vantrel/sprite/SpriteBase.h>
 
 #include <utility>
 
-#include "engine/sprite/ScreenDrawer.h"
-#include "engine/sprite/SpriteManager.h"
+#include <vantrel/sprite/ScreenDrawer.h>
+#include <vantrel/sprite/SpriteManager.h>
 
 namespace vantrel {
 

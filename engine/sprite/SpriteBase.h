@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/image/Geometry.h"
-#include "engine/sprite/ISprite.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/sprite/ISprite.h>
 
 namespace vantrel {
 

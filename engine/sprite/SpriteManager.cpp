@@ -1,4 +1,4 @@
-#include "engine/sprite/SpriteManager.h"
+#include <vantrel/sprite/SpriteManager.h>
 
 #include <algorithm>
 

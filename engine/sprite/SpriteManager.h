@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/sprite/ISprite.h"
+#include <vantrel/sprite/ISprite.h>
 
 namespace vantrel {
 

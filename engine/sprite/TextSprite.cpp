@@ -1,9 +1,9 @@
-#include "engine/sprite/TextSprite.h"
+#include <vantrel/sprite/TextSprite.h>
 
 #include <utility>
 
-#include "engine/sprite/ScreenDrawer.h"
-#include "engine/text/IFont.h"
+#include <vantrel/sprite/ScreenDrawer.h>
+#include <vantrel/text/IFont.h>
 
 namespace vantrel {
 

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/image/Color.h"
-#include "engine/image/Geometry.h"
-#include "engine/image/GlyphData.h"
-#include "engine/sprite/SpriteBase.h"
+#include <vantrel/image/Color.h>
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/GlyphData.h>
+#include <vantrel/sprite/SpriteBase.h>
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "engine/text/FontCache.h"
+#include <vantrel/text/FontCache.h>
 
 namespace vantrel {
 

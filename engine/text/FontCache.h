@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <map>
 
-#include "engine/image/GlyphData.h"
+#include <vantrel/image/GlyphData.h>
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "engine/text/FontScale.h"
+#include <vantrel/text/FontScale.h>
 
 #include <cstdlib>
 

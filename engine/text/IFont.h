@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/image/GlyphData.h"
+#include <vantrel/image/GlyphData.h>
 
 namespace vantrel {
 

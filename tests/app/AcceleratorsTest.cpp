@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Accelerators.h"
+#include "app/sdl/Accelerators.h"
 #include "app/CommandIds.h"
 
 using namespace vantrel;

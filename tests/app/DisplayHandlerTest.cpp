@@ -11,7 +11,7 @@
 #include "app/DisplaySettings.h"
 #include "app/DisplayWindow.h"
 #include "app/MenuModel.h"
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 using namespace vantrel;
 using Calls = std::vector<std::string>;

@@ -6,9 +6,9 @@
 #include <memory>
 #include <thread>
 
-#include "engine/image/Image.h"
-#include "engine/screen/sdl/SdlWindowPresentTarget.h"
-#include "engine/screen/sdl/SurfaceCopy.h"
+#include <vantrel/image/Image.h>
+#include <vantrel/screen/sdl/SdlWindowPresentTarget.h>
+#include <vantrel/screen/sdl/SurfaceCopy.h>
 
 using namespace vantrel;
 

@@ -4,7 +4,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/base/Event.h"
+#include <vantrel/base/Event.h>
 
 using namespace vantrel;
 using namespace std::chrono_literals;

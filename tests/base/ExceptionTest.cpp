@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 using namespace vantrel;
 

@@ -4,8 +4,8 @@
 #include <chrono>
 #include <stdexcept>
 
-#include "engine/base/Exception.h"
-#include "engine/base/Thread.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/base/Thread.h>
 
 using namespace vantrel;
 using namespace std::chrono_literals;

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/image/DrawingOperations.h"
-#include "engine/image/kernels/KernelIsa.h"
-#include "engine/io/LoadImage.h"
-#include "engine/io/PngLoader.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/image/DrawingOperations.h>
+#include <vantrel/image/kernels/KernelIsa.h>
+#include <vantrel/io/LoadImage.h>
+#include <vantrel/io/PngLoader.h>
 #include "tests/io/MemoryStreamReader.h"
 
 using namespace vantrel;

@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/image/DrawingOperations.h"
-#include "engine/sprite/TextSprite.h"
-#include "engine/text/Font.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/image/DrawingOperations.h>
+#include <vantrel/sprite/TextSprite.h>
+#include <vantrel/text/Font.h>
 
 using namespace vantrel;
 

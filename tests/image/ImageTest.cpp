@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
-#include "engine/image/Image.h"
-#include "engine/image/MemoryHelper.h"
+#include <vantrel/image/Image.h>
+#include <vantrel/image/MemoryHelper.h>
 
 using namespace vantrel;
 

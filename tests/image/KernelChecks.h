@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/image/DrawingOperations.h"
-#include "engine/image/kernels/KernelIsa.h"
+#include <vantrel/image/DrawingOperations.h>
+#include <vantrel/image/kernels/KernelIsa.h>
 #include "tests/image/KernelReference.h"
 #include "tests/image/KernelTestImages.h"
 

@@ -5,8 +5,8 @@
 #include <random>
 #include <vector>
 
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
 
 // Images and rectangles for the kernel tests. Every image owns a buffer of exactly
 // pitch x height bytes, so AddressSanitizer sees any access past its end.

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <random>
 
-#include "engine/image/kernels/BlendModes.h"
-#include "engine/image/kernels/PixelWord.h"
+#include <vantrel/image/kernels/BlendModes.h>
+#include <vantrel/image/kernels/PixelWord.h>
 
 // The word-form arithmetic against its per-channel meaning.
 namespace {

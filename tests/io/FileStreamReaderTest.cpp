@@ -6,10 +6,10 @@
 #include <numeric>
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/base/FailureText.h"
-#include "engine/io/BufferedStreamReader.h"
-#include "engine/io/FileStreamReader.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/base/FailureText.h>
+#include <vantrel/io/BufferedStreamReader.h>
+#include <vantrel/io/FileStreamReader.h>
 #include "tests/io/MemoryStreamReader.h"
 #include "tests/io/TemporaryDirectory.h"
 

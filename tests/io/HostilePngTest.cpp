@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/io/LoadImage.h"
-#include "engine/io/PngLoader.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/io/LoadImage.h>
+#include <vantrel/io/PngLoader.h>
 #include "tests/io/CostInChild.h"
 #include "tests/io/MemoryStreamReader.h"
 #include "tests/io/PngTestFiles.h"

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/io/IStreamReader.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/io/IStreamReader.h>
 
 // Serves bytes from memory; a read that reaches `failAt` throws like a failing disk.
 class MemoryStreamReader : public vantrel::IStreamReader {

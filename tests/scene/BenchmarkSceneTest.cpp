@@ -5,9 +5,9 @@
 #include <random>
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/io/LoadImage.h"
-#include "engine/sound/SoundManager.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/io/LoadImage.h>
+#include <vantrel/sound/SoundManager.h>
 #include "tests/scene/RealScene.h"
 #include "tests/scene/SpriteFacts.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "engine/text/Font.h"
+#include <vantrel/text/Font.h>
 #include "scene/FrameRateTask.h"
 #include "tests/scene/SceneTestSupport.h"
 #include "tests/scene/SpriteFacts.h"

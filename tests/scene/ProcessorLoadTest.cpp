@@ -7,8 +7,8 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/sprite/TextSprite.h"
-#include "engine/text/Font.h"
+#include <vantrel/sprite/TextSprite.h>
+#include <vantrel/text/Font.h>
 #include "scene/ProcessorLoadSource.h"
 #include "scene/ProcessorLoadTask.h"
 #include "tests/io/TemporaryDirectory.h"

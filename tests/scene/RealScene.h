@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/screen/MemoryPresentTarget.h"
+#include <vantrel/screen/MemoryPresentTarget.h>
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
 #include "tests/io/TemporaryDirectory.h"

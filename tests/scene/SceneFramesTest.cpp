@@ -5,7 +5,7 @@
 #include <memory>
 #include <thread>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 #include "tests/scene/RealScene.h"
 
 // The real benchmark scene, stepped by hand or run by its own threads.

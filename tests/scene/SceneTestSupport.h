@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "engine/image/Image.h"
-#include "engine/screen/MemoryPresentTarget.h"
-#include "engine/screen/Screen.h"
+#include <vantrel/image/Image.h>
+#include <vantrel/screen/MemoryPresentTarget.h>
+#include <vantrel/screen/Screen.h>
 #include "scene/PointerSource.h"
 
 // A pointer that stays where the test puts it.

@@ -5,10 +5,10 @@
 #include <ostream>
 #include <string>
 
-#include "engine/sprite/FillRectSprite.h"
-#include "engine/sprite/ImageSprite.h"
-#include "engine/sprite/TextSprite.h"
-#include "engine/text/IFont.h"
+#include <vantrel/sprite/FillRectSprite.h>
+#include <vantrel/sprite/ImageSprite.h>
+#include <vantrel/sprite/TextSprite.h>
+#include <vantrel/text/IFont.h>
 
 // Everything the scene fixes about one sprite, in one comparable record.
 enum class SpriteKind { Fill, Image, Text, Other };

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 #include "scene/TransitionTask.h"
 #include "tests/scene/SceneTestSupport.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/screen/FramePacer.h"
+#include <vantrel/screen/FramePacer.h>
 
 using namespace vantrel;
 

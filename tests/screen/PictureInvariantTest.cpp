@@ -4,8 +4,8 @@
 #include <chrono>
 #include <thread>
 
-#include "engine/screen/MemoryPresentTarget.h"
-#include "engine/screen/Screen.h"
+#include <vantrel/screen/MemoryPresentTarget.h>
+#include <vantrel/screen/Screen.h>
 #include "tests/screen/RandomSpriteScript.h"
 #include "tests/screen/ReferenceFrame.h"
 

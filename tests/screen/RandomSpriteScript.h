@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "engine/screen/Screen.h"
+#include <vantrel/screen/Screen.h>
 
 namespace vantrel::testing {
 

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/image/DrawingOperations.h"
-#include "engine/screen/RuleTable.h"
-#include "engine/screen/Screen.h"
+#include <vantrel/image/DrawingOperations.h>
+#include <vantrel/screen/RuleTable.h>
+#include <vantrel/screen/Screen.h>
 
 namespace vantrel::testing {
 

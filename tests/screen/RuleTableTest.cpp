@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/screen/RuleTable.h"
+#include <vantrel/screen/RuleTable.h>
 
 using namespace vantrel;
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <thread>
 
-#include "engine/screen/MemoryPresentTarget.h"
-#include "engine/screen/Screen.h"
+#include <vantrel/screen/MemoryPresentTarget.h>
+#include <vantrel/screen/Screen.h>
 
 using namespace vantrel;
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/sound/NullSoundManager.h"
-#include "engine/sound/SdlAudioMixer.h"
-#include "engine/sound/SdlAudioSound.h"
-#include "engine/sound/WaveDataReader.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/sound/NullSoundManager.h>
+#include <vantrel/sound/sdl/SdlAudioMixer.h>
+#include <vantrel/sound/sdl/SdlAudioSound.h>
+#include <vantrel/sound/WaveDataReader.h>
 #include "tests/io/CostInChild.h"
 #include "tests/sound/WaveFiles.h"
 

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/io/FileStreamReader.h"
-#include "engine/sound/NullSound.h"
-#include "engine/sound/NullSoundManager.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/io/FileStreamReader.h>
+#include <vantrel/sound/NullSound.h>
+#include <vantrel/sound/NullSoundManager.h>
 #include "tests/io/MemoryStreamReader.h"
 #include "tests/io/TemporaryDirectory.h"
 #include "tests/sound/WaveFiles.h"

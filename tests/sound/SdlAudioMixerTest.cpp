@@ -4,10 +4,10 @@
 #include <memory>
 #include <vector>
 
-#include "engine/sound/OutputPacer.h"
-#include "engine/sound/SdlAudioMixer.h"
-#include "engine/sound/SdlAudioSound.h"
-#include "engine/sound/WaveDataReader.h"
+#include <vantrel/sound/OutputPacer.h>
+#include <vantrel/sound/sdl/SdlAudioMixer.h>
+#include <vantrel/sound/sdl/SdlAudioSound.h>
+#include <vantrel/sound/WaveDataReader.h>
 #include "tests/sound/WaveFiles.h"
 
 using namespace vantrel;

@@ -7,11 +7,11 @@
 #include <thread>
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/sound/NullSound.h"
-#include "engine/sound/SdlAudioSound.h"
-#include "engine/sound/SdlAudioSoundManager.h"
-#include "engine/sound/SoundManager.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/sound/NullSound.h>
+#include <vantrel/sound/sdl/SdlAudioSound.h>
+#include <vantrel/sound/sdl/SdlAudioSoundManager.h>
+#include <vantrel/sound/SoundManager.h>
 #include "tests/io/TemporaryDirectory.h"
 #include "tests/sound/ScopedEnvironment.h"
 #include "tests/sound/WaveFiles.h"

@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/sound/Singleton.h"
+#include <vantrel/sound/Singleton.h>
 
 using namespace vantrel;
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "engine/base/Exception.h"
-#include "engine/sound/WaveDataReader.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/sound/WaveDataReader.h>
 #include "tests/sound/WaveFiles.h"
 
 using namespace vantrel;

@@ -3,8 +3,8 @@
 #include <random>
 #include <vector>
 
-#include "engine/sprite/BandLists.h"
-#include "engine/sprite/CommandMatch.h"
+#include <vantrel/sprite/BandLists.h>
+#include <vantrel/sprite/CommandMatch.h>
 
 using namespace vantrel;
 

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <memory>
 
-#include "engine/sprite/FillRectSprite.h"
-#include "engine/sprite/ScreenDrawer.h"
-#include "engine/sprite/SpriteManager.h"
+#include <vantrel/sprite/FillRectSprite.h>
+#include <vantrel/sprite/ScreenDrawer.h>
+#include <vantrel/sprite/SpriteManager.h>
 
 using namespace vantrel;
 

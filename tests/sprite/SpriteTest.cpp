@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "engine/sprite/FillRectSprite.h"
-#include "engine/sprite/ImageSprite.h"
-#include "engine/sprite/ScreenDrawer.h"
-#include "engine/sprite/SpriteManager.h"
+#include <vantrel/sprite/FillRectSprite.h>
+#include <vantrel/sprite/ImageSprite.h>
+#include <vantrel/sprite/ScreenDrawer.h>
+#include <vantrel/sprite/SpriteManager.h>
 
 using namespace vantrel;
 

@@ -6,10 +6,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "engine/sprite/ScreenDrawer.h"
-#include "engine/sprite/SpriteManager.h"
-#include "engine/sprite/TextSprite.h"
-#include "engine/text/IFont.h"
+#include <vantrel/sprite/ScreenDrawer.h>
+#include <vantrel/sprite/SpriteManager.h>
+#include <vantrel/sprite/TextSprite.h>
+#include <vantrel/text/IFont.h>
 
 using namespace vantrel;
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/text/FontCache.h"
+#include <vantrel/text/FontCache.h>
 
 using namespace vantrel;
 

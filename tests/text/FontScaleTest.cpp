@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/text/FontScale.h"
+#include <vantrel/text/FontScale.h>
 
 using namespace vantrel;
 

@@ -9,8 +9,8 @@
 #include <limits>
 #include <string>
 
-#include "engine/base/Exception.h"
-#include "engine/text/Font.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/text/Font.h>
 
 using namespace vantrel;
 

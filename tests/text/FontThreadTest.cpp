@@ -4,7 +4,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/text/Font.h"
+#include <vantrel/text/Font.h>
 
 using namespace vantrel;
 

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <memory>
 
-#include "engine/screen/MemoryPresentTarget.h"
-#include "engine/screen/Screen.h"
-#include "engine/sprite/TextSprite.h"
-#include "engine/text/Font.h"
+#include <vantrel/screen/MemoryPresentTarget.h>
+#include <vantrel/screen/Screen.h>
+#include <vantrel/sprite/TextSprite.h>
+#include <vantrel/text/Font.h>
 
 using namespace vantrel;
 

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "engine/io/LoadImage.h"
+#include <vantrel/io/LoadImage.h>
 #include "tools/datagen/ClickSound.h"
 #include "tools/datagen/DataFiles.h"
 #include "tools/datagen/Picture.h"

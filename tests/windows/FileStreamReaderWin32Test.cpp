@@ -5,8 +5,8 @@
 #include <numeric>
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/io/FileStreamReader.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/io/FileStreamReader.h>
 #include "tests/io/TemporaryDirectory.h"
 
 using namespace vantrel;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/text/Font.h"
+#include <vantrel/text/Font.h>
 #include "scene/SceneFonts.h"
 
 using namespace vantrel;

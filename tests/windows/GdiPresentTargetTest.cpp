@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "engine/screen/gdi/GdiPresentTarget.h"
+#include <vantrel/screen/gdi/GdiPresentTarget.h>
 
 using namespace vantrel;
 

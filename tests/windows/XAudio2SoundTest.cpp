@@ -7,12 +7,12 @@
 #include <thread>
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/sound/NullSound.h"
-#include "engine/sound/SoundManager.h"
-#include "engine/sound/xaudio2/ComInitializer.h"
-#include "engine/sound/xaudio2/XAudio2Sound.h"
-#include "engine/sound/xaudio2/XAudio2SoundManager.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/sound/NullSound.h>
+#include <vantrel/sound/SoundManager.h>
+#include <vantrel/sound/xaudio2/ComInitializer.h>
+#include <vantrel/sound/xaudio2/XAudio2Sound.h>
+#include <vantrel/sound/xaudio2/XAudio2SoundManager.h>
 #include "tests/sound/WaveFiles.h"
 
 using namespace vantrel;

@@ -1,4 +1,4 @@
-#include "engine/base/Clock.h"
+#include <vantrel/base/Clock.h>
 
 #include <windows.h>
 #include <mmsystem.h>

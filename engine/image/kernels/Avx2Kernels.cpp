@@ -1,6 +1,6 @@
-#include "engine/image/kernels/Avx2Isa.h"
-#include "engine/image/kernels/KernelSets.h"
-#include "engine/image/kernels/KernelTables.h"
+#include <vantrel/image/kernels/Avx2Isa.h>
+#include <vantrel/image/kernels/KernelSets.h>
+#include <vantrel/image/kernels/KernelTables.h>
 
 // Built with -mavx2; only reached after the processor reported AVX2.
 namespace vantrel::kernels {

@@ -1,6 +1,6 @@
-#include "engine/image/kernels/Avx512Isa.h"
-#include "engine/image/kernels/KernelSets.h"
-#include "engine/image/kernels/KernelTables.h"
+#include <vantrel/image/kernels/Avx512Isa.h>
+#include <vantrel/image/kernels/KernelSets.h>
+#include <vantrel/image/kernels/KernelTables.h>
 
 // Built with -mavx512f -mavx512bw; only reached after the processor reported both.
 namespace vantrel::kernels {

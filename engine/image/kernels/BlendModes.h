@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/image/kernels/PixelWord.h"
+#include <vantrel/image/kernels/PixelWord.h>
 
 // Blend-mode policies: f(d, s) for one word (`pixel`) and for one vector of words (`pixels`).
 // `exactTop` asks the vector form for the fourth byte the word form gives; without it the

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
 
 namespace vantrel::kernels {
 

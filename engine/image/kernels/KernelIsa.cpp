@@ -1,8 +1,8 @@
-#include "engine/image/kernels/KernelIsa.h"
+#include <vantrel/image/kernels/KernelIsa.h>
 
 #include <atomic>
 
-#include "engine/image/kernels/KernelSets.h"
+#include <vantrel/image/kernels/KernelSets.h>
 
 namespace vantrel {
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/image/TransitionTable.h"
+#include <vantrel/image/TransitionTable.h>
 
 // What the front ends hand a kernel: rectangles already cut to every image involved, as
 // pointers to their first pixel and row pitches.

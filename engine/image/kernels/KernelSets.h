@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/image/kernels/KernelJobs.h"
+#include <vantrel/image/kernels/KernelJobs.h>
 
 namespace vantrel::kernels {
 

@@ -4,13 +4,13 @@
 #include <tuple>
 #include <utility>
 
-#include "engine/image/kernels/BlendModes.h"
-#include "engine/image/kernels/BlitKernel.h"
-#include "engine/image/kernels/KernelJobs.h"
-#include "engine/image/kernels/OpacityClasses.h"
-#include "engine/image/kernels/PixelSources.h"
-#include "engine/image/kernels/StretchKernel.h"
-#include "engine/image/kernels/TransitionKernel.h"
+#include <vantrel/image/kernels/BlendModes.h>
+#include <vantrel/image/kernels/BlitKernel.h>
+#include <vantrel/image/kernels/KernelJobs.h>
+#include <vantrel/image/kernels/OpacityClasses.h>
+#include <vantrel/image/kernels/PixelSources.h>
+#include <vantrel/image/kernels/StretchKernel.h>
+#include <vantrel/image/kernels/TransitionKernel.h>
 
 // The whole kernel family of one instruction-set level, as constant dispatch tables. The
 // index order is the selection order: modes 0, 1, 2, 3, other; formats 0, 1, 2, 3, other.

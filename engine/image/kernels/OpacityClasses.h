@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/image/kernels/PixelWord.h"
+#include <vantrel/image/kernels/PixelWord.h>
 
 // Opacity classes: how a pixel's composition weight follows from the call's weight w and, for
 // sources with alpha, the pixel's alpha byte v. Vector forms work on "pairs": a 16-bit value

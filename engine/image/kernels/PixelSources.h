@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/image/kernels/PixelWord.h"
+#include <vantrel/image/kernels/PixelWord.h>
 
 // Source policies: how a kernel reads its source word s (and alpha byte, where there is one)
 // from `bytesPerPixel` bytes per pixel. Each is built from the call's colour word, which only

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/image/kernels/PixelWord.h"
+#include <vantrel/image/kernels/PixelWord.h>
 
 namespace vantrel::kernels {
 

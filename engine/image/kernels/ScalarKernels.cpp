@@ -1,6 +1,6 @@
-#include "engine/image/kernels/KernelSets.h"
-#include "engine/image/kernels/KernelTables.h"
-#include "engine/image/kernels/ScalarIsa.h"
+#include <vantrel/image/kernels/KernelSets.h>
+#include <vantrel/image/kernels/KernelTables.h>
+#include <vantrel/image/kernels/ScalarIsa.h>
 
 namespace vantrel::kernels {
 

@@ -4,12 +4,12 @@
 #include <cstring>
 #include <type_traits>
 
-#include "engine/image/kernels/BlendModes.h"
-#include "engine/image/kernels/KernelJobs.h"
-#include "engine/image/kernels/PixelSources.h"
-#include "engine/image/kernels/PixelWord.h"
-#include "engine/image/kernels/RowBlender.h"
-#include "engine/image/kernels/StretchScratch.h"
+#include <vantrel/image/kernels/BlendModes.h>
+#include <vantrel/image/kernels/KernelJobs.h>
+#include <vantrel/image/kernels/PixelSources.h>
+#include <vantrel/image/kernels/PixelWord.h>
+#include <vantrel/image/kernels/RowBlender.h>
+#include <vantrel/image/kernels/StretchScratch.h>
 
 namespace vantrel::kernels {
 

@@ -1,4 +1,4 @@
-#include "engine/image/kernels/StretchScratch.h"
+#include <vantrel/image/kernels/StretchScratch.h>
 
 #include <vector>
 

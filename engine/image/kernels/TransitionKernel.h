@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "engine/image/kernels/KernelJobs.h"
-#include "engine/image/kernels/PixelWord.h"
-#include "engine/image/kernels/RowBlender.h"
+#include <vantrel/image/kernels/KernelJobs.h>
+#include <vantrel/image/kernels/PixelWord.h>
+#include <vantrel/image/kernels/RowBlender.h>
 
 namespace vantrel::kernels {
 

@@ -1,11 +1,11 @@
-#include "engine/io/FileStreamReader.h"
+#include <vantrel/io/FileStreamReader.h>
 
 #include <windows.h>
 
 #include <algorithm>
 
-#include "engine/base/Exception.h"
-#include "engine/io/FileOpenFailure.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/io/FileOpenFailure.h>
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "engine/screen/gdi/GdiPresentTarget.h"
+#include <vantrel/screen/gdi/GdiPresentTarget.h>
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
-#include "engine/screen/PresentTarget.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
+#include <vantrel/screen/PresentTarget.h>
 
 struct HDC__;
 

@@ -1,6 +1,6 @@
-#include "engine/screen/sdl/SdlWindowPresentTarget.h"
+#include <vantrel/screen/sdl/SdlWindowPresentTarget.h>
 
-#include "engine/screen/sdl/SurfaceCopy.h"
+#include <vantrel/screen/sdl/SurfaceCopy.h>
 
 namespace vantrel {
 

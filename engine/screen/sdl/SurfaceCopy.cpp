@@ -1,9 +1,9 @@
-#include "engine/screen/sdl/SurfaceCopy.h"
+#include <vantrel/screen/sdl/SurfaceCopy.h>
 
 #include <algorithm>
 #include <cstdint>
 
-#include "engine/image/PixelFormat.h"
+#include <vantrel/image/PixelFormat.h>
 
 namespace vantrel {
 

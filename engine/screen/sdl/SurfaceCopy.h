@@ -2,8 +2,8 @@
 
 #include <SDL.h>
 
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
 
 namespace vantrel {
 

@@ -1,5 +1,5 @@
-#include "engine/sound/AudibleSoundManager.h"
-#include "engine/sound/xaudio2/XAudio2SoundManager.h"
+#include <vantrel/sound/AudibleSoundManager.h>
+#include <vantrel/sound/xaudio2/XAudio2SoundManager.h>
 
 namespace vantrel {
 

@@ -1,8 +1,8 @@
-#include "engine/sound/xaudio2/ComInitializer.h"
+#include <vantrel/sound/xaudio2/ComInitializer.h>
 
 #include <objbase.h>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

@@ -1,6 +1,6 @@
-#include "engine/sound/xaudio2/XAudio2Sound.h"
+#include <vantrel/sound/xaudio2/XAudio2Sound.h>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

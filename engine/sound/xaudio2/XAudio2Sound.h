@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "engine/sound/ISound.h"
-#include "engine/sound/WaveDataReader.h"
-#include "engine/sound/xaudio2/XAudio2Interfaces.h"
+#include <vantrel/sound/ISound.h>
+#include <vantrel/sound/WaveDataReader.h>
+#include <vantrel/sound/xaudio2/XAudio2Interfaces.h>
 
 namespace vantrel {
 

@@ -1,9 +1,9 @@
-#include "engine/sound/xaudio2/XAudio2SoundManager.h"
+#include <vantrel/sound/xaudio2/XAudio2SoundManager.h>
 
 #include <exception>
 
-#include "engine/base/Exception.h"
-#include "engine/sound/xaudio2/XAudio2Sound.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/sound/xaudio2/XAudio2Sound.h>
 
 namespace vantrel {
 

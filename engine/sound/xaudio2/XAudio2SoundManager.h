@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "engine/sound/LoadedSounds.h"
-#include "engine/sound/xaudio2/XAudio2Interfaces.h"
+#include <vantrel/sound/LoadedSounds.h>
+#include <vantrel/sound/xaudio2/XAudio2Interfaces.h>
 
 namespace vantrel {
 

@@ -1,11 +1,11 @@
-#include "engine/text/Font.h"
+#include <vantrel/text/Font.h>
 
 #include <windows.h>
 
 #include <vector>
 
-#include "engine/base/Exception.h"
-#include "engine/image/Image.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/image/Image.h>
 
 namespace vantrel {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/image/GlyphData.h"
-#include "engine/text/FontCache.h"
-#include "engine/text/IFont.h"
+#include <vantrel/image/GlyphData.h>
+#include <vantrel/text/FontCache.h>
+#include <vantrel/text/IFont.h>
 
 struct HDC__;
 struct HFONT__;

@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "app/X11PointerSource.h"
+#include "app/x11/X11PointerSource.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/QuietAudioProbe.h"
+#include "app/sdl/QuietAudioProbe.h"
 
 #include <dlfcn.h>
 

@@ -1,9 +1,9 @@
-#include "engine/sound/SdlAudioSoundManager.h"
+#include <vantrel/sound/sdl/SdlAudioSoundManager.h>
 
 #include <SDL2/SDL.h>
 
-#include "engine/base/Exception.h"
-#include "engine/sound/SdlAudioSound.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/sound/sdl/SdlAudioSound.h>
 
 namespace vantrel {
 

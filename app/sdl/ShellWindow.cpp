@@ -1,12 +1,12 @@
-#include "app/ShellWindow.h"
+#include "app/sdl/ShellWindow.h"
 
 #include <utility>
 
 #include "app/CommandIds.h"
-#include "app/MessageBox.h"
-#include "app/X11Window.h"
-#include "engine/image/PixelFormat.h"
-#include "engine/screen/sdl/SurfaceCopy.h"
+#include "app/sdl/MessageBox.h"
+#include "app/x11/X11Window.h"
+#include <vantrel/image/PixelFormat.h>
+#include <vantrel/screen/sdl/SurfaceCopy.h>
 
 namespace vantrel {
 

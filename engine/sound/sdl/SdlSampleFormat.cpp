@@ -1,6 +1,6 @@
-#include "engine/sound/SdlSampleFormat.h"
+#include <vantrel/sound/sdl/SdlSampleFormat.h>
 
-#include "engine/sound/PlayableWaveFormat.h"
+#include <vantrel/sound/PlayableWaveFormat.h>
 
 namespace vantrel {
 

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "engine/sound/LoadedSounds.h"
-#include "engine/sound/SdlAudioMixer.h"
+#include <vantrel/sound/LoadedSounds.h>
+#include <vantrel/sound/sdl/SdlAudioMixer.h>
 
 namespace vantrel {
 

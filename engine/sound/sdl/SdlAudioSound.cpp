@@ -1,6 +1,6 @@
-#include "engine/sound/SdlAudioSound.h"
+#include <vantrel/sound/sdl/SdlAudioSound.h>
 
-#include "engine/base/Exception.h"
+#include <vantrel/base/Exception.h>
 
 namespace vantrel {
 

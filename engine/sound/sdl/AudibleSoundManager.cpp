@@ -1,5 +1,5 @@
-#include "engine/sound/AudibleSoundManager.h"
-#include "engine/sound/SdlAudioSoundManager.h"
+#include <vantrel/sound/AudibleSoundManager.h>
+#include <vantrel/sound/sdl/SdlAudioSoundManager.h>
 
 namespace vantrel {
 

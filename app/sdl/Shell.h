@@ -9,10 +9,10 @@
 #include "app/MenuController.h"
 #include "app/MenuModel.h"
 #include "app/MenuPainter.h"
-#include "app/SdlDisplaySettings.h"
-#include "app/ShellWindow.h"
+#include "app/sdl/SdlDisplaySettings.h"
+#include "app/sdl/ShellWindow.h"
 #include "app/WindowPointerSource.h"
-#include "engine/screen/sdl/SdlWindowPresentTarget.h"
+#include <vantrel/screen/sdl/SdlWindowPresentTarget.h>
 #include "scene/IScene.h"
 
 namespace vantrel {

@@ -3,10 +3,10 @@
 #include <memory>
 #include <vector>
 
-#include "engine/sound/ISound.h"
-#include "engine/sound/SdlAudioMixer.h"
-#include "engine/sound/SdlAudioVoice.h"
-#include "engine/sound/WaveDataReader.h"
+#include <vantrel/sound/ISound.h>
+#include <vantrel/sound/sdl/SdlAudioMixer.h>
+#include <vantrel/sound/sdl/SdlAudioVoice.h>
+#include <vantrel/sound/WaveDataReader.h>
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "app/MessageBox.h"
+#include "app/sdl/MessageBox.h"
 
 #include <cstdio>
 #include <memory>
@@ -10,11 +10,11 @@
 #include "app/MessageBoxPainter.h"
 #include "app/StringTable.h"
 #include "app/Utf8.h"
-#include "app/X11Window.h"
-#include "engine/image/Image.h"
-#include "engine/image/PixelFormat.h"
-#include "engine/screen/sdl/SurfaceCopy.h"
-#include "engine/text/Font.h"
+#include "app/x11/X11Window.h"
+#include <vantrel/image/Image.h>
+#include <vantrel/image/PixelFormat.h>
+#include <vantrel/screen/sdl/SurfaceCopy.h>
+#include <vantrel/text/Font.h>
 
 namespace vantrel {
 

@@ -5,8 +5,8 @@
 #include <mutex>
 #include <vector>
 
-#include "engine/sound/OutputPacer.h"
-#include "engine/sound/SdlAudioVoice.h"
+#include <vantrel/sound/OutputPacer.h>
+#include <vantrel/sound/sdl/SdlAudioVoice.h>
 
 namespace vantrel {
 

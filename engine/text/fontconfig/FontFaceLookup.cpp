@@ -1,4 +1,4 @@
-#include "engine/text/FontFaceLookup.h"
+#include <vantrel/text/FontFaceLookup.h>
 
 #include <fontconfig/fontconfig.h>
 
@@ -6,8 +6,8 @@
 #include <memory>
 #include <mutex>
 
-#include "engine/base/Exception.h"
-#include "engine/text/FontFaceAliases.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/text/fontconfig/FontFaceAliases.h>
 
 namespace vantrel {
 

@@ -1,16 +1,16 @@
-#include "app/Shell.h"
+#include "app/sdl/Shell.h"
 
 #include <cstdio>
 #include <string>
 
-#include "app/Accelerators.h"
+#include "app/sdl/Accelerators.h"
 #include "app/CommandIds.h"
 #include "app/Display.h"
-#include "app/MessageBox.h"
-#include "app/X11PointerSource.h"
-#include "app/X11Window.h"
-#include "engine/base/FailureText.h"
-#include "engine/text/Font.h"
+#include "app/sdl/MessageBox.h"
+#include "app/x11/X11PointerSource.h"
+#include "app/x11/X11Window.h"
+#include <vantrel/base/FailureText.h>
+#include <vantrel/text/Font.h>
 #include "scene/BenchmarkScene.h"
 
 namespace vantrel {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/sound/SdlSampleFormat.h"
+#include <vantrel/sound/sdl/SdlSampleFormat.h>
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "app/Accelerators.h"
+#include "app/sdl/Accelerators.h"
 
 #include "app/CommandIds.h"
 

@@ -1,4 +1,4 @@
-#include "engine/sound/SdlAudioMixer.h"
+#include <vantrel/sound/sdl/SdlAudioMixer.h>
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/SdlDisplaySettings.h"
+#include "app/sdl/SdlDisplaySettings.h"
 
 namespace vantrel {
 

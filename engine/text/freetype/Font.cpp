@@ -1,4 +1,4 @@
-#include "engine/text/Font.h"
+#include <vantrel/text/Font.h>
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -7,8 +7,8 @@
 
 #include <cstring>
 
-#include "engine/base/Exception.h"
-#include "engine/image/Image.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/image/Image.h>
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "engine/io/FileStreamReader.h"
+#include <vantrel/io/FileStreamReader.h>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -8,8 +8,8 @@
 
 #include <algorithm>
 
-#include "engine/base/Exception.h"
-#include "engine/io/FileOpenFailure.h"
+#include <vantrel/base/Exception.h>
+#include <vantrel/io/FileOpenFailure.h>
 
 namespace vantrel {
 

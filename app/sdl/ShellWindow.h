@@ -5,14 +5,14 @@
 #include <memory>
 
 #include "app/DisplayWindow.h"
-#include "app/MessageBox.h"
+#include "app/sdl/MessageBox.h"
 #include "app/MenuController.h"
 #include "app/MenuLayout.h"
 #include "app/MenuModel.h"
 #include "app/MenuPainter.h"
-#include "engine/image/Geometry.h"
-#include "engine/image/Image.h"
-#include "engine/screen/sdl/SdlWindowPresentTarget.h"
+#include <vantrel/image/Geometry.h>
+#include <vantrel/image/Image.h>
+#include <vantrel/screen/sdl/SdlWindowPresentTarget.h>
 
 namespace vantrel {
 

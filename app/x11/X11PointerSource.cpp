@@ -1,4 +1,4 @@
-#include "app/X11PointerSource.h"
+#include "app/x11/X11PointerSource.h"
 
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>

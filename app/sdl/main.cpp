@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <exception>
 
-#include "app/QuietAudioProbe.h"
-#include "app/Shell.h"
-#include "app/X11Window.h"
-#include "engine/sound/ComInitializer.h"
-#include "engine/sound/SoundManager.h"
+#include "app/sdl/QuietAudioProbe.h"
+#include "app/sdl/Shell.h"
+#include "app/x11/X11Window.h"
+#include <vantrel/sound/ComInitializer.h>
+#include <vantrel/sound/SoundManager.h>
 
 // Exit code 0 in every case, also when the program cannot start.
 int main(int, char**)

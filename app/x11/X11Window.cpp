@@ -1,4 +1,4 @@
-#include "app/X11Window.h"
+#include "app/x11/X11Window.h"
 
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>

@@ -1,4 +1,4 @@
-#include "engine/sound/SdlAudioVoice.h"
+#include <vantrel/sound/sdl/SdlAudioVoice.h>
 
 #include <algorithm>
 
