@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test test-sanitize test-tsan fuzz bench clean windows test-windows
+.PHONY: deps build run test test-sanitize test-tsan fuzz bench clean windows windows-zip test-windows
 
 deps:
 	@tools/install-deps.sh
@@ -43,19 +43,27 @@ fuzz: deps
 bench: build
 	tools/bench.sh build
 
-# The Windows program, cross-built with mingw-w64: build-windows/vantrel.exe beside its
-# data files (the generator runs natively, from the Linux build).
+# The Windows program, cross-built with mingw-w64: build-windows/vantrel.exe (with its debug
+# information) beside its data files. The data files and the icon are drawn natively, by the
+# Linux build's generator.
 windows: deps
 	tools/install-windows-deps.sh
-	tools/windows/build-libpng.sh build-windows/libpng
-	cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/MingwW64Toolchain.cmake
-	cmake --build build-windows -j $(JOBS)
 	cmake -S . -B build -G Ninja $(CMAKE_FLAGS)
-	cmake --build build -j $(JOBS) --target vantrel_data
+	cmake --build build -j $(JOBS) --target vantrel_data vantrel_icon
+	tools/windows/build-libpng.sh build-windows/libpng
+	cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/MingwW64Toolchain.cmake \
+		-DVANTREL_WINDOWS_ICON=$(CURDIR)/build/icon/vantrel.ico
+	cmake --build build-windows -j $(JOBS)
 	cp build/data/* build-windows/
 
-# The Windows tests under Wine on Xvfb, in one fresh Wine session.
-test-windows: windows
+# The download: build-windows/vantrel-windows-x64.zip with the stripped program (its symbols
+# stay in build-windows/release/vantrel.exe.debug), the data files and a README.txt.
+windows-zip: windows
+	cmake --build build-windows -j $(JOBS) --target vantrel_release
+	tools/windows/make-zip.sh build-windows/release/vantrel.exe build/data build-windows/vantrel-windows-x64.zip
+
+# The Windows tests under Wine on Xvfb, in one fresh Wine session; the download is among them.
+test-windows: windows-zip
 	tools/windows/wine-session.sh ctest --test-dir build-windows -L windows -j $(JOBS) --output-on-failure
 
 clean:

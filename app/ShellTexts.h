@@ -22,5 +22,5 @@
 #define VANTREL_CAPTION_STRING 40002
 
 #define VANTREL_DISPLAY_CHANGE_FAILED_TEXT "ディスプレイ解像度の変更に失敗しました。"
-#define VANTREL_DISPLAY_TOO_SMALL_TEXT "ディスプレイ解像度が不足しています。1360 x 678 以上の解像度の環境が必要です。"
+#define VANTREL_DISPLAY_TOO_SMALL_TEXT "ディスプレイ解像度が不足しています。1360 x 768 以上の解像度の環境が必要です。"
 #define VANTREL_CAPTION_TEXT "Vantrel - ヴァントレル"

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include <vantrel/base/Exception.h>
 #include <vantrel/image/MemoryHelper.h>
 #include <vantrel/screen/FrameBand.h>
 #include <vantrel/screen/Screen.h>
@@ -29,6 +30,22 @@ std::uint64_t nanosecondsBetween(std::chrono::steady_clock::time_point start,
 {
     return static_cast<std::uint64_t>(
         std::chrono::duration_cast<std::chrono::nanoseconds>(end - start).count());
+}
+
+// Waits for the next frame. A frame dispatched before the stop request is taken even when
+// the request is seen first: the other workers count on this one's part, and the last of
+// them publishes the frame. No frame is dispatched after the request, so one not yet
+// dispatched then never comes.
+bool waitForFrame(Event& start, ThreadNotifier& notifier)
+{
+    try {
+        return start.isSignalled() || notifier.wait(start);
+    } catch (const InterruptedException&) {
+        if (start.isSignalled()) {
+            return true;
+        }
+        throw;
+    }
 }
 
 // Sets the present event when the last worker leaves its present, however it leaves.
@@ -63,9 +80,7 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
     const bool takesBands = screen.target->takesBands();
 
     for (;;) {
-        // A frame already dispatched to this worker is drawn whatever the stop request
-        // says: the others count on its part, and the last of them publishes the frame.
-        if (!context.start->isSignalled() && !notifier.wait(*context.start)) {
+        if (!waitForFrame(*context.start, notifier)) {
             return;
         }
         Clock::time_point mark = Clock::now();

@@ -34,13 +34,28 @@ std::wstring instanceLabel(const std::wstring& path)
     return path.substr(open, close == std::wstring::npos ? std::wstring::npos : close - open + 1);
 }
 
+// Object 238 and counter 6 of the performance data: "Processor" and "% Processor Time"
+// in English, and in the system's own language the names its paths are written in.
+std::wstring counterName(DWORD index, const wchar_t* english)
+{
+    wchar_t name[PDH_MAX_COUNTER_NAME] = {};
+    DWORD size = PDH_MAX_COUNTER_NAME;
+    if (PdhLookupPerfNameByIndexW(nullptr, index, name, &size) != ERROR_SUCCESS || name[0] == L'\0') {
+        return english;
+    }
+    return name;
+}
+
+// The processor instances' paths, written in the system's language (wildcards expand only
+// there): "\\Processor(0)\\% Processor Time" on an English system.
 std::vector<std::wstring> expandProcessorPaths()
 {
-    const wchar_t* wildcard = L"\\Processor(*/*)\\% Processor Time";
+    const std::wstring wildcard =
+        L"\\" + counterName(238, L"Processor") + L"(*/*)\\" + counterName(6, L"% Processor Time");
     DWORD size = 0;
-    PdhExpandWildCardPathW(nullptr, wildcard, nullptr, &size, 0);
+    PdhExpandWildCardPathW(nullptr, wildcard.c_str(), nullptr, &size, 0);
     std::vector<wchar_t> buffer(static_cast<std::size_t>(size) + 1, L'\0');
-    PdhExpandWildCardPathW(nullptr, wildcard, buffer.data(), &size, 0);
+    PdhExpandWildCardPathW(nullptr, wildcard.c_str(), buffer.data(), &size, 0);
     std::vector<std::wstring> paths;
     for (const wchar_t* path = buffer.data(); *path != L'\0'; path += std::wcslen(path) + 1) {
         paths.emplace_back(path);
@@ -66,13 +81,16 @@ std::shared_ptr<SystemLoadQuery> openCounterQuery()
 ProcessorLoadSource::ProcessorLoadSource(std::string statPath) : statPath(std::move(statPath))
 {
     if (auto query = openCounterQuery()) {
+        // Added by their English paths, which every language's system accepts.
         for (const std::wstring& path : expandProcessorPaths()) {
+            const std::wstring label = instanceLabel(path);
+            const std::wstring englishPath = L"\\Processor" + label + L"\\% Processor Time";
             PDH_HCOUNTER counter = nullptr;
-            if (PdhAddCounterW(query->query.get(), path.c_str(), 0, &counter) != ERROR_SUCCESS) {
+            if (PdhAddEnglishCounterW(query->query.get(), englishPath.c_str(), 0, &counter) != ERROR_SUCCESS) {
                 counter = nullptr;
             }
             query->counters.push_back(counter);
-            instances.push_back(Instance{narrow(instanceLabel(path)), narrow(path), {}, false, 0.0});
+            instances.push_back(Instance{narrow(label), narrow(englishPath), {}, false, 0.0});
         }
         if (!instances.empty()) {
             systemQuery = std::move(query);

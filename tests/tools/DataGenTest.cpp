@@ -10,6 +10,7 @@
 #include <vantrel/io/LoadImage.h>
 #include "tools/datagen/ClickSound.h"
 #include "tools/datagen/DataFiles.h"
+#include "tools/datagen/IcoFile.h"
 #include "tools/datagen/Picture.h"
 #include "tools/datagen/RuleImages.h"
 #include "tools/datagen/WaveFile.h"
@@ -125,4 +126,33 @@ TEST(GeneratedFiles, DecodeIntoTheFormatsTheSceneExpects)
     std::vector<std::uint8_t> expected = encodeWave(makeClickSound());
     EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), expected.begin(), expected.end(),
                            [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; }));
+}
+
+// Each directory entry points at its own picture, one after the other to the end: a
+// 32-bit bitmap with its mask rows (height counted twice), or for 256 pixels a PNG.
+TEST(IcoFile, DirectoryEntriesPointAtBitmapsAndThe256PixelPng)
+{
+    auto grey = [](std::uint32_t size) { return RgbaImage{size, size, std::vector<std::uint8_t>(size * size * 4, 128)}; };
+    std::vector<std::uint8_t> ico = encodeIco({grey(16), grey(48), grey(256)});
+    auto u16 = [&](std::size_t at) { return static_cast<std::uint32_t>(ico.at(at) | ico.at(at + 1) << 8); };
+    auto u32 = [&](std::size_t at) { return u16(at) | u16(at + 2) << 16; };
+    ASSERT_EQ(u16(2), 1u);
+    ASSERT_EQ(u16(4), 3u);
+    std::uint32_t next = 6 + 3 * 16;
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        const std::size_t entry = 6 + 16 * i;
+        const std::uint32_t size = std::array<std::uint32_t, 3>{16, 48, 256}[i];
+        EXPECT_EQ(ico[entry], size & 0xFF);
+        EXPECT_EQ(u16(entry + 6), 32u);
+        EXPECT_EQ(u32(entry + 12), next);
+        const std::uint32_t bytes = u32(entry + 8);
+        if (size == 256) {
+            EXPECT_EQ(u32(next), 0x474E5089u) << "PNG signature";
+        } else {
+            EXPECT_EQ(bytes, 40 + size * size * 4 + size * ((size + 31) / 32 * 4));
+            EXPECT_EQ(u32(next + 8), size * 2);
+        }
+        next += bytes;
+    }
+    EXPECT_EQ(next, ico.size());
 }

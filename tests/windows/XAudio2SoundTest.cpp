@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -29,35 +32,29 @@ Bytes clickFile()
     return waveFile({chunk("fmt ", basicFormat(1, 1, 44100, 16)), chunk("data", samples(tone))});
 }
 
-// The session runs this program once with an ALSA null device and once with no device.
+// The session runs this program with an ALSA null device, once more without the 2.7
+// engine (VANTREL_EXPECT_XAUDIO2=2.9) and once with no device at all.
 bool hasSoundDevice()
 {
     const char* device = std::getenv("VANTREL_SOUND_DEVICE");
     return device == nullptr || std::strcmp(device, "none") != 0;
 }
 
-class XAudio2SoundTest : public testing::Test {
-protected:
-    ComInitializer com;
-};
-
-} // namespace
-
-TEST_F(XAudio2SoundTest, ClickPlaysThroughTheEngineAndRestartsFromTheBeginning)
+XAudio2Version expectedVersion()
 {
-    if (!hasSoundDevice()) {
-        GTEST_SKIP() << "no sound device in this run";
-    }
-    XAudio2SoundManager manager;
+    const char* expected = std::getenv("VANTREL_EXPECT_XAUDIO2");
+    return expected != nullptr && std::strcmp(expected, "2.9") == 0 ? XAudio2Version::v2_9 : XAudio2Version::v2_7;
+}
+
+// Loads the click under id 0, plays it until the engine reports samples played, then
+// restarts it as the scene does.
+void playClick(XAudio2SoundManager& manager)
+{
     Bytes file = clickFile();
     auto sound = std::dynamic_pointer_cast<XAudio2Sound>(
         manager.loadSound(0, file.data(), static_cast<std::uint32_t>(file.size())));
     ASSERT_TRUE(sound);
     EXPECT_EQ(manager.getSound(0), sound);
-    Bytes other = clickFile();
-    EXPECT_NE(manager.loadSound(0, other.data(), static_cast<std::uint32_t>(other.size())), sound);
-    EXPECT_EQ(manager.getSound(0), sound) << "the first registration stays";
-
     sound->start();
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (sound->getSamplesPlayed() == 0 && std::chrono::steady_clock::now() < deadline) {
@@ -70,21 +67,83 @@ TEST_F(XAudio2SoundTest, ClickPlaysThroughTheEngineAndRestartsFromTheBeginning)
     sound->stop();
 }
 
-TEST_F(XAudio2SoundTest, WithoutADeviceTheEngineCountsAsUnableToStartAndSoundGoesSilent)
+std::string startFailure(XAudio2Version version)
+{
+    try {
+        XAudio2SoundManager manager(version);
+    } catch (const ComException& failure) {
+        return failure.what();
+    }
+    return "started";
+}
+
+class XAudio2SoundTest : public testing::Test {
+protected:
+    ComInitializer com;
+};
+
+class XAudio2EachVersionTest : public XAudio2SoundTest, public testing::WithParamInterface<XAudio2Version> {
+};
+
+} // namespace
+
+TEST_P(XAudio2EachVersionTest, ClickPlaysAndRestartsFromTheBeginning)
+{
+    if (!hasSoundDevice()) {
+        GTEST_SKIP() << "no sound device in this run";
+    }
+    XAudio2SoundManager manager(GetParam());
+    EXPECT_EQ(manager.getVersion(), GetParam());
+    playClick(manager);
+    Bytes other = clickFile();
+    auto first = manager.getSound(0);
+    EXPECT_NE(manager.loadSound(0, other.data(), static_cast<std::uint32_t>(other.size())), first);
+    EXPECT_EQ(manager.getSound(0), first) << "the first registration stays";
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, XAudio2EachVersionTest,
+                         testing::Values(XAudio2Version::v2_7, XAudio2Version::v2_9));
+
+TEST_F(XAudio2SoundTest, The27EngineFirstAndTheSystemEngineWhereItCannotStart)
+{
+    if (!hasSoundDevice()) {
+        GTEST_SKIP() << "no sound device in this run";
+    }
+    XAudio2SoundManager manager;
+    EXPECT_EQ(manager.getVersion(), expectedVersion());
+    playClick(manager);
+}
+
+TEST_F(XAudio2SoundTest, WithoutADeviceNeitherEngineStartsAndSoundGoesSilent)
 {
     if (hasSoundDevice()) {
         GTEST_SKIP() << "this run has a sound device";
     }
-    try {
-        XAudio2SoundManager manager;
-        ADD_FAILURE() << "started without a device";
-    } catch (const ComException& failure) {
-        EXPECT_STREQ(failure.what(),
-                     "IXAudio2::GetDeviceCount API failed in vantrel::XAudio2SoundManager::XAudio2SoundManager method.");
-    }
+    EXPECT_EQ(startFailure(XAudio2Version::v2_7),
+              "IXAudio2::GetDeviceCount API failed in vantrel::XAudio2SoundManager::XAudio2SoundManager method.");
+    EXPECT_EQ(startFailure(XAudio2Version::v2_9), "IMMDeviceEnumerator::GetDefaultAudioEndpoint API failed in "
+                                                  "vantrel::XAudio2SoundManager::XAudio2SoundManager method.");
+    EXPECT_THROW(XAudio2SoundManager(), ComException);
     Bytes file = clickFile();
     auto sound = SoundManager::getInstance()->loadSound(0, file.data(), static_cast<std::uint32_t>(file.size()));
     EXPECT_TRUE(std::dynamic_pointer_cast<NullSound>(sound));
     sound->start();
     SoundManager::destroy();
+}
+
+// COM unloads the DLLs of released objects (CoFreeUnusedLibraries, CoUninitialize); 2.7's
+// must stay whatever frees it.
+TEST_F(XAudio2SoundTest, The27EngineDllStaysLoadedOnceTheEngineIsGone)
+{
+    if (expectedVersion() != XAudio2Version::v2_7) {
+        GTEST_SKIP() << "no 2.7 engine in this run";
+    }
+    startFailure(XAudio2Version::v2_7);
+    CoFreeUnusedLibrariesEx(0, 0);
+    HMODULE module = GetModuleHandleW(L"xaudio2_7.dll");
+    ASSERT_NE(module, nullptr);
+    for (int i = 0; i < 64 && GetModuleHandleW(L"xaudio2_7.dll") != nullptr; ++i) {
+        FreeLibrary(module);
+    }
+    EXPECT_NE(GetModuleHandleW(L"xaudio2_7.dll"), nullptr);
 }

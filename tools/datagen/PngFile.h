@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "tools/datagen/Canvas.h"
 
@@ -9,5 +11,7 @@ namespace vantrel::datagen {
 // Write 8-bit PNG files; throw std::runtime_error naming the file on failure.
 void writePng(const std::string& path, const GrayImage& image);
 void writePng(const std::string& path, const RgbaImage& image);
+// The same PNG file's bytes.
+std::vector<std::uint8_t> encodePng(const RgbaImage& image);
 
 } // namespace vantrel::datagen

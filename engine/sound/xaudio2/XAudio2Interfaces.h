@@ -9,9 +9,6 @@
 namespace vantrel::xaudio27 {
 
 constexpr UINT32 defaultProcessor = 0xFFFFFFFF;
-constexpr float defaultFrequencyRatio = 2.0f;
-constexpr UINT32 commitNow = 0;
-constexpr UINT32 endOfStream = 0x40;
 
 // {5a508685-a254-4fba-9b82-9a24b00306af}
 constexpr CLSID classId = {0x5a508685, 0xa254, 0x4fba, {0x9b, 0x82, 0x9a, 0x24, 0xb0, 0x03, 0x06, 0xaf}};
@@ -19,21 +16,23 @@ constexpr CLSID classId = {0x5a508685, 0xa254, 0x4fba, {0x9b, 0x82, 0x9a, 0x24, 
 constexpr IID interfaceId = {0x8bcf1f58, 0x9fe7, 0x4583, {0x8a, 0xc6, 0xe2, 0xad, 0xc4, 0x65, 0xc8, 0xbb}};
 
 #pragma pack(push, 1)
+// Named as in the later versions' XAUDIO2_BUFFER and XAUDIO2_VOICE_STATE, which have the
+// same layout, so that code can serve both.
 struct Buffer {
-    UINT32 flags;
-    UINT32 audioBytes;
-    const BYTE* audioData;
-    UINT32 playBegin;
-    UINT32 playLength;
-    UINT32 loopBegin;
-    UINT32 loopLength;
-    UINT32 loopCount;
-    void* context;
+    UINT32 Flags;
+    UINT32 AudioBytes;
+    const BYTE* pAudioData;
+    UINT32 PlayBegin;
+    UINT32 PlayLength;
+    UINT32 LoopBegin;
+    UINT32 LoopLength;
+    UINT32 LoopCount;
+    void* pContext;
 };
 struct VoiceState {
-    void* currentBufferContext;
-    UINT32 buffersQueued;
-    UINT64 samplesPlayed;
+    void* pCurrentBufferContext;
+    UINT32 BuffersQueued;
+    UINT64 SamplesPlayed;
 };
 #pragma pack(pop)
 

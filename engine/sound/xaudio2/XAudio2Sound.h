@@ -1,24 +1,32 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include <vantrel/sound/ISound.h>
 #include <vantrel/sound/WaveDataReader.h>
-#include <vantrel/sound/xaudio2/XAudio2Interfaces.h>
+#include <vantrel/sound/xaudio2/XAudio2Api.h>
 
 namespace vantrel {
 
-// One WAVE data chunk kept whole in memory, played once through its own source voice;
-// rewind queues the whole chunk again.
+// A sound of either engine version.
 class XAudio2Sound : public ISound {
 public:
-    XAudio2Sound(xaudio27::Engine* engine, WaveDataReader& reader);
-    ~XAudio2Sound() override;
-    XAudio2Sound(const XAudio2Sound&) = delete;
-    XAudio2Sound& operator=(const XAudio2Sound&) = delete;
-
     // Samples the voice has played since it was created.
-    std::uint64_t getSamplesPlayed() const;
+    virtual std::uint64_t getSamplesPlayed() const = 0;
+};
+
+// One WAVE data chunk kept whole in memory, played once through its own source voice of
+// an engine of version Api; rewind queues the whole chunk again.
+template <class Api>
+class XAudio2VoiceSound final : public XAudio2Sound {
+public:
+    XAudio2VoiceSound(typename Api::Engine* engine, WaveDataReader& reader);
+    ~XAudio2VoiceSound() override;
+    XAudio2VoiceSound(const XAudio2VoiceSound&) = delete;
+    XAudio2VoiceSound& operator=(const XAudio2VoiceSound&) = delete;
+
+    std::uint64_t getSamplesPlayed() const override;
 
 protected:
     void startImpl() override;
@@ -26,9 +34,12 @@ protected:
     void rewindImpl() override;
 
 private:
-    xaudio27::SourceVoice* voice = nullptr;
+    typename Api::SourceVoice* voice = nullptr;
     // The engine reads it while playing: never moved or changed after construction.
     std::vector<unsigned char> samples;
 };
+
+extern template class XAudio2VoiceSound<XAudio27Api>;
+extern template class XAudio2VoiceSound<XAudio29Api>;
 
 } // namespace vantrel

@@ -278,7 +278,7 @@ too_small)
     start_xvfb 1280 1024
     start_app
     box=$(message_box) || fail "no message box on a small screen"
-    check_box "$box" "ディスプレイ解像度が不足しています。1360 x 678 以上の解像度の環境が必要です。"
+    check_box "$box" "ディスプレイ解像度が不足しています。1360 x 768 以上の解像度の環境が必要です。"
     if xdotool search --onlyvisible --name '^Vantrel$' >/dev/null 2>&1; then
         fail "a window appeared on a small screen"
     fi

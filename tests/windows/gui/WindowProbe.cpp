@@ -10,8 +10,14 @@
 //   command ID            the menu command ID posted to the main window
 //   close                 the window's close command (its system menu)
 //   no-window             exit code 0 when there is no main window
+//   resources EXE         what EXE's manifest asks of the system, the sizes its icon loads
+//                         at, its version and the languages of its menu and strings
+//   dpi                   the DPI awareness of the main window and, asked inside the
+//                         running program, of its threads
 #include <windows.h>
+#include <psapi.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -148,6 +154,202 @@ int describeBox(int seconds, bool keep)
     return 0;
 }
 
+std::string hex4(unsigned value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%04X", value & 0xFFFF);
+    return text;
+}
+
+// The settings the system's own manifest reader finds, from an activation context made of
+// the program's manifest resource (which also resolves its dependencies).
+void describeManifest(const wchar_t* exe)
+{
+    ACTCTXW request{};
+    request.cbSize = sizeof request;
+    request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    request.lpSource = exe;
+    request.lpResourceName = MAKEINTRESOURCEW(1);
+    HANDLE context = CreateActCtxW(&request);
+    if (context == INVALID_HANDLE_VALUE) {
+        print("manifest", "refused, error " + std::to_string(GetLastError()));
+        return;
+    }
+    const wchar_t* names[][2] = {{L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"},
+                                 {L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"}};
+    for (const auto& name : names) {
+        wchar_t value[128] = {};
+        SIZE_T written = 0;
+        QueryActCtxSettingsW(0, context, name[0], name[1], value, 128, &written);
+        print(utf8(name[1]).c_str(), utf8(value));
+    }
+    ReleaseActCtx(context);
+}
+
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitsPerPixel;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+// Each size of icon group 1 that the system loads at that size.
+std::string iconSizes(HMODULE module)
+{
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+    const auto* group = found != nullptr ? static_cast<const BYTE*>(LockResource(LoadResource(module, found))) : nullptr;
+    if (group == nullptr) {
+        return "none";
+    }
+    WORD count = reinterpret_cast<const WORD*>(group)[2];
+    const auto* entries = reinterpret_cast<const IconGroupEntry*>(group + 6);
+    std::string sizes;
+    for (WORD i = 0; i < count; ++i) {
+        int size = entries[i].width == 0 ? 256 : entries[i].width;
+        auto icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+        ICONINFO info{};
+        BITMAP bitmap{};
+        if (icon != nullptr && GetIconInfo(icon, &info)) {
+            GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+            DeleteObject(info.hbmColor);
+            DeleteObject(info.hbmMask);
+        }
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+        sizes += (i > 0 ? " " : "") + std::to_string(size) + (bitmap.bmWidth == size ? "" : ":failed");
+    }
+    return sizes;
+}
+
+std::string versionText(const wchar_t* exe)
+{
+    DWORD size = GetFileVersionInfoSizeW(exe, nullptr);
+    std::string block(size, '\0');
+    if (size == 0 || !GetFileVersionInfoW(exe, 0, size, block.data())) {
+        return "none";
+    }
+    std::string result;
+    for (const wchar_t* name : {L"\\StringFileInfo\\040904B0\\ProductName", L"\\StringFileInfo\\040904B0\\ProductVersion"}) {
+        wchar_t* value = nullptr;
+        UINT length = 0;
+        VerQueryValueW(block.data(), name, reinterpret_cast<void**>(&value), &length);
+        result += (value != nullptr ? utf8(value) : "?") + " ";
+    }
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed != nullptr) {
+        result += std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS))
+                  + "." + std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionLS));
+    }
+    return result;
+}
+
+BOOL CALLBACK addLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR languages)
+{
+    auto* text = reinterpret_cast<std::string*>(languages);
+    *text += (text->empty() ? "" : " ") + hex4(language);
+    return TRUE;
+}
+
+std::string languages(HMODULE module, LPCWSTR type, LPCWSTR name)
+{
+    std::string text;
+    EnumResourceLanguagesW(module, type, name, addLanguage, reinterpret_cast<LONG_PTR>(&text));
+    return text;
+}
+
+int describeResources(const char* exe)
+{
+    std::wstring path(exe, exe + std::strlen(exe));
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr) {
+        print("error", "cannot open the program");
+        return 1;
+    }
+    describeManifest(path.c_str());
+    print("icon", iconSizes(module));
+    print("version", versionText(path.c_str()));
+    print("menu-language", languages(module, MAKEINTRESOURCEW(4), MAKEINTRESOURCEW(101)));           // RT_MENU
+    print("string-language", languages(module, MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(40001 / 16 + 1))); // RT_STRING
+    FreeLibrary(module);
+    return 0;
+}
+
+std::string awarenessName(DPI_AWARENESS_CONTEXT context)
+{
+    switch (GetAwarenessFromDpiAwarenessContext(context)) {
+    case DPI_AWARENESS_UNAWARE:
+        return "unaware";
+    case DPI_AWARENESS_SYSTEM_AWARE:
+        return "system";
+    case DPI_AWARENESS_PER_MONITOR_AWARE:
+        return "per-monitor";
+    default:
+        return "invalid";
+    }
+}
+
+// user32's base address in the process, found among its modules by name.
+std::uintptr_t user32Base(HANDLE process)
+{
+    HMODULE modules[512];
+    DWORD bytes = 0;
+    if (!EnumProcessModulesEx(process, modules, sizeof modules, &bytes, LIST_MODULES_ALL)) {
+        return 0;
+    }
+    for (DWORD i = 0; i < bytes / sizeof modules[0]; ++i) {
+        wchar_t name[MAX_PATH] = {};
+        GetModuleBaseNameW(process, modules[i], name, MAX_PATH);
+        if (_wcsicmp(name, L"user32.dll") == 0) {
+            return reinterpret_cast<std::uintptr_t>(modules[i]);
+        }
+    }
+    return 0;
+}
+
+// GetThreadDpiAwarenessContext run on a new thread of the program: a thread starts with
+// the process's awareness. Its context comes back as the thread's exit code.
+std::string programThreadAwareness(HWND window)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
+    std::uintptr_t base = process != nullptr ? user32Base(process) : 0;
+    if (base == 0) {
+        return "unreadable";
+    }
+    auto offset = reinterpret_cast<std::uintptr_t>(reinterpret_cast<void*>(&GetThreadDpiAwarenessContext))
+                  - reinterpret_cast<std::uintptr_t>(GetModuleHandleW(L"user32.dll"));
+    HANDLE thread = CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(base + offset),
+                                       nullptr, 0, nullptr);
+    DWORD code = 0;
+    if (thread != nullptr) {
+        WaitForSingleObject(thread, 10000);
+        GetExitCodeThread(thread, &code);
+        CloseHandle(thread);
+    }
+    CloseHandle(process);
+    // Contexts are small numbers or small negative pseudo-handles: the low 32 bits, widened
+    // with their sign, are the whole of them.
+    auto context = reinterpret_cast<DPI_AWARENESS_CONTEXT>(static_cast<std::intptr_t>(static_cast<std::int32_t>(code)));
+    return thread != nullptr ? awarenessName(context) : "no thread";
+}
+
+int describeDpi()
+{
+    HWND window = findShownMainWindow();
+    if (window == nullptr) {
+        print("error", "no window");
+        return 1;
+    }
+    print("window-dpi-awareness", awarenessName(GetWindowDpiAwarenessContext(window)));
+    print("thread-dpi-awareness", programThreadAwareness(window));
+    return 0;
+}
+
 void press(WORD key, bool up)
 {
     INPUT input{};
@@ -207,6 +409,12 @@ int main(int argc, char** argv)
     }
     if (step == "close") {
         return post(WM_SYSCOMMAND, SC_CLOSE);
+    }
+    if (step == "resources" && argc > 2) {
+        return describeResources(argv[2]);
+    }
+    if (step == "dpi") {
+        return describeDpi();
     }
     if (step == "no-window") {
         return findMainWindow() == nullptr ? 0 : 1;

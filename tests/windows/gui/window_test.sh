@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # One window scenario of vantrel.exe under Wine, inside the session of wine-session.sh
 # (a 1920 x 1080 Xvfb). The too-small screen starts a session of its own at 1280 x 720.
+# from_zip unpacks the download VANTREL_ZIP into an empty folder and runs the program
+# from there; windowed checks the resources against VANTREL_VERSION.
 # Usage: window_test.sh SCENARIO VANTREL_EXE DATA_DIR PROBE_EXE
 set -euo pipefail
 
@@ -62,7 +64,7 @@ picture_moves() {
 
 folder=$work/app
 mkdir -p "$folder"
-if [ "$scenario" != missing_data ]; then
+if [ "$scenario" != missing_data ] && [ "$scenario" != from_zip ]; then
     cp "$data"/*.png "$data"/load.gra "$data"/click.wav "$folder"/
 fi
 
@@ -82,6 +84,16 @@ windowed | exit_item | close_window)
     probe menu-resource "$(winepath -w "$exe" 2>/dev/null)" > "$work/menu"
     expect_line "$work/menu" "$windowed_menu"
     if [ "$scenario" = windowed ]; then
+        probe resources "$(winepath -w "$exe" 2>/dev/null)" > "$work/resources"
+        expect_line "$work/resources" 'dpiAwareness=PerMonitorV2, PerMonitor'
+        expect_line "$work/resources" 'dpiAware=true/pm'
+        expect_line "$work/resources" 'icon=16 20 24 32 40 48 64 96 256'
+        expect_line "$work/resources" "version=Vantrel $VANTREL_VERSION $VANTREL_VERSION.0"
+        expect_line "$work/resources" 'menu-language=0411'
+        expect_line "$work/resources" 'string-language=0411'
+        probe dpi > "$work/dpi"
+        expect_line "$work/dpi" 'window-dpi-awareness=per-monitor'
+        expect_line "$work/dpi" 'thread-dpi-awareness=per-monitor'
         sleep 2
         picture_moves || fail "the picture does not move"
         if [ -n "${VANTREL_SCREENSHOT:-}" ]; then
@@ -115,7 +127,7 @@ too_small)
     start_app "$folder"
     probe wait-box 60 > "$work/box"
     expect_line "$work/box" "$caption"
-    expect_line "$work/box" 'text=ディスプレイ解像度が不足しています。1360 x 678 以上の解像度の環境が必要です。'
+    expect_line "$work/box" 'text=ディスプレイ解像度が不足しています。1360 x 768 以上の解像度の環境が必要です。'
     wait_app
     probe no-window || fail "a window was created"
     ;;
@@ -134,6 +146,26 @@ fullscreen_only)
     probe wait-window 10 > "$work/after"
     diff "$work/window" "$work/after" >&2 || fail "Alt+Enter changed the window"
     probe command 40000
+    wait_app
+    ;;
+from_zip)
+    [ -f "${VANTREL_ZIP:-}" ] || fail "no download at '${VANTREL_ZIP:-}' (make windows-zip writes it)"
+    (cd "$folder" && cmake -E tar xf "$VANTREL_ZIP")
+    (cd "$folder" && ls) > "$work/files"
+    printf '%s\n' README.txt click.wav load.gra particle.png particle2.png snow.png snow2.png \
+        trans0.png trans1.png trans2.png trans3.png trans4.png trans5.png trans6.png trans7.png \
+        trans8.png vantrel.exe | diff - "$work/files" >&2 || fail "the download holds other files"
+    if x86_64-w64-mingw32-objdump -h "$folder/vantrel.exe" | grep -q '\.debug_'; then
+        fail "the program in the download carries debug information"
+    fi
+    exe=$folder/vantrel.exe
+    start_app "$folder"
+    probe wait-window 60 > "$work/window"
+    expect_line "$work/window" 'title=Vantrel'
+    expect_line "$work/window" 'client=1366x768'
+    sleep 2
+    picture_moves || fail "the picture does not move"
+    probe keys ctrl+q
     wait_app
     ;;
 missing_data)
