@@ -2,18 +2,42 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test test-sanitize test-tsan fuzz bench clean windows windows-zip test-windows
+PREFIX ?= /usr/local
+
+.PHONY: deps configure build run test test-sanitize test-tsan fuzz bench clean windows windows-zip \
+	test-windows install docs package test-package
 
 deps:
 	@tools/install-deps.sh
 
 # Configures only a new tree or one whose CMAKE_FLAGS changed; Ninja itself configures again
 # when a CMakeLists.txt changed.
-build: deps
+configure: deps
 	@if [ ! -f build/build.ninja ] || [ "$$(cat build/.cmake-flags 2>/dev/null)" != "$(CMAKE_FLAGS)" ]; then \
 		cmake -S . -B build -G Ninja $(CMAKE_FLAGS) && echo "$(CMAKE_FLAGS)" > build/.cmake-flags; \
 	fi
+
+build: configure
 	@cmake --build build -j $(JOBS)
+
+# The library, headers, CMake and pkg-config files and the programs with their data, into
+# PREFIX (default /usr/local): make install PREFIX=$$HOME/.local
+install: build
+	cmake --install build --prefix $(PREFIX)
+
+# The API reference of the installed headers in build/docs/html; fails on any warning,
+# an undocumented public member included.
+docs: configure
+	@cmake --build build --target docs
+
+# The Debian package in build/package/.
+package: build
+	cd build && cpack -G DEB
+
+# Installs the package into a fresh Debian root and builds examples/hello against it
+# (slow: debootstrap and package downloads; needs root).
+test-package: package
+	tools/clean-root-check.sh --package build/package
 
 # The benchmark scene: a window where there is a display, the headless benchmark where not.
 run: build

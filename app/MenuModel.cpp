@@ -43,12 +43,17 @@ MenuLabel parseMenuLabel(std::string_view utf8)
 
 MenuBar MenuBar::createMainMenu()
 {
+    return createMainMenu(MenuTexts{});
+}
+
+MenuBar MenuBar::createMainMenu(const MenuTexts& texts)
+{
     MenuBar menu;
-    menu.addPopup(VANTREL_FILE_MENU_TEXT);
-    menu.addItem(VANTREL_EXIT_ITEM_TEXT, exitCommand);
-    menu.addPopup(VANTREL_VIEW_MENU_TEXT);
-    menu.addItem(VANTREL_FULLSCREEN_ITEM_TEXT, fullscreenCommand);
-    menu.addItem(VANTREL_WINDOW_ITEM_TEXT, windowCommand, false);
+    menu.addPopup(texts.file);
+    menu.addItem(texts.exit, exitCommand);
+    menu.addPopup(texts.view);
+    menu.addItem(texts.fullscreen, fullscreenCommand);
+    menu.addItem(texts.window, windowCommand, false);
     return menu;
 }
 

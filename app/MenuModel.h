@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include <vantrel/shell/MenuTexts.h>
+
 namespace vantrel {
 
 // A menu text split for display: "終了(&X)\tCtrl+Q" shows "終了(X)" with the X underlined
@@ -40,6 +42,8 @@ class MenuBar {
 public:
     // File with Exit; View with Fullscreen and Window (greyed).
     static MenuBar createMainMenu();
+    // The same menu with the caller's texts.
+    static MenuBar createMainMenu(const MenuTexts& texts);
 
     void addPopup(std::string_view label);
     // Appends to the last popup.

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include <vantrel/image/Geometry.h>
-#include "scene/PointerSource.h"
+#include <vantrel/shell/PointerSource.h>
 
 namespace vantrel {
 

@@ -4,13 +4,12 @@
 #include <memory>
 #include <string>
 
-#include <vantrel/screen/FramePacer.h>
 #include <vantrel/screen/PresentTarget.h>
 #include <vantrel/screen/Screen.h>
 #include <vantrel/screen/ScreenObserver.h>
-#include "scene/IScene.h"
+#include <vantrel/shell/IScene.h>
+#include <vantrel/shell/PointerSource.h>
 #include "scene/Mouse.h"
-#include "scene/PointerSource.h"
 #include "scene/ProcessorLoadSource.h"
 #include "scene/ReadoutBoard.h"
 
@@ -22,7 +21,7 @@ class BenchmarkScene : public IScene {
 public:
     struct Options {
         std::uint32_t workerCount = 0; // 0: one per processor
-        vantrel::FramePacer::Clock clock; // empty: the millisecond clock
+        vantrel::Screen::Clock clock; // empty: the millisecond clock
         std::string statPath = "/proc/stat";
         std::shared_ptr<vantrel::IScreenObserver> observer;
         // false leaves the render loop stopped, for driving the Screen with step().

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "scene/PointerSource.h"
+#include <vantrel/shell/PointerSource.h>
 
 // A scripted pointer for runs without a real mouse: each reading moves one step along a
 // figure eight around (centreX, centreY), so the trail sees both fast sweeps and slow

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include <vantrel/image/Geometry.h>
-#include "scene/PointerSource.h"
+#include <vantrel/shell/PointerSource.h>
 
 namespace vantrel {
 

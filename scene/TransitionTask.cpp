@@ -37,7 +37,7 @@ TransitionTask::TransitionTask(std::vector<std::shared_ptr<vantrel::Image>> rule
 
 bool TransitionTask::operator()(vantrel::Screen& screen)
 {
-    const std::uint8_t level = screen.transitionLevel;
+    const std::uint8_t level = screen.getTransitionLevel();
     std::uint8_t newLevel;
     if (rising) {
         if (level == 255) {
@@ -58,9 +58,6 @@ bool TransitionTask::operator()(vantrel::Screen& screen)
         }
         newLevel = static_cast<std::uint8_t>(level - 1);
     }
-    if (newLevel != level) {
-        screen.transitionLevel = newLevel;
-        screen.invalidate();
-    }
+    screen.setTransitionLevel(newLevel);
     return false;
 }

@@ -4,8 +4,17 @@
 # commit into it, and runs `make run` and `make test` there as root (the only package given
 # beforehand is `make` itself). Slow (a full package install and build): not part of CI.
 #   tools/clean-root-check.sh [MIRROR]
+# With --package, installs the .deb from FOLDER (make package) into the fresh root instead,
+# with a compiler and CMake, and builds both examples against it as a user would
+# (`make test-package`):
+#   tools/clean-root-check.sh --package FOLDER [MIRROR]
 # Needs root. Keeps nothing: the mounts and the folder go whatever the outcome.
 set -euo pipefail
+package_dir=
+if [ "${1:-}" = "--package" ]; then
+    package_dir=$(realpath "$2")
+    shift 2
+fi
 mirror=${1:-http://deb.debian.org/debian}
 repo=$(git -C "$(dirname "$0")/.." rev-parse --show-toplevel)
 commit=$(git -C "$repo" rev-parse HEAD)
@@ -58,6 +67,30 @@ inside() {
     chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin TERM=dumb \
         LANG=C.UTF-8 bash -c "$1"
 }
+
+if [ -n "$package_dir" ]; then
+    deb=$(ls "$package_dir"/vantrel_*.deb | tail -n 1)
+    cp "$deb" "$root/root/"
+    echo "== apt-get install $(basename "$deb") g++ cmake ninja-build"
+    status=0
+    inside "apt-get -o DPkg::Lock::Timeout=600 update -qq &&
+            DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+                /root/$(basename "$deb") g++ cmake ninja-build >/dev/null" || status=$?
+    if [ "$status" -eq 0 ]; then
+        echo "== build examples/hello and examples/render-frames against /usr"
+        inside 'set -e
+            for example in hello render-frames; do
+                cmake -S /root/vantrel/examples/$example -B /tmp/$example -G Ninja >/dev/null
+                cmake --build /tmp/$example
+            done
+            c++ -std=c++20 -o /tmp/render-frames-pc /root/vantrel/examples/render-frames/main.cpp \
+                $(pkg-config --cflags --libs vantrel)
+            mkdir -p /tmp/frames && /tmp/render-frames-pc /tmp/frames
+            vantrel-bench --version' || status=$?
+    fi
+    [ "$status" -eq 0 ] && echo "CLEAN ROOT PACKAGE: PASS" || echo "CLEAN ROOT PACKAGE: FAIL"
+    exit "$status"
+fi
 
 echo "== apt-get install make"
 inside 'apt-get -o DPkg::Lock::Timeout=600 update -qq &&

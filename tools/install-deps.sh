@@ -8,6 +8,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libsdl2-dev libx11-dev libfreetype-dev libfontconfig-dev libpng-dev zlib1g-dev
     fonts-ipafont-gothic
+    # the API reference (make docs)
+    doxygen
     # the window tests: a private X server, input and screenshots, and the core X fonts
     # that X11 clients such as xwininfo fall back on
     xvfb xfonts-base xdotool x11-utils imagemagick

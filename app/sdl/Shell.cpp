@@ -11,7 +11,6 @@
 #include "app/x11/X11Window.h"
 #include <vantrel/base/FailureText.h>
 #include <vantrel/text/Font.h>
-#include "scene/BenchmarkScene.h"
 
 namespace vantrel {
 
@@ -28,7 +27,9 @@ bool contains(const Rect& rect, Point point)
 
 } // namespace
 
-Shell::Shell() : menu(MenuBar::createMainMenu()), controller(menu)
+Shell::Shell(const WindowOptions& options, SceneFactory createScene)
+    : options(options), sceneFactory(std::move(createScene)),
+      menu(MenuBar::createMainMenu(options.menu)), controller(menu)
 {
     try {
         auto font = std::make_shared<Font>(menuFaceName, 0, menuFontHeight, false, false);
@@ -86,20 +87,23 @@ void Shell::run()
 
 bool Shell::createWindow()
 {
-    window = SDL_CreateWindow("Vantrel", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                              clientWidth, ShellWindow::windowedHeight(), SDL_WINDOW_HIDDEN);
+    const int width = static_cast<int>(options.width);
+    const int windowedHeight = ShellWindow::windowedHeight(static_cast<int>(options.height));
+    window = SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                              width, windowedHeight, SDL_WINDOW_HIDDEN);
     if (window == nullptr) {
         return false;
     }
-    target = std::make_shared<SdlWindowPresentTarget>(clientWidth, clientHeight);
+    target = std::make_shared<SdlWindowPresentTarget>(options.width, options.height);
     pointer = X11PointerSource::create(window);
     if (!pointer) {
         pointer = std::make_shared<WindowPointerSource>();
     }
-    settings = std::make_shared<SdlDisplaySettings>(window, clientWidth, ShellWindow::windowedHeight());
+    settings = std::make_shared<SdlDisplaySettings>(window, width, windowedHeight);
     Display& display = *Display::getInstance();
     display.setSettings(settings);
-    shellWindow = std::make_unique<ShellWindow>(window, target, menu, controller, *painter);
+    shellWindow = std::make_unique<ShellWindow>(window, target, menu, controller, *painter,
+                                                width, static_cast<int>(options.height));
     shellWindow->setMessageBackground([this](const SDL_Event* event) { return handleBehindMessage(event); });
     displayHandler = std::make_unique<DisplayHandler>(display, menu, *shellWindow);
     pointer->setFrameOrigin(shellWindow->getFrameOrigin());
@@ -124,7 +128,9 @@ bool Shell::createWindow()
 void Shell::createScene()
 {
     try {
-        scene = std::make_shared<BenchmarkScene>(target, pointer, clientWidth, clientHeight);
+        if (sceneFactory) {
+            scene = sceneFactory(SceneContext{target, pointer, options.width, options.height});
+        }
     } catch (const std::exception& failure) {
         report(failure);
     }

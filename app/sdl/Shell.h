@@ -13,17 +13,18 @@
 #include "app/sdl/ShellWindow.h"
 #include "app/WindowPointerSource.h"
 #include <vantrel/screen/sdl/SdlWindowPresentTarget.h>
-#include "scene/IScene.h"
+#include <vantrel/shell/IScene.h>
+#include <vantrel/shell/WindowHost.h>
 
 namespace vantrel {
 
-// The main window's life: creation (the display mode for this screen, then the scene),
-// the event loop with the menu and its commands, and destruction. SDL's video subsystem
-// must be running. Every failure that reaches an event handler is shown in a message box
+// The main window's life: creation (the display mode for this screen, then the caller's
+// scene), the event loop with the menu and its commands, and destruction. SDL's video
+// subsystem must be running. Every failure that reaches an event handler is shown in a message box
 // and the program goes on.
 class Shell {
 public:
-    Shell();
+    Shell(const WindowOptions& options, SceneFactory createScene);
     ~Shell();
     Shell(const Shell&) = delete;
     Shell& operator=(const Shell&) = delete;
@@ -51,6 +52,8 @@ private:
     // False when the window was destroyed from outside: the box goes with it.
     bool handleBehindMessage(const SDL_Event* event);
 
+    WindowOptions options;
+    SceneFactory sceneFactory;
     MenuBar menu;
     MenuController controller;
     std::unique_ptr<MenuPainter> painter;

@@ -12,22 +12,24 @@ namespace vantrel {
 
 ShellWindow::ShellWindow(SDL_Window* window, std::shared_ptr<SdlWindowPresentTarget> target,
                          const MenuBar& menu, const MenuController& controller,
-                         MenuPainter& painter)
+                         MenuPainter& painter, int frameWidth, int frameHeight)
     : window(window),
+      frameWidth(frameWidth),
+      frameHeight(frameHeight),
       target(std::move(target)),
       menu(menu),
       controller(controller),
       painter(painter),
       layout(layoutMenu(menu, [&painter](const std::u32string& text) { return painter.measure(text); },
-                        clientWidth)),
-      barImage(static_cast<std::uint32_t>(clientWidth), MenuLayout::barHeight, PixelFormat::Bgrx32)
+                        frameWidth)),
+      barImage(static_cast<std::uint32_t>(frameWidth), MenuLayout::barHeight, PixelFormat::Bgrx32)
 {
     paintMenu();
 }
 
-int ShellWindow::windowedHeight() noexcept
+int ShellWindow::windowedHeight(int frameHeight) noexcept
 {
-    return MenuLayout::barHeight + clientHeight;
+    return MenuLayout::barHeight + frameHeight;
 }
 
 Point ShellWindow::getFrameOrigin() const noexcept
@@ -38,7 +40,7 @@ Point ShellWindow::getFrameOrigin() const noexcept
 Rect ShellWindow::getFrameArea() const noexcept
 {
     Point origin = getFrameOrigin();
-    return Rect{0, 0, clientWidth, clientHeight}.offsetBy(origin.x, origin.y);
+    return Rect{0, 0, frameWidth, frameHeight}.offsetBy(origin.x, origin.y);
 }
 
 MenuHit ShellWindow::hitTest(Point point) const
@@ -165,7 +167,7 @@ void ShellWindow::setFullscreenLayoutImpl(bool newFullscreen)
 {
     fullscreen = newFullscreen;
     if (!fullscreen) {
-        SDL_SetWindowSize(window, clientWidth, windowedHeight());
+        SDL_SetWindowSize(window, frameWidth, windowedHeight(frameHeight));
         SDL_SetWindowPosition(window, 0, 0);
         removeMaximiseButton(window);
     }

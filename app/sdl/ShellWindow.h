@@ -21,7 +21,8 @@ namespace vantrel {
 class ShellWindow : public IDisplayWindow {
 public:
     ShellWindow(SDL_Window* window, std::shared_ptr<SdlWindowPresentTarget> target,
-                const MenuBar& menu, const MenuController& controller, MenuPainter& painter);
+                const MenuBar& menu, const MenuController& controller, MenuPainter& painter,
+                int frameWidth, int frameHeight);
 
     SDL_Window* getWindow() const noexcept { return window; }
     const MenuLayout& getLayout() const noexcept { return layout; }
@@ -44,8 +45,8 @@ public:
     // What the main window does with events while a message box is open.
     void setMessageBackground(BackgroundEvents events) { messageBackground = std::move(events); }
 
-    // Window height outside full screen: the menu bar and the frame.
-    static int windowedHeight() noexcept;
+    // Window height outside full screen: the menu bar and a frame of `frameHeight` rows.
+    static int windowedHeight(int frameHeight) noexcept;
 
 protected:
     void showMessageImpl(int stringId) override;
@@ -62,6 +63,8 @@ private:
     void update(const Rect& area);
 
     SDL_Window* window;
+    int frameWidth;
+    int frameHeight;
     std::shared_ptr<SdlWindowPresentTarget> target;
     const MenuBar& menu;
     const MenuController& controller;

@@ -1,45 +1,14 @@
-#include <SDL.h>
+#include <memory>
 
-#include <cstdio>
-#include <exception>
+#include <vantrel/shell/WindowHost.h>
+#include "scene/BenchmarkScene.h"
 
-#include "app/sdl/QuietAudioProbe.h"
-#include "app/sdl/Shell.h"
-#include "app/x11/X11Window.h"
-#include <vantrel/sound/ComInitializer.h>
-#include <vantrel/sound/SoundManager.h>
-
-// Exit code 0 in every case, also when the program cannot start.
+// The benchmark scene in its window. Exit code 0 in every case, also when the program
+// cannot start.
 int main(int, char**)
 {
-    try {
-        [[maybe_unused]] vantrel::ComInitializer com;
-        vantrel::silenceAudioLibraryDiagnostics();
-        vantrel::SoundManager::getInstance();
-
-        // The direct framebuffer path sends only the updated rectangles to the X server.
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        // Focus changes in full screen are handled by the shell itself.
-        SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-        vantrel::keepRunningThroughX11Errors();
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
-            vantrel::keepRunningThroughX11Errors();
-            {
-                vantrel::Shell shell;
-                shell.run();
-            }
-            SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        } else {
-            // Without a window there is nobody else to tell why the program ends at once.
-            std::fprintf(stderr, "vantrel: no window: %s\n", SDL_GetError());
-        }
-
-        try {
-            vantrel::SoundManager::destroy();
-        } catch (const std::exception&) {
-        }
-    } catch (const std::exception&) {
-    }
-    SDL_Quit();
-    return 0;
+    return vantrel::runWindow({}, [](const vantrel::SceneContext& context) {
+        return std::make_shared<BenchmarkScene>(context.target, context.pointer, context.width,
+                                                context.height);
+    });
 }

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "scene/PointerSource.h"
+#include <vantrel/shell/PointerSource.h>
 
 namespace vantrel {
 

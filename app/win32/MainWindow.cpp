@@ -2,17 +2,18 @@
 
 #include <exception>
 #include <memory>
+#include <string>
 
 #include "app/CommandIds.h"
 #include "app/Display.h"
 #include "app/DisplayHandler.h"
 #include "app/MenuModel.h"
+#include "app/Utf8.h"
 #include "app/win32/CursorPointerSource.h"
 #include "app/win32/Win32DisplaySettings.h"
 #include "app/win32/Win32DisplayWindow.h"
 #include <vantrel/base/FailureText.h>
 #include <vantrel/screen/gdi/GdiPresentTarget.h>
-#include "scene/BenchmarkScene.h"
 
 namespace vantrel {
 
@@ -21,8 +22,9 @@ namespace {
 // The display handler's side of the window: the shared menu model mirrored into the real
 // menu, and the handler that decides the display mode.
 struct DisplayState {
-    DisplayState(HWND window)
-        : menu(MenuBar::createMainMenu()), displayWindow(window, menu),
+    DisplayState(HWND window, const WindowOptions& options)
+        : menu(MenuBar::createMainMenu(options.menu)),
+          displayWindow(window, menu, static_cast<int>(options.width), static_cast<int>(options.height)),
           handler(*Display::getInstance(), menu, displayWindow)
     {
     }
@@ -32,9 +34,39 @@ struct DisplayState {
     DisplayHandler handler;
 };
 
+WindowOptions windowOptions;
+SceneFactory sceneFactory;
 std::unique_ptr<DisplayState> display;
 std::shared_ptr<IScene> scene;
 HDC windowDc = nullptr;
+
+std::wstring widen(const std::string& utf8)
+{
+    std::wstring wide;
+    for (char32_t code : decodeUtf8(utf8)) {
+        if (code >= 0x10000) {
+            wide.push_back(static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10)));
+            wide.push_back(static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
+        } else {
+            wide.push_back(static_cast<wchar_t>(code));
+        }
+    }
+    return wide;
+}
+
+// Menu resource 101's popups and items with the given texts.
+HMENU createMenu(const MenuTexts& texts)
+{
+    HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, exitCommand, widen(texts.exit).c_str());
+    HMENU view = CreatePopupMenu();
+    AppendMenuW(view, MF_STRING, fullscreenCommand, widen(texts.fullscreen).c_str());
+    AppendMenuW(view, MF_STRING | MF_GRAYED, windowCommand, widen(texts.window).c_str());
+    HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), widen(texts.file).c_str());
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), widen(texts.view).c_str());
+    return bar;
+}
 
 std::int32_t lowWord(LPARAM value)
 {
@@ -52,7 +84,7 @@ LRESULT displayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE: {
         Display::getInstance()->setSettings(std::make_shared<Win32DisplaySettings>());
-        display = std::make_unique<DisplayState>(window);
+        display = std::make_unique<DisplayState>(window, windowOptions);
         bool accepted = display->handler.onCreate(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
         display->displayWindow.syncMenu();
         return accepted ? 0 : -1;
@@ -95,7 +127,9 @@ LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         windowDc = GetDC(window);
         auto target = std::make_shared<GdiPresentTarget>(windowDc);
         auto pointer = std::make_shared<CursorPointerSource>(window);
-        scene = std::make_shared<BenchmarkScene>(target, pointer, clientWidth, clientHeight);
+        if (sceneFactory) {
+            scene = sceneFactory(SceneContext{target, pointer, windowOptions.width, windowOptions.height});
+        }
         return 0;
     }
     case WM_DESTROY:
@@ -150,11 +184,28 @@ bool MainWindow::registerClass(HINSTANCE instance)
     return RegisterClassExW(&windowClass) != 0;
 }
 
-HWND MainWindow::create(HINSTANCE instance)
+HWND MainWindow::create(HINSTANCE instance, const WindowOptions& options, SceneFactory createScene)
 {
-    SIZE size = windowSizeFor(style, true);
-    return CreateWindowExW(0, className, L"Vantrel", style, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr,
-                           nullptr, instance, nullptr);
+    windowOptions = options;
+    sceneFactory = std::move(createScene);
+    SIZE size = windowSizeFor(style, true, static_cast<int>(options.width), static_cast<int>(options.height));
+    // Menu 101's structure with the caller's texts; the window owns it from here on.
+    HMENU menu = createMenu(options.menu);
+    HWND window = CreateWindowExW(0, className, widen(options.title).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  size.cx, size.cy, nullptr, menu, instance, nullptr);
+    if (window == nullptr && menu != nullptr) {
+        DestroyMenu(menu);
+    }
+    return window;
+}
+
+HACCEL MainWindow::createAccelerators()
+{
+    ACCEL keys[] = {
+        {FVIRTKEY | FCONTROL, 0x51, exitCommand},
+        {FVIRTKEY | FALT, VK_RETURN, toggleDisplayCommand},
+    };
+    return CreateAcceleratorTableW(keys, 2);
 }
 
 LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -12,9 +12,9 @@ constexpr int maxStringLength = 260;
 
 } // namespace
 
-SIZE windowSizeFor(DWORD style, bool hasMenu)
+SIZE windowSizeFor(DWORD style, bool hasMenu, int width, int height)
 {
-    RECT rect{0, 0, clientWidth, clientHeight};
+    RECT rect{0, 0, width, height};
     AdjustWindowRect(&rect, style, hasMenu);
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
@@ -90,7 +90,7 @@ void Win32DisplayWindow::minimiseImpl()
 void Win32DisplayWindow::resize(HWND insertAfter)
 {
     auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-    SIZE size = windowSizeFor(style, GetMenu(window) != nullptr);
+    SIZE size = windowSizeFor(style, GetMenu(window) != nullptr, frameWidth, frameHeight);
     SetWindowPos(window, insertAfter, 0, 0, size.cx, size.cy, 0);
 }
 

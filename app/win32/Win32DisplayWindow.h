@@ -7,9 +7,9 @@
 
 namespace vantrel {
 
-// The outer size of a window whose client area is the 1366 x 768 frame, for `style` with
-// or without a menu bar.
-SIZE windowSizeFor(DWORD style, bool hasMenu);
+// The outer size of a window whose client area is a width x height frame, for `style`
+// with or without a menu bar.
+SIZE windowSizeFor(DWORD style, bool hasMenu, int width, int height);
 
 // A warning box with string `stringId` and string 40002 as caption, from the resources.
 void showStringMessage(HWND owner, int stringId);
@@ -18,7 +18,11 @@ void showStringMessage(HWND owner, int stringId);
 // menu (kept in step with the shared menu model) and message boxes.
 class Win32DisplayWindow : public IDisplayWindow {
 public:
-    Win32DisplayWindow(HWND window, const MenuBar& model) : window(window), model(model) {}
+    // The frame is frameWidth x frameHeight.
+    Win32DisplayWindow(HWND window, const MenuBar& model, int frameWidth, int frameHeight)
+        : window(window), model(model), frameWidth(frameWidth), frameHeight(frameHeight)
+    {
+    }
 
     // Copies the model's enabled states and radio marks into the window's menu (attached
     // or saved).
@@ -36,6 +40,8 @@ private:
 
     HWND window;
     const MenuBar& model;
+    int frameWidth;
+    int frameHeight;
     HMENU savedMenu = nullptr;
 };
 

@@ -5,7 +5,7 @@
 
 const char* const benchUsage =
     "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json] [--redraw]\n"
-    "                     [--whole-present] [--stepped N] [--plot FILE.png]\n"
+    "                     [--whole-present] [--stepped N] [--plot FILE.png] [--version]\n"
     "Runs the benchmark scene headless at 1366 x 768 from the current directory's data files.\n"
     "  --seconds N        how long to run (default 10)\n"
     "  --workers N        drawing workers (default: one per processor)\n"
@@ -18,7 +18,8 @@ const char* const benchUsage =
     "                     and print the time per iteration (processor time; on Windows\n"
     "                     the wall clock, as its processor time counts in 10-ms ticks)\n"
     "  --plot FILE.png    draw every frame's dispatch-to-present time over the run and\n"
-    "                     their distribution into FILE.png\n";
+    "                     their distribution into FILE.png\n"
+    "  --version          print the version and exit\n";
 
 std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv, std::string& error)
 {
@@ -32,6 +33,9 @@ std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv,
             options.redraw = true;
         } else if (std::strcmp(argument, "--whole-present") == 0) {
             options.wholePresent = true;
+        } else if (std::strcmp(argument, "--version") == 0) {
+            options.version = true;
+            return options;
         } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
             error.clear();
             return std::nullopt;

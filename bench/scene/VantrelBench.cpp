@@ -21,6 +21,7 @@
 #include <vantrel/base/FailureText.h>
 #include <vantrel/screen/MemoryPresentTarget.h>
 #include <vantrel/sound/SoundManager.h>
+#include <vantrel/version.h>
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
 
@@ -191,6 +192,10 @@ int main(int argc, char** argv)
     if (!options) {
         std::fputs(error.empty() ? benchUsage : (error + "\n" + benchUsage).c_str(), error.empty() ? stdout : stderr);
         return error.empty() ? 0 : 2;
+    }
+    if (options->version) {
+        std::printf("vantrel-bench %s\n", VANTREL_VERSION_STRING);
+        return 0;
     }
     // Nothing is clicked here: no audio device, no audio thread beside the measured ones.
     vantrel::SoundManager::setAudible(false);

@@ -143,13 +143,13 @@ void Pipeline(benchmark::State& state)
                 m.sprite->setPosition(x, y);
             }
             // A cross-fade that never rests: both layers are recomposed whole every frame.
-            if (s.transitionLevel >= 250) rising = false;
-            if (s.transitionLevel <= 5) rising = true;
-            s.transitionLevel = static_cast<std::uint8_t>(s.transitionLevel + (rising ? 3 : -3));
-            s.invalidate();
+            const std::uint8_t level = s.getTransitionLevel();
+            if (level >= 250) rising = false;
+            if (level <= 5) rising = true;
+            s.setTransitionLevel(static_cast<std::uint8_t>(level + (rising ? 3 : -3)));
             return false;
         });
-        screen.transitionLevel = 10;
+        screen.setTransitionLevel(10);
         screen.start();
         std::this_thread::sleep_for(std::chrono::seconds(3));
         screen.stop();

@@ -8,10 +8,11 @@
 
 namespace vantrel {
 
-// A manual-reset event. `isSignalled` mirrors the last successful set or reset and
-// may be read without the lock; a stale value only delays a decision to the next wait.
+/// A manual-reset event. `isSignalled` mirrors the last successful set or reset and
+/// may be read without the lock; a stale value only delays a decision to the next wait.
 class Event {
 public:
+    /// A time-out that never passes.
     static constexpr std::uint32_t infinite = 0xFFFFFFFF;
 
     Event();
@@ -19,19 +20,22 @@ public:
     Event(const Event&) = delete;
     Event& operator=(const Event&) = delete;
 
+    /// Signals the event and wakes every waiter.
     void set();
+    /// Clears the signal.
     void reset();
+    /// Whether the event is signalled (see the class note on staleness).
     bool isSignalled() const noexcept { return signalled.load(std::memory_order_acquire); }
 
-    // Waits until signalled (true) or until the time-out passes (false).
+    /// Waits until signalled (true) or until the time-out passes (false).
     bool waitDeep(std::uint32_t milliseconds);
 
-    // Waits without limit for any event of [first, last); returns the index of the
-    // first signalled one.
+    /// Waits without limit for any event of [first, last); returns the index of the
+    /// first signalled one.
     static int waitDeep(Event* const* first, Event* const* last);
 
 private:
-    // One thread blocked in the multi-event wait; registered with every event it waits on.
+    /// One thread blocked in the multi-event wait; registered with every event it waits on.
     struct Waiter {
         std::mutex lock;
         std::condition_variable wake;

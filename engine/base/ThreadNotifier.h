@@ -6,14 +6,14 @@
 
 namespace vantrel {
 
-// The stop signal a Thread hands to its body. Signalled means "stop": sleep and wait
-// then throw InterruptedException.
+/// The stop signal a Thread hands to its body. Signalled means "stop": sleep and wait
+/// then throw InterruptedException.
 class ThreadNotifier : public Event {
 public:
-    // Sleeps up to `milliseconds`; a stop request ends the sleep at once by throwing.
+    /// Sleeps up to `milliseconds`; a stop request ends the sleep at once by throwing.
     void sleep(std::uint32_t milliseconds);
 
-    // Waits for `event`, the stop request taking priority. Does not reset `event`.
+    /// Waits for `event`, the stop request taking priority. Does not reset `event`.
     bool wait(Event& event);
 };
 

@@ -4,7 +4,7 @@
 
 namespace vantrel {
 
-// Any value above InverseMultiply acts as InverseMultiply.
+/// Any value above InverseMultiply acts as InverseMultiply.
 enum class BlendMode : std::uint8_t {
     Normal = 0,
     Add = 1,

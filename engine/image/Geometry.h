@@ -5,32 +5,39 @@
 
 namespace vantrel {
 
+/// A pixel position.
 struct Point {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
+    std::int32_t x = 0; ///< column
+    std::int32_t y = 0; ///< row
 
+    /// Equal coordinates.
     friend constexpr bool operator==(const Point&, const Point&) = default;
 };
 
-// Half-open: columns left..right-1, rows top..bottom-1. Never reversed.
+/// Half-open: columns left..right-1, rows top..bottom-1. Never reversed.
 struct Rect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
+    std::int32_t left = 0; ///< first column
+    std::int32_t top = 0; ///< first row
+    std::int32_t right = 0; ///< one past the last column
+    std::int32_t bottom = 0; ///< one past the last row
 
+    /// Whether it covers no pixel.
     constexpr bool isEmpty() const noexcept { return left == right || top == bottom; }
+    /// Columns covered.
     constexpr std::int32_t width() const noexcept { return right - left; }
+    /// Rows covered.
     constexpr std::int32_t height() const noexcept { return bottom - top; }
+    /// The same rectangle moved by (dx, dy).
     constexpr Rect offsetBy(std::int32_t dx, std::int32_t dy) const noexcept
     {
         return Rect{left + dx, top + dy, right + dx, bottom + dy};
     }
 
+    /// Equal edges.
     friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
-// The other rectangle when either is empty, else the smallest rectangle holding both.
+/// The other rectangle when either is empty, else the smallest rectangle holding both.
 constexpr Rect unite(const Rect& a, const Rect& b) noexcept
 {
     if (a.isEmpty()) {
@@ -43,7 +50,7 @@ constexpr Rect unite(const Rect& a, const Rect& b) noexcept
                 std::max(a.bottom, b.bottom)};
 }
 
-// The intersection; empty (all zero) when either is empty or they only touch or miss.
+/// The intersection; empty (all zero) when either is empty or they only touch or miss.
 constexpr Rect intersect(const Rect& a, const Rect& b) noexcept
 {
     if (a.isEmpty() || b.isEmpty()) {
@@ -57,10 +64,10 @@ constexpr Rect intersect(const Rect& a, const Rect& b) noexcept
     return r;
 }
 
-// A rectangle and pen positions are first moved by `offset`, then cut to `rect`.
+/// A rectangle and pen positions are first moved by `offset`, then cut to `rect`.
 struct ClipRegion {
-    Rect rect;
-    Point offset;
+    Rect rect; ///< the rectangle drawing stays inside
+    Point offset; ///< added to every position drawn
 };
 
 } // namespace vantrel

@@ -7,12 +7,12 @@
 
 namespace vantrel {
 
-// One rasterised glyph: the image's top-left corner lies at pen + offset, the pen then
-// moves by advance. `image` is a Gray8 coverage map, empty for a glyph without ink.
+/// One rasterised glyph: the image's top-left corner lies at pen + offset, the pen then
+/// moves by advance. `image` is a Gray8 coverage map, empty for a glyph without ink.
 struct GlyphData {
-    Point offset;
-    Point advance;
-    std::shared_ptr<Image> image;
+    Point offset; ///< the bitmap's top-left corner from the pen position
+    Point advance; ///< how far the pen moves
+    std::shared_ptr<Image> image; ///< the coverage map, empty for a glyph without ink
 };
 
 } // namespace vantrel

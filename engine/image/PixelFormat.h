@@ -4,7 +4,7 @@
 
 namespace vantrel {
 
-// Every value above Bgrx32 is drawn like Bgrx32 and has four bytes per pixel.
+/// Every value above Bgrx32 is drawn like Bgrx32 and has four bytes per pixel.
 enum class PixelFormat : std::uint8_t {
     Gray8 = 0,
     Bgr24 = 1,
@@ -13,6 +13,7 @@ enum class PixelFormat : std::uint8_t {
     Bgrx32 = 4,
 };
 
+/// Bytes of one pixel in `format`.
 constexpr std::uint32_t bytesPerPixel(PixelFormat format) noexcept
 {
     switch (format) {

@@ -5,10 +5,10 @@
 
 namespace vantrel {
 
-// Blend weight per rule-mask value; `progress` is the level's weight, 0 to 256.
+/// Blend weight per rule-mask value; `progress` is the level's weight, 0 to 256.
 struct TransitionTable {
-    std::uint32_t progress = 0;
-    std::array<std::uint8_t, 256> weights{};
+    std::uint32_t progress = 0; ///< the level's weight, 0 (layer 0 only) to 256 (layer 1 only)
+    std::array<std::uint8_t, 256> weights{}; ///< the blend weight of each rule-mask value
 };
 
 } // namespace vantrel

@@ -8,9 +8,9 @@
 
 namespace vantrel {
 
-// Serves many small reads from one larger read of another reader: a PNG file of one-byte
-// chunks otherwise costs three system reads per chunk. Reads at least as large as the
-// buffer go straight through. Positions are those of the data, not of the reader beneath.
+/// Serves many small reads from one larger read of another reader: a PNG file of one-byte
+/// chunks otherwise costs three system reads per chunk. Reads at least as large as the
+/// buffer go straight through. Positions are those of the data, not of the reader beneath.
 class BufferedStreamReader : public IStreamReader {
 public:
     static constexpr std::size_t defaultCapacity = 64 * 1024;

@@ -6,10 +6,11 @@
 
 namespace vantrel {
 
-// Reads a file by name (relative names resolve against the current directory).
-// The only position is the system's file position; one thread uses a reader at a time.
+/// Reads a file by name (relative names resolve against the current directory).
+/// The only position is the system's file position; one thread uses a reader at a time.
 class FileStreamReader : public IStreamReader {
 public:
+    /// Opens the file for reading; throws Win32Exception when it cannot.
     explicit FileStreamReader(const char* fileName);
     ~FileStreamReader() override;
     FileStreamReader(const FileStreamReader&) = delete;
@@ -24,7 +25,7 @@ protected:
     std::int64_t getLengthImpl() override;
 
 private:
-    // A file descriptor, or a Win32 file handle on Windows.
+    /// A file descriptor, or a Win32 file handle on Windows.
     std::intptr_t handle;
 };
 

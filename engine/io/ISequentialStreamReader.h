@@ -4,15 +4,16 @@
 
 namespace vantrel {
 
-// A forward-only source of bytes.
+/// A forward-only source of bytes.
 class ISequentialStreamReader {
 public:
     virtual ~ISequentialStreamReader() = default;
 
-    // Copies up to `size` bytes; a shorter count means the data ended.
+    /// Copies up to `size` bytes; a shorter count means the data ended.
     std::size_t read(void* buffer, std::size_t size) { return readImpl(buffer, size); }
-    // Moves forward over `count` bytes and returns how far the position really moved.
+    /// Moves forward over `count` bytes and returns how far the position really moved.
     std::size_t skip(std::size_t count) { return skipImpl(count); }
+    /// Whether the data has ended.
     bool isEof() { return isEofImpl(); }
 
 protected:

@@ -5,7 +5,7 @@
 
 namespace vantrel {
 
-// A reader that can also be positioned.
+/// A reader that can also be positioned.
 class IStreamReader : public ISequentialStreamReader, public virtual ISeekable {
 };
 

@@ -6,7 +6,7 @@
 
 namespace vantrel {
 
-// Reads a PNG stream from a file into a new image; the name's extension plays no part.
+/// Reads a PNG stream from a file into a new image; the name's extension plays no part.
 std::shared_ptr<Image> loadImage(const char* fileName);
 
 } // namespace vantrel

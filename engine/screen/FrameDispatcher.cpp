@@ -5,14 +5,14 @@
 #include <vantrel/base/Exception.h>
 #include <vantrel/image/MemoryHelper.h>
 #include <vantrel/screen/FrameBand.h>
-#include <vantrel/screen/Screen.h>
+#include <vantrel/screen/ScreenState.h>
 
 namespace vantrel {
 
 namespace {
 
 struct WorkerContext {
-    Screen* screen;
+    ScreenState* screen;
     std::shared_ptr<Event> start;
     std::shared_ptr<Event> done;
     std::shared_ptr<unsigned char> scratch;
@@ -56,13 +56,17 @@ struct PresentedOnExit {
 
 } // namespace
 
+namespace {
+
 class FrameWorker {
 public:
     static void run(const WorkerContext& context, ThreadNotifier& notifier);
-    static FrameSnapshot takeSnapshot(Screen& screen);
+    static FrameSnapshot takeSnapshot(ScreenState& screen);
 };
 
-FrameSnapshot FrameWorker::takeSnapshot(Screen& screen)
+} // namespace
+
+FrameSnapshot FrameWorker::takeSnapshot(ScreenState& screen)
 {
     FrameJob& job = screen.frameJob;
     return makeFrameSnapshot(job.drawers[0].get(), job.drawers[1].get(), *screen.buffers[0],
@@ -72,7 +76,7 @@ FrameSnapshot FrameWorker::takeSnapshot(Screen& screen)
 void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
 {
     using Clock = std::chrono::steady_clock;
-    Screen& screen = *context.screen;
+    ScreenState& screen = *context.screen;
     const ScreenDrawer& layer0 = *screen.layers[0].drawer;
     const std::uint32_t bandCount = layer0.getBandCount();
     Image scratch = makeScratch(layer0, *screen.buffers[0], context.scratch);
@@ -158,7 +162,7 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
     }
 }
 
-void FrameDispatcher::createWorker(Screen& screen)
+void FrameDispatcher::createWorker(ScreenState& screen)
 {
     WorkerRecord record{std::make_shared<Thread>(), std::make_shared<Event>(),
                         std::make_shared<Event>()};
@@ -173,13 +177,13 @@ void FrameDispatcher::createWorker(Screen& screen)
         [context](ThreadNotifier& notifier) { FrameWorker::run(context, notifier); });
 }
 
-void FrameDispatcher::stopWorkers(Screen& screen)
+void FrameDispatcher::stopWorkers(ScreenState& screen)
 {
     // The records leave the Screen under its lock; the joins happen outside it, because no
     // thread waits for another while it holds the Screen lock.
     std::vector<WorkerRecord> stopping;
     {
-        Screen::Lock guard(screen);
+        StateLock guard(screen.lock);
         stopping.swap(screen.workers);
     }
     for (WorkerRecord& worker : stopping) {
@@ -191,9 +195,9 @@ void FrameDispatcher::stopWorkers(Screen& screen)
     }
 }
 
-bool FrameDispatcher::dispatchFrame(Screen& screen)
+bool FrameDispatcher::dispatchFrame(ScreenState& screen)
 {
-    Screen::Lock guard(screen);
+    StateLock guard(screen.lock);
     const std::uint8_t level = screen.transitionLevel;
     const bool withLayer0 = level < 255 && !screen.layers[0].dirty.isEmpty();
     const bool withLayer1 = level != 0 && !screen.layers[1].dirty.isEmpty();
@@ -214,7 +218,7 @@ bool FrameDispatcher::dispatchFrame(Screen& screen)
         bool takesPart = i == 0 ? withLayer0 : withLayer1;
         job.drawers[i] = takesPart ? screen.layers[i].drawer : nullptr;
         if (takesPart) {
-            job.rect = unite(job.rect, drawer.current.dirtyRect);
+            job.rect = unite(job.rect, drawer.getCurrentRect());
         }
     }
     job.nextBand = 0;
@@ -233,7 +237,7 @@ bool FrameDispatcher::dispatchFrame(Screen& screen)
     return true;
 }
 
-void FrameDispatcher::drawOnCallingThread(Screen& screen)
+void FrameDispatcher::drawOnCallingThread(ScreenState& screen)
 {
     const ScreenDrawer& layer0 = *screen.layers[0].drawer;
     Image scratch(layer0.getWidth(), layer0.getBandHeight(), PixelFormat::Bgrx32);

@@ -9,15 +9,18 @@
 
 namespace vantrel {
 
-// Keeps its own copy of the presented picture, taking frames band by band.
-// For tests and the headless benchmark.
+/// Keeps its own copy of the presented picture, taking frames band by band.
+/// For tests and the headless benchmark.
 class MemoryPresentTarget : public IPresentTarget {
 public:
+    /// A black picture of the frame's size; `takingBands` false takes whole frames only.
     MemoryPresentTarget(std::uint32_t width, std::uint32_t height, bool takingBands = true);
 
-    // A copy of the picture as presented so far.
+    /// A copy of the picture as presented so far.
     Image snapshot() const;
+    /// How many frames were presented or published.
     std::uint64_t getPresentCount() const;
+    /// The last frame's dirty rectangle.
     Rect getLastRect() const;
 
 protected:

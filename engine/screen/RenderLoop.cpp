@@ -5,7 +5,7 @@
 #include <thread>
 
 #include <vantrel/screen/FrameDispatcher.h>
-#include <vantrel/screen/Screen.h>
+#include <vantrel/screen/ScreenState.h>
 
 namespace vantrel {
 
@@ -22,21 +22,21 @@ void pause() noexcept
 
 } // namespace
 
-void RenderLoop::composeLayers(Screen& screen)
+void RenderLoop::composeLayers(ScreenState& screen)
 {
     if (screen.transitionLevel != 0 && screen.transitionLevel != 255) {
-        ScreenDrawer::merge(screen.layers[0].drawer->pending, screen.layers[1].drawer->pending);
+        ScreenDrawer::mergePending(*screen.layers[0].drawer, *screen.layers[1].drawer);
     }
     for (Layer& layer : screen.layers) {
         layer.dirty = layer.drawer->compose();
         // A frame composed earlier but not yet taken (the workers were busy) still waits.
-        if (layer.dirty.isEmpty() && layer.drawer->ready.dirty) {
-            layer.dirty = layer.drawer->ready.dirtyRect;
+        if (layer.dirty.isEmpty() && layer.drawer->hasReadyFrame()) {
+            layer.dirty = layer.drawer->getReadyRect();
         }
     }
 }
 
-void RenderLoop::runTasks(Screen& screen)
+void RenderLoop::runTasks(ScreenState& screen)
 {
     if (!screen.pendingTasks.empty()) {
         for (ScreenTask& task : screen.pendingTasks) {
@@ -48,7 +48,7 @@ void RenderLoop::runTasks(Screen& screen)
     std::size_t i = 0;
     try {
         for (; i < screen.tasks.size(); ++i) {
-            if (!screen.tasks[i](screen)) {
+            if (!screen.tasks[i](screen.screen)) {
                 if (kept != i) {
                     screen.tasks[kept] = std::move(screen.tasks[i]);
                 }
@@ -64,11 +64,11 @@ void RenderLoop::runTasks(Screen& screen)
     screen.tasks.resize(kept);
 }
 
-void RenderLoop::iterate(Screen& screen, bool drawSynchronously)
+void RenderLoop::iterate(ScreenState& screen, bool drawSynchronously)
 {
     auto start = std::chrono::steady_clock::now();
     {
-        Screen::Lock guard(screen);
+        StateLock guard(screen.lock);
         try {
             if (FrameDispatcher::dispatchFrame(screen) && drawSynchronously) {
                 FrameDispatcher::drawOnCallingThread(screen);
@@ -88,11 +88,11 @@ void RenderLoop::iterate(Screen& screen, bool drawSynchronously)
     }
 }
 
-void RenderLoop::run(Screen& screen, ThreadNotifier& notifier)
+void RenderLoop::run(ScreenState& screen, ThreadNotifier& notifier)
 {
     {
         // The worker list is read under the lock by other threads (isSettled).
-        Screen::Lock guard(screen);
+        StateLock guard(screen.lock);
         screen.workers.reserve(screen.workerCount);
         for (std::uint32_t i = 0; i < screen.workerCount; ++i) {
             FrameDispatcher::createWorker(screen);
@@ -113,9 +113,9 @@ void RenderLoop::run(Screen& screen, ThreadNotifier& notifier)
     }
 
     FrameDispatcher::stopWorkers(screen);
-    Screen::Lock guard(screen);
+    StateLock guard(screen.lock);
     for (Layer& layer : screen.layers) {
-        if (layer.drawer->rendering) {
+        if (layer.drawer->isRendering()) {
             layer.drawer->finishRender();
         }
     }

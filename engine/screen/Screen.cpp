@@ -4,6 +4,7 @@
 
 #include <vantrel/image/MemoryHelper.h>
 #include <vantrel/screen/RenderLoop.h>
+#include <vantrel/screen/ScreenState.h>
 
 namespace vantrel {
 
@@ -29,9 +30,9 @@ std::uint32_t defaultWorkerCount()
 
 } // namespace
 
-Screen::Screen(std::shared_ptr<IPresentTarget> target, std::uint32_t width, std::uint32_t height,
-               std::uint32_t workerCount, FramePacer::Clock clock)
-    : target(std::move(target)), width(width), height(height),
+ScreenState::ScreenState(Screen& screen, std::shared_ptr<IPresentTarget> target, std::uint32_t width,
+                         std::uint32_t height, std::uint32_t workerCount, FramePacer::Clock clock)
+    : screen(screen), target(std::move(target)), width(width), height(height),
       workerCount(workerCount == 0 ? defaultWorkerCount() : workerCount),
       buffers{makeFrameBuffer(width, height), makeFrameBuffer(width, height)},
       pacer(std::move(clock))
@@ -45,12 +46,29 @@ Screen::Screen(std::shared_ptr<IPresentTarget> target, std::uint32_t width, std:
     }
 }
 
+Screen::Screen(std::shared_ptr<IPresentTarget> target, std::uint32_t width, std::uint32_t height,
+               std::uint32_t workerCount, Clock clock)
+    : state(std::make_unique<ScreenState>(*this, std::move(target), width, height, workerCount,
+                                          std::move(clock)))
+{
+}
+
 Screen::~Screen()
 {
     try {
         stop();
     } catch (...) {
     }
+}
+
+Screen::Lock::Lock(Screen& screen) : screen(screen)
+{
+    screen.state->lock.lock();
+}
+
+Screen::Lock::~Lock()
+{
+    screen.state->lock.unlock();
 }
 
 void Screen::start()
@@ -62,56 +80,135 @@ void Screen::start()
         Lock guard(*this);
         invalidate();
     }
-    renderThread.start([this](ThreadNotifier& notifier) { RenderLoop::run(*this, notifier); });
+    ScreenState& s = *state;
+    s.renderThread.start([&s](ThreadNotifier& notifier) { RenderLoop::run(s, notifier); });
 }
 
 void Screen::stop()
 {
-    renderThread.stop();
+    state->renderThread.stop();
 }
 
 void Screen::addTask(ScreenTask task)
 {
-    pendingTasks.push_back(std::move(task));
+    state->pendingTasks.push_back(std::move(task));
 }
 
 void Screen::invalidate()
 {
-    for (Layer& layer : layers) {
+    for (Layer& layer : state->layers) {
         layer.drawer->invalidate(Rect{0, 0, static_cast<std::int32_t>(layer.drawer->getWidth()),
                                       static_cast<std::int32_t>(layer.drawer->getHeight())});
     }
 }
 
-void Screen::setTransitionRule(std::shared_ptr<Image> rule)
+void Screen::setTransitionLevel(std::uint8_t level)
 {
-    if (rule == transitionRule && ruleSoftness == 64) {
+    if (level == state->transitionLevel) {
         return;
     }
-    transitionRule = std::move(rule);
-    ruleSoftness = 64;
-    if (transitionLevel != 0 && transitionLevel != 255) {
+    state->transitionLevel = level;
+    invalidate();
+}
+
+std::uint8_t Screen::getTransitionLevel() const noexcept
+{
+    return state->transitionLevel;
+}
+
+void Screen::setTransitionRule(std::shared_ptr<Image> rule)
+{
+    ScreenState& s = *state;
+    if (rule == s.transitionRule && s.ruleSoftness == 64) {
+        return;
+    }
+    s.transitionRule = std::move(rule);
+    s.ruleSoftness = 64;
+    if (s.transitionLevel != 0 && s.transitionLevel != 255) {
         invalidate();
     }
 }
 
+const std::shared_ptr<Image>& Screen::getTransitionRule() const noexcept
+{
+    return state->transitionRule;
+}
+
+std::uint8_t Screen::getRuleSoftness() const noexcept
+{
+    return state->ruleSoftness;
+}
+
+std::uint32_t Screen::frameTime() const noexcept
+{
+    return state->pacer.frameTime;
+}
+
+bool Screen::frameDispatched() const noexcept
+{
+    return state->pacer.frameDispatched;
+}
+
+std::uint32_t Screen::getWidth() const noexcept
+{
+    return state->width;
+}
+
+std::uint32_t Screen::getHeight() const noexcept
+{
+    return state->height;
+}
+
+std::uint32_t Screen::getWorkerCount() const noexcept
+{
+    return state->workerCount;
+}
+
+SpriteManager& Screen::getSprites(std::uint8_t layerIndex)
+{
+    return *state->layers.at(layerIndex).sprites;
+}
+
+ScreenDrawer& Screen::getDrawer(std::uint8_t layerIndex)
+{
+    return *state->layers.at(layerIndex).drawer;
+}
+
+std::pair<std::shared_ptr<SpriteManager>, std::shared_ptr<ScreenDrawer>>
+Screen::layerParts(std::uint8_t layerIndex) const
+{
+    const Layer& layer = state->layers.at(layerIndex);
+    return {layer.sprites, layer.drawer};
+}
+
+void Screen::setObserver(std::shared_ptr<IScreenObserver> observer)
+{
+    state->observer = std::move(observer);
+}
+
+const Image& Screen::getFrontBuffer() const noexcept
+{
+    return *state->buffers[1];
+}
+
 bool Screen::isSettled()
 {
-    Lock guard(*this);
-    for (const WorkerRecord& worker : workers) {
+    ScreenState& s = *state;
+    StateLock guard(s.lock);
+    for (const WorkerRecord& worker : s.workers) {
         if (!worker.done->isSignalled()) {
             return false;
         }
     }
-    if (!workers.empty() && !presentEvent.isSignalled()) {
+    if (!s.workers.empty() && !s.presentEvent.isSignalled()) {
         return false;
     }
     // A layer that does not show at this level is not waited for.
-    const bool shows[2] = {transitionLevel < 255, transitionLevel != 0};
-    for (std::size_t i = 0; i < layers.size(); ++i) {
-        const Layer& layer = layers[i];
-        if (shows[i] && (!layer.dirty.isEmpty() || layer.drawer->ready.dirty ||
-                         layer.drawer->pending.dirty)) {
+    const bool shows[2] = {s.transitionLevel < 255, s.transitionLevel != 0};
+    for (std::size_t i = 0; i < s.layers.size(); ++i) {
+        const Layer& layer = s.layers[i];
+        if (shows[i] && (!layer.dirty.isEmpty() || layer.drawer->hasReadyFrame() ||
+                         layer.drawer->hasPendingChanges())) {
             return false;
         }
     }
@@ -120,8 +217,8 @@ bool Screen::isSettled()
 
 void Screen::step(std::uint32_t time)
 {
-    pacer.frameTime = time;
-    RenderLoop::iterate(*this, true);
+    state->pacer.frameTime = time;
+    RenderLoop::iterate(*state, true);
 }
 
 } // namespace vantrel

@@ -12,26 +12,27 @@
 
 namespace vantrel {
 
-// A present target's own copy of the presented picture, which a frame may reach band by
-// band while the workers draw it: a band copied as soon as it is finished is still in
-// the worker's cache, so the copy costs little and no worker copies the whole frame
-// alone at the end. Readers see whole frames only: they wait while a frame is half
-// copied.
+/// A present target's own copy of the presented picture, which a frame may reach band by
+/// band while the workers draw it: a band copied as soon as it is finished is still in
+/// the worker's cache, so the copy costs little and no worker copies the whole frame
+/// alone at the end. Readers see whole frames only: they wait while a frame is half
+/// copied.
 class StagedPicture {
 public:
+    /// A picture of the given size, every byte set to `fill`.
     StagedPicture(std::uint32_t width, std::uint32_t height, unsigned char fill);
 
-    // Any worker, bands of one frame never overlapping: copies `rect` of `frame` in and
-    // marks the frame as half copied.
+    /// Any worker, bands of one frame never overlapping: copies `rect` of `frame` in and
+    /// marks the frame as half copied.
     void copyBand(const Image& frame, const Rect& rect);
-    // The frame whose bands were copied is whole.
+    /// The frame whose bands were copied is whole.
     void finishFrame();
-    // Copies `rect` of `frame` in at once; returns the part that was copied (none for a
-    // frame not of 4-byte pixels).
+    /// Copies `rect` of `frame` in at once; returns the part that was copied (none for a
+    /// frame not of 4-byte pixels).
     Rect copyFrame(const Image& frame, const Rect& rect);
 
-    // Calls `read(picture)` under the lock once no frame is half copied. A frame left
-    // half copied for longer than a second (its worker died) is read as it is.
+    /// Calls `read(picture)` under the lock once no frame is half copied. A frame left
+    /// half copied for longer than a second (its worker died) is read as it is.
     template <class Read>
     auto read(Read&& read) const
     {
@@ -40,14 +41,16 @@ public:
         return read(picture);
     }
 
+    /// Width in pixels.
     std::uint32_t getWidth() const noexcept { return picture.getWidth(); }
+    /// Height in pixels.
     std::uint32_t getHeight() const noexcept { return picture.getHeight(); }
 
 private:
     Rect copyRows(const Image& frame, const Rect& rect);
 
-    // Band copies share the lock (their rows never overlap); readers and whole-frame
-    // copies hold it alone.
+    /// Band copies share the lock (their rows never overlap); readers and whole-frame
+    /// copies hold it alone.
     mutable std::shared_mutex lock;
     mutable std::condition_variable_any whole;
     Image picture;

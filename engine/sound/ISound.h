@@ -2,16 +2,16 @@
 
 namespace vantrel {
 
-// One loaded sound effect.
+/// One loaded sound effect.
 class ISound {
 public:
     virtual ~ISound() = default;
 
-    // Begins or resumes playing.
+    /// Begins or resumes playing.
     void start() { startImpl(); }
-    // Stops playing, keeping the position.
+    /// Stops playing, keeping the position.
     void stop() { stopImpl(); }
-    // Sets the sound back to its beginning, ready to play.
+    /// Sets the sound back to its beginning, ready to play.
     void rewind() { rewindImpl(); }
 
 protected:

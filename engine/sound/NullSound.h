@@ -7,11 +7,12 @@
 
 namespace vantrel {
 
-// Keeps the samples of a WAVE file and plays nothing. It accepts exactly the formats the
-// audible back end plays; having no audio call to fail, it refuses the others as a damaged
-// file (IoException) where the audible one names its stream call (ComException).
+/// Keeps the samples of a WAVE file and plays nothing. It accepts exactly the formats the
+/// audible back end plays; having no audio call to fail, it refuses the others as a damaged
+/// file (IoException) where the audible one names its stream call (ComException).
 class NullSound : public ISound {
 public:
+    /// A silent sound of the file's length.
     explicit NullSound(WaveDataReader& reader);
 
 protected:

@@ -5,14 +5,15 @@
 
 namespace vantrel {
 
-// The one process-wide instance of T, created on first use. T needs a public default
-// constructor. Every access takes the creation lock: it is uncontended after start-up, and
-// GCC 12's atomic shared pointer releases its own lock too weakly to be trusted here.
+/// The one process-wide instance of T, created on first use. T needs a public default
+/// constructor. Every access takes the creation lock: it is uncontended after start-up, and
+/// GCC 12's atomic shared pointer releases its own lock too weakly to be trusted here.
 template <class T>
 class Singleton {
 public:
     virtual ~Singleton() = default;
 
+    /// The one instance, created on first use.
     static std::shared_ptr<T> getInstance()
     {
         std::lock_guard<std::mutex> lock(creationLock);
@@ -22,7 +23,7 @@ public:
         return instance;
     }
 
-    // Drops the instance; it is destroyed now unless someone else still holds it.
+    /// Drops the instance; it is destroyed now unless someone else still holds it.
     static void destroy()
     {
         std::lock_guard<std::mutex> lock(creationLock);

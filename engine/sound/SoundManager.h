@@ -7,15 +7,15 @@
 
 namespace vantrel {
 
-// The program's way to sound: forwards to the platform's audible back end, or to the silent one when
-// audio cannot start. Normally reached through getInstance.
+/// The program's way to sound: forwards to the platform's audible back end, or to the silent one when
+/// audio cannot start. Normally reached through getInstance.
 class SoundManager : public ISoundManager, public Singleton<SoundManager> {
 public:
     SoundManager();
 
-    // Whether instances created from now on try the audible back end. A program that never
-    // plays a sound (the benchmark) leaves the audio device, its thread and the audio
-    // library's probing alone.
+    /// Whether instances created from now on try the audible back end. A program that never
+    /// plays a sound (the benchmark) leaves the audio device, its thread and the audio
+    /// library's probing alone.
     static void setAudible(bool audible) noexcept;
 
 protected:

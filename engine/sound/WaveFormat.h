@@ -7,20 +7,20 @@ namespace vantrel {
 
 static_assert(std::endian::native == std::endian::little, "WAVE records are copied as they lie in the file");
 
-constexpr std::uint16_t waveFormatPcm = 1;
-constexpr std::uint16_t waveFormatIeeeFloat = 3;
-constexpr std::uint16_t waveFormatExtensible = 0xFFFE;
+constexpr std::uint16_t waveFormatPcm = 1;              ///< integer samples
+constexpr std::uint16_t waveFormatIeeeFloat = 3;        ///< floating-point samples
+constexpr std::uint16_t waveFormatExtensible = 0xFFFE;  ///< the extensible record follows
 
-// A WAVE format record as it lies in a "fmt " chunk; `cbSize` extra bytes follow it.
 #pragma pack(push, 1)
+/// A WAVE format record as it lies in a "fmt " chunk; `cbSize` extra bytes follow it.
 struct WaveFormat {
-    std::uint16_t wFormatTag;
-    std::uint16_t nChannels;
-    std::uint32_t nSamplesPerSec;
-    std::uint32_t nAvgBytesPerSec;
-    std::uint16_t nBlockAlign;
-    std::uint16_t wBitsPerSample;
-    std::uint16_t cbSize;
+    std::uint16_t wFormatTag;      ///< waveFormatPcm, waveFormatIeeeFloat or waveFormatExtensible
+    std::uint16_t nChannels;       ///< interleaved channels
+    std::uint32_t nSamplesPerSec;  ///< samples per second per channel
+    std::uint32_t nAvgBytesPerSec; ///< bytes per second
+    std::uint16_t nBlockAlign;     ///< bytes of one frame (a sample of every channel)
+    std::uint16_t wBitsPerSample;  ///< bits of one sample
+    std::uint16_t cbSize;          ///< extra bytes after the record
 };
 #pragma pack(pop)
 

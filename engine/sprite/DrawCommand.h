@@ -13,34 +13,37 @@
 
 namespace vantrel {
 
+/// What a DrawCommand draws.
 enum class DrawCommandKind : std::uint32_t {
-    Fill = 0,
-    Glyphs = 1,
-    ImageRect = 2,
-    ImagePoint = 3,
+    Fill = 0, ///< a rectangle in one colour
+    Glyphs = 1, ///< a run of glyphs
+    ImageRect = 2, ///< part of an image, scaled to the bounds
+    ImagePoint = 3, ///< an image at its own size
 };
 
-// One drawing order for one frame. Its pointers own nothing: the frame's DrawResources
-// keep their targets alive.
+/// One drawing order for one frame. Its pointers own nothing: the frame's DrawResources
+/// keep their targets alive.
 struct DrawCommand {
-    DrawCommandKind kind = DrawCommandKind::Fill;
-    BlendMode blendMode = BlendMode::Normal;
-    std::uint8_t opacity = 255;
-    Rect bounds;      // rows used to skip bands; the destination for Fill and images
-    Color color;      // Fill, Glyphs
-    Point origin;     // Glyphs: the pen start
-    const GlyphData* glyphs = nullptr;
-    std::uint64_t count = 0;
-    Rect sourceRect;  // ImageRect
-    Point sourcePosition; // ImagePoint
-    const Image* image = nullptr;
-    bool smooth = false;
+    DrawCommandKind kind = DrawCommandKind::Fill; ///< what to draw
+    BlendMode blendMode = BlendMode::Normal; ///< how it meets what is below
+    std::uint8_t opacity = 255; ///< 0 transparent to 255 opaque
+    Rect bounds;      ///< rows used to skip bands; the destination for Fill and images
+    Color color;      ///< Fill, Glyphs
+    Point origin;     ///< Glyphs: the pen start
+    const GlyphData* glyphs = nullptr; ///< Glyphs: the run
+    std::uint64_t count = 0; ///< Glyphs: glyphs in the run
+    Rect sourceRect;  ///< ImageRect
+    Point sourcePosition; ///< ImagePoint
+    const Image* image = nullptr; ///< ImageRect, ImagePoint
+    bool smooth = false; ///< ImageRect: bilinear instead of nearest-pixel scaling
 };
 
+/// What one frame's commands point into, kept alive until the frame is drawn.
 struct DrawResources {
-    std::vector<std::shared_ptr<Image>> images;
-    std::vector<std::shared_ptr<GlyphData[]>> glyphs;
+    std::vector<std::shared_ptr<Image>> images; ///< images the commands draw
+    std::vector<std::shared_ptr<GlyphData[]>> glyphs; ///< glyph runs the commands draw
 
+    /// Releases everything.
     void clear()
     {
         images.clear();
@@ -48,6 +51,7 @@ struct DrawResources {
     }
 };
 
+/// One frame's drawing orders, in drawing order.
 using DrawCommands = std::vector<DrawCommand>;
 
 } // namespace vantrel

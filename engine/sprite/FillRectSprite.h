@@ -9,13 +9,16 @@
 
 namespace vantrel {
 
-// A rectangle in one colour.
+/// A rectangle in one colour.
 class FillRectSprite : public SpriteBase {
 public:
+    /// Made by Screen::createFillRectSprite.
     FillRectSprite(std::weak_ptr<SpriteManager> manager, std::weak_ptr<ScreenDrawer> drawer,
                    std::uint32_t id, const Rect& rect, std::int32_t zOrder, Color color);
 
+    /// The rectangle filled.
     const Rect& getRect() const noexcept { return rect; }
+    /// The fill colour.
     Color getColor() const noexcept { return color; }
 
 protected:

@@ -5,6 +5,7 @@
 
 #include <vantrel/image/DrawingOperations.h>
 #include <vantrel/sprite/CommandMatch.h>
+#include <vantrel/sprite/DrawerState.h>
 #include <vantrel/sprite/SpriteManager.h>
 
 namespace vantrel {
@@ -66,13 +67,16 @@ ScreenDrawer::ScreenDrawer(std::weak_ptr<SpriteManager> manager, std::uint32_t w
     : manager(std::move(manager)), width(width), height(height),
       // A band is at least one row, even for frames wider than a whole band budget.
       bandHeight(std::max<std::uint32_t>(1, std::min(requestedBandHeight, height))),
-      bandCount(static_cast<std::uint32_t>((std::uint64_t{height} + bandHeight + 1) / bandHeight))
+      bandCount(static_cast<std::uint32_t>((std::uint64_t{height} + bandHeight + 1) / bandHeight)),
+      state(std::make_unique<State>())
 {
-    for (FrameState* state : {&pending, &ready, &current}) {
-        state->bands.assign(bandCount, BandSpan{});
+    for (FrameState* frame : {&state->pending, &state->ready, &state->current}) {
+        frame->bands.assign(bandCount, BandSpan{});
     }
-    previousBands.assign(bandCount, BandSpan{});
+    state->previousBands.assign(bandCount, BandSpan{});
 }
+
+ScreenDrawer::~ScreenDrawer() = default;
 
 Rect ScreenDrawer::bandRows(std::uint32_t band) const noexcept
 {
@@ -101,6 +105,7 @@ void ScreenDrawer::invalidate(const Rect& rect)
     auto last = std::min<std::uint32_t>(
         bandCount,
         static_cast<std::uint32_t>((std::uint64_t(clamped.bottom) + bandHeight - 1) / bandHeight));
+    FrameState& pending = state->pending;
     for (std::uint32_t band = first; band < last; ++band) {
         pending.bands[band] = uniteSpans(pending.bands[band], BandSpan{clamped.left, clamped.right});
     }
@@ -113,6 +118,8 @@ void ScreenDrawer::invalidate(const Rect& rect)
 Rect ScreenDrawer::compose()
 {
     auto sprites = manager.lock();
+    FrameState& pending = state->pending;
+    FrameState& ready = state->ready;
     if (!pending.dirty) {
         return Rect{};
     }
@@ -132,21 +139,22 @@ Rect ScreenDrawer::compose()
     pending.lists.build(pending.commands, bandHeight, bandCount, height);
     pending.opaqueRows.resize(pending.commands.size());
     for (std::size_t i = 0; i < pending.commands.size(); ++i) {
-        pending.opaqueRows[i] = opaqueCover.rowsOf(pending.commands[i], pending.resources);
+        pending.opaqueRows[i] = state->opaqueCover.rowsOf(pending.commands[i], pending.resources);
     }
-    merge(pending, ready);
-    swap(pending, ready);
-    clear(pending);
+    FrameState::merge(pending, ready);
+    std::swap(pending, ready);
+    FrameState::clear(pending);
     return ready.dirtyRect;
 }
 
 void ScreenDrawer::finishRender()
 {
     adoptKeptResources();
-    previousCommands.swap(current.commands);
-    std::swap(previousLists, current.lists);
+    FrameState& current = state->current;
+    state->previousCommands.swap(current.commands);
+    std::swap(state->previousLists, current.lists);
     current.lists.clear();
-    previousBands.swap(current.bands);
+    state->previousBands.swap(current.bands);
     current.bands.resize(bandCount);
     clearSpans(current.bands);
     current.dirtyRect = Rect{};
@@ -154,20 +162,20 @@ void ScreenDrawer::finishRender()
     current.commands.clear();
     current.resources.clear();
     current.opaqueRows.clear();
-    rendering = false;
+    state->rendering = false;
 }
 
 void ScreenDrawer::takeReadyFrame()
 {
-    if (rendering) {
+    if (state->rendering) {
         finishRender();
     }
-    rendering = true;
-    swap(ready, current);
-    drawsFromKept = keepsPictures;
-    if (drawsFromKept && !keptPicture) {
-        keptPicture = std::make_unique<Image>(width, height, PixelFormat::Bgrx32);
-        keptBands.resize(bandCount);
+    state->rendering = true;
+    std::swap(state->ready, state->current);
+    state->drawsFromKept = keepsPictures;
+    if (state->drawsFromKept && !state->keptPicture) {
+        state->keptPicture = std::make_unique<Image>(width, height, PixelFormat::Bgrx32);
+        state->keptBands.resize(bandCount);
     }
 }
 
@@ -175,10 +183,10 @@ void ScreenDrawer::adoptKeptResources()
 {
     // The bands that kept a picture of `current`'s commands hold its resources from now on.
     std::shared_ptr<const DrawResources> adopted;
-    for (KeptBand& kept : keptBands) {
+    for (KeptBand& kept : state->keptBands) {
         if (kept.refreshed) {
             if (!adopted) {
-                adopted = std::make_shared<const DrawResources>(std::move(current.resources));
+                adopted = std::make_shared<const DrawResources>(std::move(state->current.resources));
             }
             kept.resources = adopted;
             kept.refreshed = false;
@@ -188,24 +196,25 @@ void ScreenDrawer::adoptKeptResources()
 
 std::size_t ScreenDrawer::getKeptBytes() const noexcept
 {
-    return keptPicture ? std::size_t{keptPicture->getPitch()} * keptPicture->getHeight() : 0;
+    const Image* picture = state->keptPicture.get();
+    return picture ? std::size_t{picture->getPitch()} * picture->getHeight() : 0;
 }
 
 Rect ScreenDrawer::drawBand(Image& destination, std::uint32_t band, std::int32_t rowOffset,
                             DrawTally* tally)
 {
     Rect rows = bandRows(band);
-    const BandSpan& span = current.bands[band];
+    const BandSpan& span = state->current.bands[band];
     Rect rect{span.left, rows.top, span.right, rows.bottom};
     if (rect.isEmpty()) {
         return rect;
     }
     ClipRegion clip{rect.offsetBy(0, rowOffset), Point{0, rowOffset}};
     std::size_t next = 0;
-    if (drawsFromKept) {
+    if (state->drawsFromKept) {
         next = drawFromKept(destination, band, rect, rowOffset, clip, tally);
     }
-    drawCommands(destination, clip, rect, band, next, current.commands.size(), tally);
+    drawCommands(destination, clip, rect, band, next, state->current.commands.size(), tally);
     return rect;
 }
 
@@ -213,6 +222,7 @@ void ScreenDrawer::drawCommands(Image& destination, const ClipRegion& clip, cons
                                 std::uint32_t band, std::size_t from, std::size_t to,
                                 DrawTally* tally) const
 {
+    const FrameState& current = state->current;
     const auto list = current.lists.of(band);
     for (auto at = std::lower_bound(list.begin(), list.end(), from); at != list.end() && *at < to; ++at) {
         const DrawCommand& command = current.commands[*at];
@@ -228,10 +238,10 @@ std::size_t ScreenDrawer::drawFromKept(Image& destination, std::uint32_t band, c
                                        std::int32_t rowOffset, const ClipRegion& clip,
                                        DrawTally* tally)
 {
-    const DrawCommands& commands = current.commands;
-    const auto list = current.lists.of(band);
-    const auto previous = previousLists.of(band);
-    KeptBand& kept = keptBands[band];
+    const DrawCommands& commands = state->current.commands;
+    const auto list = state->current.lists.of(band);
+    const auto previous = state->previousLists.of(band);
+    KeptBand& kept = state->keptBands[band];
 
     // The kept picture serves when it covers the span and this frame's band still starts
     // with exactly the commands it holds.
@@ -244,7 +254,7 @@ std::size_t ScreenDrawer::drawFromKept(Image& destination, std::uint32_t band, c
             ++matched;
         }
         if (matched == kept.commands.size()) {
-            copyPixels(destination, rect.offsetBy(0, rowOffset), *keptPicture,
+            copyPixels(destination, rect.offsetBy(0, rowOffset), *state->keptPicture,
                        Point{rect.left, rect.top});
             next = list[matched - 1] + std::size_t{1};
             if (tally) {
@@ -257,17 +267,17 @@ std::size_t ScreenDrawer::drawFromKept(Image& destination, std::uint32_t band, c
     // stay so in the next frame: keep their picture when it holds more than the kept one.
     std::size_t same = 0;
     while (same < list.size() && same < previous.size() &&
-           sameCommand(commands[list[same]], previousCommands[previous[same]])) {
+           sameCommand(commands[list[same]], state->previousCommands[previous[same]])) {
         ++same;
     }
     const std::size_t unchanged = same == 0 ? 0 : list[same - 1] + std::size_t{1};
     // The picture must not depend on what lay below it: the first command sets every pixel.
     if (unchanged <= next ||
-        !OpaqueCover::paintsOver(commands[list[0]], current.opaqueRows[list[0]], rect)) {
+        !OpaqueCover::paintsOver(commands[list[0]], state->current.opaqueRows[list[0]], rect)) {
         return next;
     }
     drawCommands(destination, clip, rect, band, next, unchanged, tally);
-    copyPixels(*keptPicture, rect, destination, Point{rect.left, rect.top + rowOffset});
+    copyPixels(*state->keptPicture, rect, destination, Point{rect.left, rect.top + rowOffset});
     if (tally) {
         tally->keptPixelsCopied += area(rect);
     }
@@ -282,8 +292,8 @@ std::size_t ScreenDrawer::drawFromKept(Image& destination, std::uint32_t band, c
 
 Rect ScreenDrawer::repaintSpan(std::uint32_t band) const
 {
-    const BandSpan& previous = previousBands[band];
-    const BandSpan& now = current.bands[band];
+    const BandSpan& previous = state->previousBands[band];
+    const BandSpan& now = state->current.bands[band];
     // A band that the previous frame left alone needs nothing from the front buffer.
     if (previous.isEmpty()) {
         return Rect{};
@@ -296,7 +306,42 @@ Rect ScreenDrawer::repaintSpan(std::uint32_t band) const
     return Rect{wide.left, rows.top, wide.right, rows.bottom};
 }
 
-void ScreenDrawer::merge(FrameState& a, FrameState& b)
+void ScreenDrawer::mergePending(ScreenDrawer& a, ScreenDrawer& b)
+{
+    FrameState::merge(a.state->pending, b.state->pending);
+}
+
+bool ScreenDrawer::hasPendingChanges() const noexcept
+{
+    return state->pending.dirty;
+}
+
+Rect ScreenDrawer::getPendingRect() const noexcept
+{
+    return state->pending.dirtyRect;
+}
+
+bool ScreenDrawer::hasReadyFrame() const noexcept
+{
+    return state->ready.dirty;
+}
+
+Rect ScreenDrawer::getReadyRect() const noexcept
+{
+    return state->ready.dirtyRect;
+}
+
+Rect ScreenDrawer::getCurrentRect() const noexcept
+{
+    return state->current.dirtyRect;
+}
+
+bool ScreenDrawer::isRendering() const noexcept
+{
+    return state->rendering;
+}
+
+void FrameState::merge(FrameState& a, FrameState& b)
 {
     bool any = false;
     std::size_t count = std::min(a.bands.size(), b.bands.size());
@@ -317,12 +362,7 @@ void ScreenDrawer::merge(FrameState& a, FrameState& b)
     }
 }
 
-void ScreenDrawer::swap(FrameState& a, FrameState& b) noexcept
-{
-    std::swap(a, b);
-}
-
-void ScreenDrawer::clear(FrameState& a)
+void FrameState::clear(FrameState& a)
 {
     clearSpans(a.bands);
     a.dirtyRect = Rect{};

@@ -11,11 +11,12 @@ namespace vantrel {
 class ScreenDrawer;
 class SpriteManager;
 
-// The state every concrete sprite shares (its layer, id, z-order, visibility, blend mode
-// and opacity) and the operations that only read or write it. New sprites are hidden,
-// Normal and opaque.
+/// The state every concrete sprite shares (its layer, id, z-order, visibility, blend mode
+/// and opacity) and the operations that only read or write it. New sprites are hidden,
+/// Normal and opaque.
 class SpriteBase : public ISprite {
 protected:
+    /// A hidden sprite of `manager`'s layer, drawn by `drawer`.
     SpriteBase(std::weak_ptr<SpriteManager> manager, std::weak_ptr<ScreenDrawer> drawer,
                std::uint32_t id, std::int32_t zOrder);
 
@@ -31,13 +32,13 @@ protected:
     std::uint8_t getOpacityImpl() override { return opacity; }
     void requestSortImpl() override;
 
-    // Visible and not fully transparent, without going through the virtual getters.
+    /// Visible and not fully transparent, without going through the virtual getters.
     bool appears() const noexcept { return visible && opacity != 0; }
-    // A command of `kind` covering `bounds`, with this sprite's blend mode and opacity.
+    /// A command of `kind` covering `bounds`, with this sprite's blend mode and opacity.
     DrawCommand makeCommand(DrawCommandKind kind, const Rect& bounds) const noexcept;
-    // The layer's drawer, empty once it is gone.
+    /// The layer's drawer, empty once it is gone.
     std::shared_ptr<ScreenDrawer> lockDrawer() const noexcept { return drawer.lock(); }
-    // Reports `area` to the drawer while it exists.
+    /// Reports `area` to the drawer while it exists.
     void invalidateArea(const Rect& area) const;
 
 private:

@@ -44,6 +44,11 @@ TEST(MenuBar, MainMenuTextsAndTheRadioMarkWithinItsRange)
     EXPECT_EQ(texts, U"ファイル(F): 終了(X)|Ctrl+Q;"
                      U"表示(V): フルスクリーン(S)|Alt+Enter ウィンドウ(W)|Alt+Enter;");
     EXPECT_EQ(menu.findItem(toggleDisplayCommand), nullptr);
+    // The Windows resource script's menu holds the same texts.
+    const MenuTexts defaults;
+    EXPECT_EQ(defaults.file + defaults.exit + defaults.view + defaults.fullscreen + defaults.window,
+              VANTREL_FILE_MENU_TEXT VANTREL_EXIT_ITEM_TEXT VANTREL_VIEW_MENU_TEXT
+              VANTREL_FULLSCREEN_ITEM_TEXT VANTREL_WINDOW_ITEM_TEXT);
 
     EXPECT_TRUE(menu.checkRadioItem(fullscreenCommand, windowCommand, windowCommand));
     EXPECT_TRUE(menu.checkRadioItem(fullscreenCommand, windowCommand, fullscreenCommand));

@@ -38,6 +38,7 @@ TEST(BenchOptions, ReadsEveryOptionAndRejectsWhatItCannotUse)
     error = "unchanged";
     EXPECT_FALSE(parse({"--help"}, error));
     EXPECT_TRUE(error.empty());
+    EXPECT_TRUE(parse({"--json", "--version"}, error)->version);
 }
 
 TEST(Percentile, NearestRankInMilliseconds)

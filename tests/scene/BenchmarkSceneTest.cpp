@@ -132,7 +132,7 @@ TEST_F(BenchmarkSceneTest, ReadOutsAreDrawnAndPaintAndClickWork)
 
     stepped.scene.paint();
     for (std::uint8_t layer = 0; layer < 2; ++layer) {
-        EXPECT_EQ(stepped.screen.getDrawer(layer).pending.dirtyRect, (vantrel::Rect{0, 0, 1366, 768}));
+        EXPECT_EQ(stepped.screen.getDrawer(layer).getPendingRect(), (vantrel::Rect{0, 0, 1366, 768}));
     }
     EXPECT_TRUE(vantrel::SoundManager::getInstance()->getSound(BenchmarkScene::clickSoundId));
     stepped.scene.click(10, 10);

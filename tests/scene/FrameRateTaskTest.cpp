@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include <vantrel/sprite/DrawerState.h>
 #include <vantrel/text/Font.h>
 #include "scene/FrameRateTask.h"
 #include "tests/scene/SceneTestSupport.h"
@@ -65,7 +66,7 @@ TEST(FrameRateTask, MeasuresAndRedrawsOnlyInIterationsThatDispatchAFrame)
             s.invalidate();
         } else {
             for (std::uint8_t layer = 0; layer < 2; ++layer) {
-                vantrel::ScreenDrawer::clear(s.getDrawer(layer).pending);
+                vantrel::FrameState::clear(s.getDrawer(layer).getState().pending);
             }
         }
         return false;

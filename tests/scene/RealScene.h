@@ -76,7 +76,7 @@ struct SteppedScene {
     void stepAndCompare()
     {
         const vantrel::Image expected = vantrel::testing::drawFrameFromScratch(screen);
-        const int level = screen.transitionLevel;
+        const int level = screen.getTransitionLevel();
         stepTo(iterations + 1);
         const long difference = vantrel::testing::firstDifference(target->snapshot(), expected);
         ASSERT_EQ(difference, -1) << "iteration " << iterations << ", level " << level
@@ -89,7 +89,7 @@ struct SteppedScene {
     void skipToLevel(std::uint8_t level)
     {
         vantrel::Screen::Lock lock(screen);
-        screen.transitionLevel = level;
+        screen.setTransitionLevel(level);
         screen.invalidate();
     }
 

@@ -8,7 +8,7 @@
 #include <vantrel/image/Image.h>
 #include <vantrel/screen/MemoryPresentTarget.h>
 #include <vantrel/screen/Screen.h>
-#include "scene/PointerSource.h"
+#include <vantrel/shell/PointerSource.h>
 
 // A pointer that stays where the test puts it.
 class FixedPointer : public vantrel::IPointerSource {

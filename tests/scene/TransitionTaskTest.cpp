@@ -55,16 +55,16 @@ TEST(TransitionTask, LevelRisesTurnsAndFallsRedrawingBothLayersAndRulesAreTakenI
     for (int cycle = 0; cycle < 5; ++cycle) {
         for (std::size_t call = 0; call < expectedLevels.size(); ++call) {
             task(*screen);
-            ASSERT_EQ(screen->transitionLevel, expectedLevels[call]) << "cycle " << cycle << ", call " << call;
+            ASSERT_EQ(screen->getTransitionLevel(), expectedLevels[call]) << "cycle " << cycle << ", call " << call;
             if (call == 0) {
                 EXPECT_EQ(screen->getRuleSoftness(), 64);
                 picked.push_back(screen->getTransitionRule());
             }
             if (cycle == 0 && call < 2) { // the pick changes nothing, a new level redraws everything
                 for (std::uint8_t layer = 0; layer < 2; ++layer) {
-                    EXPECT_EQ(screen->getDrawer(layer).pending.dirty, call == 1);
+                    EXPECT_EQ(screen->getDrawer(layer).hasPendingChanges(), call == 1);
                     if (call == 1) {
-                        EXPECT_EQ(screen->getDrawer(layer).pending.dirtyRect, (vantrel::Rect{0, 0, 64, 32}));
+                        EXPECT_EQ(screen->getDrawer(layer).getPendingRect(), (vantrel::Rect{0, 0, 64, 32}));
                     }
                 }
             }

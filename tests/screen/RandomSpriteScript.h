@@ -41,13 +41,13 @@ public:
         rules.push_back(rule);
         switch (transitions) {
         case Transitions::Layer1Only:
-            screen.transitionLevel = 255;
+            screen.setTransitionLevel(255);
             break;
         case Transitions::CrossFade:
-            screen.transitionLevel = 100;
+            screen.setTransitionLevel(100);
             break;
         case Transitions::RuleWipe:
-            screen.transitionLevel = 140;
+            screen.setTransitionLevel(140);
             screen.setTransitionRule(rule);
             break;
         default:
@@ -179,11 +179,11 @@ private:
     {
         if (transitions == Transitions::Any) {
             static constexpr std::uint8_t levels[] = {0, 1, 127, 128, 254, 255};
-            screen.transitionLevel = pick(2) ? levels[pick(6)] : static_cast<std::uint8_t>(pick(256));
+            screen.setTransitionLevel(pick(2) ? levels[pick(6)] : static_cast<std::uint8_t>(pick(256)));
             screen.invalidate();
             screen.setTransitionRule(rules[pick(2)]);
         } else if (transitions == Transitions::CrossFade || transitions == Transitions::RuleWipe) {
-            screen.transitionLevel = static_cast<std::uint8_t>(1 + pick(254));
+            screen.setTransitionLevel(static_cast<std::uint8_t>(1 + pick(254)));
             screen.invalidate();
         }
     }

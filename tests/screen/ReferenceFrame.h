@@ -50,7 +50,7 @@ inline Image drawLayerFromScratch(Screen& screen, std::uint8_t layerIndex)
 
 inline Image drawFrameFromScratch(Screen& screen)
 {
-    std::uint8_t level = screen.transitionLevel;
+    std::uint8_t level = screen.getTransitionLevel();
     if (level == 0) {
         return drawLayerFromScratch(screen, 0);
     }

@@ -8,6 +8,7 @@
 
 #include <vantrel/screen/MemoryPresentTarget.h>
 #include <vantrel/screen/Screen.h>
+#include <vantrel/sprite/DrawerState.h>
 
 using namespace vantrel;
 using namespace std::chrono_literals;
@@ -121,18 +122,23 @@ TEST_F(Stepped, FrameDispatchedOnlyInIterationsThatDrawAFrame)
     EXPECT_EQ(screen.frameTime(), 33u);
 }
 
-TEST_F(Stepped, ATransitionRuleInvalidatesOnlyMidTransition)
+TEST_F(Stepped, ANewLevelInvalidatesAndARuleOnlyMidTransition)
 {
     auto rule = std::make_shared<Image>(64, 32, PixelFormat::Gray8);
     screen.setTransitionRule(rule);
     EXPECT_EQ(screen.getRuleSoftness(), 64);
-    EXPECT_FALSE(screen.getDrawer(0).pending.dirty) << "level 0: stored without invalidating";
-    screen.transitionLevel = 100;
+    EXPECT_FALSE(screen.getDrawer(0).hasPendingChanges()) << "level 0: stored without invalidating";
+    screen.setTransitionLevel(100);
+    EXPECT_TRUE(screen.getDrawer(1).hasPendingChanges()) << "a new level redraws both layers";
+    for (std::uint8_t layer = 0; layer < 2; ++layer) {
+        FrameState::clear(screen.getDrawer(layer).getState().pending);
+    }
+    screen.setTransitionLevel(100);
     screen.setTransitionRule(rule);
-    EXPECT_FALSE(screen.getDrawer(0).pending.dirty) << "the same rule changes nothing";
+    EXPECT_FALSE(screen.getDrawer(0).hasPendingChanges()) << "the same level and rule change nothing";
     screen.setTransitionRule(nullptr);
-    EXPECT_EQ(screen.getDrawer(0).pending.dirtyRect, (Rect{0, 0, 64, 32}));
-    EXPECT_EQ(screen.getDrawer(1).pending.dirtyRect, (Rect{0, 0, 64, 32}));
+    EXPECT_EQ(screen.getDrawer(0).getPendingRect(), (Rect{0, 0, 64, 32}));
+    EXPECT_EQ(screen.getDrawer(1).getPendingRect(), (Rect{0, 0, 64, 32}));
 }
 
 TEST(Screen, NeverStartedDestroysCleanly)

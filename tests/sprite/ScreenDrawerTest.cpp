@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <vantrel/sprite/FillRectSprite.h>
+#include <vantrel/sprite/DrawerState.h>
 #include <vantrel/sprite/ScreenDrawer.h>
 #include <vantrel/sprite/SpriteManager.h>
 
@@ -15,6 +16,7 @@ struct Drawer : ::testing::Test {
     std::shared_ptr<SpriteManager> manager = std::make_shared<SpriteManager>();
     // The frame engine's geometry: 1366-pixel rows, 11-row bands of at most 64 KiB.
     ScreenDrawer drawer{manager, 1366, 768, 65536 / (1366 * 4)};
+    ScreenDrawer::State& frames = drawer.getState();
 
     std::shared_ptr<FillRectSprite> fill(Rect rect, Color color, std::int32_t z = 0)
     {
@@ -48,24 +50,24 @@ TEST_F(Drawer, BandGeometry)
     ScreenDrawer empty(manager, 10, 0, 5);
     EXPECT_GE(empty.getBandHeight(), 1u);
     empty.invalidate(Rect{0, 0, 5, 5});
-    EXPECT_FALSE(empty.pending.dirty);
+    EXPECT_FALSE(empty.hasPendingChanges());
 }
 
 TEST_F(Drawer, InvalidateClampsAndCoversWholeBandRows)
 {
     drawer.invalidate(Rect{-10, -10, 5, 5});
-    EXPECT_TRUE(drawer.pending.bands[0] == span(0, 5));
-    EXPECT_TRUE(drawer.pending.bands[1].isEmpty());
-    EXPECT_EQ(drawer.pending.dirtyRect, (Rect{0, 0, 5, 11}));
-    EXPECT_TRUE(drawer.pending.dirty);
+    EXPECT_TRUE(frames.pending.bands[0] == span(0, 5));
+    EXPECT_TRUE(frames.pending.bands[1].isEmpty());
+    EXPECT_EQ(frames.pending.dirtyRect, (Rect{0, 0, 5, 11}));
+    EXPECT_TRUE(frames.pending.dirty);
 }
 
 TEST_F(Drawer, SpansOfABandUnite)
 {
     drawer.invalidate(Rect{100, 20, 200, 25});
     drawer.invalidate(Rect{50, 21, 60, 22});
-    EXPECT_TRUE(drawer.pending.bands[1] == span(50, 200));
-    EXPECT_EQ(drawer.pending.dirtyRect, (Rect{50, 11, 200, 33}));
+    EXPECT_TRUE(frames.pending.bands[1] == span(50, 200));
+    EXPECT_EQ(frames.pending.dirtyRect, (Rect{50, 11, 200, 33}));
 }
 
 TEST_F(Drawer, RectanglesOutsideOrOnlyTouchingMarkNothing)
@@ -74,18 +76,18 @@ TEST_F(Drawer, RectanglesOutsideOrOnlyTouchingMarkNothing)
     drawer.invalidate(Rect{-20, 0, 0, 10});
     drawer.invalidate(Rect{0, 768, 10, 800});
     drawer.invalidate(Rect{5, 5, 5, 50});
-    EXPECT_FALSE(drawer.pending.dirty);
+    EXPECT_FALSE(frames.pending.dirty);
     drawer.invalidate(Rect{1000, 760, 2000, 2000});
-    EXPECT_TRUE(drawer.pending.bands[69] == span(1000, 1366));
-    EXPECT_EQ(drawer.pending.dirtyRect, (Rect{1000, 759, 1366, 768}));
+    EXPECT_TRUE(frames.pending.bands[69] == span(1000, 1366));
+    EXPECT_EQ(frames.pending.dirtyRect, (Rect{1000, 759, 1366, 768}));
 }
 
 TEST_F(Drawer, ComposeWithoutInvalidationLeavesReadyAlone)
 {
     fill(Rect{0, 0, 10, 10}, Color::gray(1));
     EXPECT_EQ(drawer.compose(), Rect{});
-    EXPECT_FALSE(drawer.ready.dirty);
-    EXPECT_TRUE(drawer.ready.commands.empty());
+    EXPECT_FALSE(frames.ready.dirty);
+    EXPECT_TRUE(frames.ready.commands.empty());
 }
 
 TEST_F(Drawer, ComposeBuildsCommandsInZOrderAndKeepsUntakenSpans)
@@ -94,16 +96,16 @@ TEST_F(Drawer, ComposeBuildsCommandsInZOrderAndKeepsUntakenSpans)
     fill(Rect{0, 0, 10, 10}, Color::gray(2), -1);
     drawer.invalidate(Rect{100, 20, 200, 25});
     EXPECT_EQ(drawer.compose(), (Rect{100, 11, 200, 33}));
-    ASSERT_EQ(drawer.ready.commands.size(), 2u);
-    EXPECT_EQ(drawer.ready.commands[0].color.red, 2);
-    EXPECT_FALSE(drawer.pending.dirty);
+    ASSERT_EQ(frames.ready.commands.size(), 2u);
+    EXPECT_EQ(frames.ready.commands[0].color.red, 2);
+    EXPECT_FALSE(frames.pending.dirty);
 
     drawer.invalidate(Rect{50, 21, 60, 22});
     drawer.invalidate(Rect{0, 700, 5, 701});
     Rect second = drawer.compose();
     EXPECT_EQ(second, (Rect{0, 11, 200, 704}));
-    EXPECT_TRUE(drawer.ready.bands[1] == span(50, 200)) << "the untaken frame's spans are kept";
-    EXPECT_TRUE(drawer.ready.bands[63] == span(0, 5));
+    EXPECT_TRUE(frames.ready.bands[1] == span(50, 200)) << "the untaken frame's spans are kept";
+    EXPECT_TRUE(frames.ready.bands[63] == span(0, 5));
 }
 
 TEST_F(Drawer, TakingFramesRotatesSpansIntoPreviousBands)
@@ -111,34 +113,34 @@ TEST_F(Drawer, TakingFramesRotatesSpansIntoPreviousBands)
     drawer.invalidate(Rect{10, 0, 20, 5});
     drawer.compose();
     drawer.takeReadyFrame();
-    EXPECT_TRUE(drawer.rendering);
-    EXPECT_TRUE(drawer.current.bands[0] == span(10, 20));
-    EXPECT_FALSE(drawer.ready.dirty);
+    EXPECT_TRUE(frames.rendering);
+    EXPECT_TRUE(frames.current.bands[0] == span(10, 20));
+    EXPECT_FALSE(frames.ready.dirty);
     drawer.invalidate(Rect{0, 0, 50, 5});
     drawer.compose();
     drawer.takeReadyFrame();
-    EXPECT_TRUE(drawer.previousBands[0] == span(10, 20));
-    EXPECT_TRUE(drawer.current.bands[0] == span(0, 50));
+    EXPECT_TRUE(frames.previousBands[0] == span(10, 20));
+    EXPECT_TRUE(frames.current.bands[0] == span(0, 50));
     EXPECT_EQ(drawer.repaintSpan(0), Rect{}) << "the old span lies inside the new one";
     drawer.finishRender();
-    EXPECT_FALSE(drawer.rendering);
-    EXPECT_TRUE(drawer.previousBands[0] == span(0, 50));
-    EXPECT_TRUE(drawer.current.bands[0].isEmpty());
-    EXPECT_TRUE(drawer.current.commands.empty());
+    EXPECT_FALSE(frames.rendering);
+    EXPECT_TRUE(frames.previousBands[0] == span(0, 50));
+    EXPECT_TRUE(frames.current.bands[0].isEmpty());
+    EXPECT_TRUE(frames.current.commands.empty());
 }
 
 TEST_F(Drawer, RepaintSpanWidensWhenTheOldSpanSticksOut)
 {
-    drawer.previousBands[2] = span(0, 50);
-    drawer.current.bands[2] = span(10, 20);
+    frames.previousBands[2] = span(0, 50);
+    frames.current.bands[2] = span(10, 20);
     EXPECT_EQ(drawer.repaintSpan(2), (Rect{0, 22, 50, 33}));
-    drawer.current.bands[2] = BandSpan{};
+    frames.current.bands[2] = BandSpan{};
     EXPECT_EQ(drawer.repaintSpan(2), (Rect{0, 22, 50, 33}));
-    drawer.previousBands[2] = BandSpan{};
-    drawer.current.bands[2] = span(10, 20);
+    frames.previousBands[2] = BandSpan{};
+    frames.current.bands[2] = span(10, 20);
     EXPECT_EQ(drawer.repaintSpan(2), Rect{}) << "nothing changed there in the previous frame";
-    drawer.previousBands[3] = span(100, 110);
-    drawer.current.bands[3] = span(0, 10);
+    frames.previousBands[3] = span(100, 110);
+    frames.current.bands[3] = span(0, 10);
     EXPECT_EQ(drawer.repaintSpan(3), (Rect{0, 33, 110, 44}));
 }
 
@@ -147,13 +149,13 @@ TEST_F(Drawer, MergeUnitesBothStates)
     FrameState a, b;
     a.bands.assign(3, BandSpan{});
     b.bands.assign(3, BandSpan{});
-    ScreenDrawer::merge(a, b);
+    FrameState::merge(a, b);
     EXPECT_FALSE(a.dirty);
     a.bands[0] = span(5, 10);
     a.dirtyRect = Rect{5, 0, 10, 11};
     b.bands[2] = span(1, 2);
     b.dirtyRect = Rect{1, 22, 2, 33};
-    ScreenDrawer::merge(a, b);
+    FrameState::merge(a, b);
     EXPECT_TRUE(a.bands[0] == span(5, 10) && b.bands[0] == span(5, 10));
     EXPECT_TRUE(a.bands[2] == span(1, 2) && b.bands[2] == span(1, 2));
     EXPECT_EQ(a.dirtyRect, (Rect{1, 0, 10, 33}));

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <vantrel/sprite/DrawerState.h>
 #include <vantrel/sprite/FillRectSprite.h>
 #include <vantrel/sprite/ImageSprite.h>
 #include <vantrel/sprite/ScreenDrawer.h>
@@ -29,8 +30,8 @@ struct Layer : ::testing::Test {
         manager->add(sprite);
         return sprite;
     }
-    Rect invalidated() const { return drawer->pending.dirty ? drawer->pending.dirtyRect : Rect{}; }
-    void forget() { ScreenDrawer::clear(drawer->pending); }
+    Rect invalidated() const { return drawer->hasPendingChanges() ? drawer->getPendingRect() : Rect{}; }
+    void forget() { FrameState::clear(drawer->getState().pending); }
     DrawCommands commands()
     {
         DrawCommands out;

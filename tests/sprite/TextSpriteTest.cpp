@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include <vantrel/sprite/DrawerState.h>
 #include <vantrel/sprite/ScreenDrawer.h>
 #include <vantrel/sprite/SpriteManager.h>
 #include <vantrel/sprite/TextSprite.h>
@@ -64,8 +65,8 @@ struct TextLayer : ::testing::Test {
         manager->add(sprite);
         return sprite;
     }
-    BandSpan band(std::uint32_t index) const { return drawer->pending.bands.at(index); }
-    void forget() { ScreenDrawer::clear(drawer->pending); }
+    BandSpan band(std::uint32_t index) const { return drawer->getState().pending.bands.at(index); }
+    void forget() { FrameState::clear(drawer->getState().pending); }
 };
 
 void expectSpan(const BandSpan& span, std::int32_t left, std::int32_t right)
@@ -109,13 +110,13 @@ TEST_F(TextLayer, InvalidationReportsEachGlyphButNotTheGaps)
 {
     auto sprite = text("a b", 3);
     sprite->show();
-    ASSERT_TRUE(drawer->pending.dirty);
+    ASSERT_TRUE(drawer->hasPendingChanges());
     expectSpan(band(1), 31, 35);
     expectSpan(band(2), 0, 0);
     expectSpan(band(3), 48, 56);
     expectSpan(band(0), 0, 0);
     expectSpan(band(4), 0, 0);
-    EXPECT_EQ(drawer->pending.dirtyRect, (Rect{31, 10, 56, 40}));
+    EXPECT_EQ(drawer->getPendingRect(), (Rect{31, 10, 56, 40}));
 }
 
 TEST_F(TextLayer, ThePenMovesAlongBothAxes)
@@ -143,7 +144,7 @@ TEST_F(TextLayer, MovingInvalidatesTheGlyphsAtTheOldAndTheNewPosition)
 
     forget();
     sprite->setPosition(130, 20);
-    EXPECT_FALSE(drawer->pending.dirty);
+    EXPECT_FALSE(drawer->hasPendingChanges());
 }
 
 TEST_F(TextLayer, AnEmptyTextDrawsNothingAndInvalidatesNothing)
@@ -151,7 +152,7 @@ TEST_F(TextLayer, AnEmptyTextDrawsNothingAndInvalidatesNothing)
     auto sprite = text("", 0);
     EXPECT_TRUE(font.asked.empty());
     sprite->show();
-    EXPECT_FALSE(drawer->pending.dirty);
+    EXPECT_FALSE(drawer->hasPendingChanges());
 
     DrawCommands commands;
     DrawResources resources;
@@ -163,7 +164,7 @@ TEST_F(TextLayer, AnEmptyTextDrawsNothingAndInvalidatesNothing)
 
     auto spaces = text("   ", 3);
     spaces->show();
-    EXPECT_FALSE(drawer->pending.dirty);
+    EXPECT_FALSE(drawer->hasPendingChanges());
     EXPECT_TRUE(spaces->getBounds().isEmpty());
 }
 
