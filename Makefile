@@ -5,7 +5,8 @@ CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
 .PHONY: deps configure build run test test-sanitize test-tsan fuzz bench clean windows windows-zip \
-	test-windows install docs package test-package
+	test-windows install docs package test-package \
+	web serve-web test-web
 
 deps:
 	@tools/install-deps.sh
@@ -90,5 +91,20 @@ windows-zip: windows
 test-windows: windows-zip
 	tools/windows/wine-session.sh ctest --test-dir build-windows -L windows -j $(JOBS) --output-on-failure
 
+# The scene in a web page: build-web/ with a threaded and a single-threaded build of the
+# engine for WebAssembly (Emscripten), their data and the page.
+web: deps
+	tools/install-web-deps.sh
+	JOBS=$(JOBS) tools/web/build.sh
+
+# Serves build-web/ on http://127.0.0.1:$(WEB_PORT)/, cross-origin isolated (the threaded build).
+WEB_PORT ?= 8020
+serve-web:
+	python3 tools/web/serve.py build-web --port $(WEB_PORT)
+
+# The page in headless Chromium against the server, and the kernel tests under Node.js.
+test-web: web
+	tools/web/test-web.sh
+
 clean:
-	rm -rf build build-asan build-tsan build-fuzz build-windows
+	rm -rf build build-asan build-tsan build-fuzz build-windows build-web

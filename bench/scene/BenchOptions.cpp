@@ -5,7 +5,8 @@
 
 const char* const benchUsage =
     "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json] [--redraw]\n"
-    "                     [--whole-present] [--stepped N] [--plot FILE.png] [--version]\n"
+    "                     [--whole-present] [--stepped N] [--stepped-checksum N] [--plot FILE.png]\n"
+    "                     [--version]\n"
     "Runs the benchmark scene headless at 1366 x 768 from the current directory's data files.\n"
     "  --seconds N        how long to run (default 10)\n"
     "  --workers N        drawing workers (default: one per processor)\n"
@@ -19,6 +20,8 @@ const char* const benchUsage =
     "                     the wall clock, as its processor time counts in 10-ms ticks)\n"
     "  --plot FILE.png    draw every frame's dispatch-to-present time over the run and\n"
     "                     their distribution into FILE.png\n"
+    "  --stepped-checksum N  step N iterations with a fixed clock and print the presented\n"
+    "                     frame's checksum (the browser page's ?steps=N gives the same)\n"
     "  --version          print the version and exit\n";
 
 std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv, std::string& error)
@@ -62,6 +65,14 @@ std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv,
                 return std::nullopt;
             }
             options.steps = static_cast<int>(steps);
+        } else if (std::strcmp(argument, "--stepped-checksum") == 0 && hasValue) {
+            char* end = nullptr;
+            const long steps = std::strtol(argv[++i], &end, 10);
+            if (end == argv[i] || *end != '\0' || steps < 1 || steps > 1000000) {
+                error = std::string("--stepped-checksum needs a count from 1 to 1000000, not ") + argv[i];
+                return std::nullopt;
+            }
+            options.checksumSteps = static_cast<int>(steps);
         } else if (std::strcmp(argument, "--screenshot") == 0 && hasValue) {
             options.screenshot = argv[++i];
         } else if (std::strcmp(argument, "--plot") == 0 && hasValue) {

@@ -24,6 +24,7 @@
 #include <vantrel/version.h>
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
+#include "scene/SteppedScene.h"
 
 namespace {
 
@@ -202,6 +203,17 @@ int main(int argc, char** argv)
     try {
         if (options->steps > 0) {
             runStepped(*options);
+            return 0;
+        }
+        if (options->checksumSteps > 0) {
+            auto target = std::make_shared<vantrel::MemoryPresentTarget>(width, height);
+            SteppedScene stepped(target);
+            stepped.step(options->checksumSteps);
+            if (!options->screenshot.empty()) {
+                writeScreenshot(options->screenshot, target->snapshot());
+            }
+            std::printf("vantrel-bench: stepped checksum after %d iterations: %08x\n", options->checksumSteps,
+                        frameChecksum(stepped.getScene().getScreen().getFrontBuffer()));
             return 0;
         }
         Figures figures = run(*options);

@@ -346,7 +346,8 @@ void PngLoader::decodeInterlacedImage()
 {
     std::size_t pitch = getPitchImpl();
     // Left uninitialised: the seven passes together write every pixel, and memory that the
-    // data never reaches is never touched.
+    // data never reaches is never touched (new without (), not make_unique_for_overwrite,
+    // which Emscripten's libc++ lacks; nothrow, so that a failure has the engine's text).
     std::unique_ptr<unsigned char[]> pixels(new (std::nothrow) unsigned char[pitch * height]);
     if (!pixels) {
         throwOutOfMemory("vantrel::PngLoader::loadImpl");

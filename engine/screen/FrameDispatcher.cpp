@@ -6,6 +6,7 @@
 #include <vantrel/image/MemoryHelper.h>
 #include <vantrel/screen/FrameBand.h>
 #include <vantrel/screen/ScreenState.h>
+#include <vantrel/screen/WorkerBusyTimes.h>
 
 namespace vantrel {
 
@@ -13,6 +14,7 @@ namespace {
 
 struct WorkerContext {
     ScreenState* screen;
+    std::uint32_t index;
     std::shared_ptr<Event> start;
     std::shared_ptr<Event> done;
     std::shared_ptr<unsigned char> scratch;
@@ -25,11 +27,14 @@ Image makeScratch(const ScreenDrawer& drawer, const Image& back,
                  std::move(block));
 }
 
+// Never negative: a page's threads read clocks that agree only to within a fraction of a
+// millisecond, so a time taken on one thread can lie after one taken later on another.
 std::uint64_t nanosecondsBetween(std::chrono::steady_clock::time_point start,
                                  std::chrono::steady_clock::time_point end)
 {
-    return static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(end - start).count());
+    return end > start ? static_cast<std::uint64_t>(
+                             std::chrono::duration_cast<std::chrono::nanoseconds>(end - start).count())
+                       : 0;
 }
 
 // Waits for the next frame. A frame dispatched before the stop request is taken even when
@@ -88,6 +93,7 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
             return;
         }
         Clock::time_point mark = Clock::now();
+        const Clock::time_point woken = mark;
         context.start->reset();
         FrameSnapshot frame = takeSnapshot(screen);
         const Rect rect = job.rect;
@@ -146,6 +152,7 @@ void FrameWorker::run(const WorkerContext& context, ThreadNotifier& notifier)
             newFront = screen.buffers[1].get();
         }
         auto dispatchTime = job.dispatchTime;
+        addWorkerBusyNanoseconds(context.index, nanosecondsBetween(woken, Clock::now()));
         context.done->set();
         if (last) {
             PresentedOnExit presented{screen.presentEvent};
@@ -170,7 +177,8 @@ void FrameDispatcher::createWorker(ScreenState& screen)
     record.start->reset();
     record.done->set();
     const ScreenDrawer& layer0 = *screen.layers[0].drawer;
-    WorkerContext context{&screen, record.start, record.done,
+    WorkerContext context{&screen, static_cast<std::uint32_t>(screen.workers.size() - 1),
+                          record.start, record.done,
                           MemoryHelper::allocateAligned(std::size_t{screen.buffers[0]->getPitch()} *
                                                         layer0.getBandHeight())};
     record.thread->start(
@@ -239,6 +247,7 @@ bool FrameDispatcher::dispatchFrame(ScreenState& screen)
 
 void FrameDispatcher::drawOnCallingThread(ScreenState& screen)
 {
+    const auto start = std::chrono::steady_clock::now();
     const ScreenDrawer& layer0 = *screen.layers[0].drawer;
     Image scratch(layer0.getWidth(), layer0.getBandHeight(), PixelFormat::Bgrx32);
     FrameSnapshot frame = FrameWorker::takeSnapshot(screen);
@@ -248,6 +257,11 @@ void FrameDispatcher::drawOnCallingThread(ScreenState& screen)
     std::swap(screen.buffers[0], screen.buffers[1]);
     if (!screen.frameJob.rect.isEmpty()) {
         screen.target->present(*screen.buffers[1], screen.frameJob.rect);
+    }
+    const auto end = std::chrono::steady_clock::now();
+    addWorkerBusyNanoseconds(0, nanosecondsBetween(start, end));
+    if (screen.observer) {
+        screen.observer->frameTimed(nanosecondsBetween(screen.frameJob.dispatchTime, end));
     }
 }
 

@@ -11,7 +11,7 @@ TextSprite::TextSprite(std::weak_ptr<SpriteManager> manager, std::weak_ptr<Scree
                        std::uint32_t id, std::int32_t x, std::int32_t y, std::int32_t zOrder,
                        const char* text, std::size_t length, IFont& font, Color color)
     : SpriteBase(std::move(manager), std::move(drawer), id, zOrder), x(x), y(y),
-      glyphs(std::make_shared<GlyphData[]>(length)), count(length), color(color)
+      glyphs(new GlyphData[length]()), count(length), color(color)
 {
     for (std::size_t i = 0; i < length; ++i) {
         // Bytes above 127 become the codes 0xFFFFFF80..0xFFFFFFFF.

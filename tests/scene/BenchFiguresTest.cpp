@@ -17,7 +17,7 @@ TEST(BenchOptions, ReadsEveryOptionAndRejectsWhatItCannotUse)
 {
     std::string error;
     auto all = parse({"--seconds", "2.5", "--workers", "2", "--screenshot", "a.png", "--json", "--redraw",
-                      "--whole-present", "--stepped", "64"},
+                      "--whole-present", "--stepped", "64", "--stepped-checksum", "700"},
                      error);
     ASSERT_TRUE(all);
     EXPECT_EQ(all->seconds, 2.5);
@@ -27,10 +27,11 @@ TEST(BenchOptions, ReadsEveryOptionAndRejectsWhatItCannotUse)
     EXPECT_TRUE(all->redraw);
     EXPECT_TRUE(all->wholePresent);
     EXPECT_EQ(all->steps, 64);
+    EXPECT_EQ(all->checksumSteps, 700);
 
     for (std::vector<const char*> bad : std::vector<std::vector<const char*>>{
              {"--seconds"}, {"--seconds", "0"}, {"--seconds", "x"}, {"--workers", "0"}, {"--workers", "2x"},
-             {"--stepped", "0"}, {"--frobnicate"}}) {
+             {"--stepped", "0"}, {"--stepped-checksum", "0"}, {"--frobnicate"}}) {
         error.clear();
         EXPECT_FALSE(parse(bad, error));
         EXPECT_FALSE(error.empty());

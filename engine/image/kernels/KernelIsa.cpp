@@ -22,6 +22,9 @@ KernelIsa detectBest() noexcept
         return KernelIsa::Avx2;
     }
     return KernelIsa::Sse2;
+#elif defined(VANTREL_WASM_KERNELS)
+    // The SSE2 level, which Emscripten builds from WebAssembly SIMD instructions.
+    return KernelIsa::Sse2;
 #else
     return KernelIsa::Scalar;
 #endif
@@ -77,6 +80,9 @@ const KernelSet& activeKernelSet() noexcept
         return avx512KernelSet();
     case KernelIsa::Avx2:
         return avx2KernelSet();
+    case KernelIsa::Sse2:
+        return sse2KernelSet();
+#elif defined(VANTREL_WASM_KERNELS)
     case KernelIsa::Sse2:
         return sse2KernelSet();
 #endif
