@@ -39,9 +39,13 @@ private:
 /// it was looked for in, so that the people who see the failure can tell what is missing.
 class FileOpenException : public Win32Exception {
 public:
-    FileOpenException(std::shared_ptr<char[]> message, std::uint32_t errorCode, std::shared_ptr<char[]> fileName,
-                      std::shared_ptr<char[]> folder);
+    /// `message` as for Win32Exception; `fileName` as given to the reader, `folder` the
+    /// working folder it was looked for in.
+    FileOpenException(std::shared_ptr<char[]> message, std::uint32_t errorCode,
+                      std::shared_ptr<char[]> fileName, std::shared_ptr<char[]> folder);
+    /// The file's name as the program gave it.
     const char* getFileName() const noexcept { return fileName.get(); }
+    /// The folder a relative name was looked for in.
     const char* getFolder() const noexcept { return folder.get(); }
 
 private:
@@ -49,7 +53,7 @@ private:
     std::shared_ptr<char[]> folder;
 };
 
-//// A failed audio-engine call; carries the call's result code.
+/// A failed audio-engine call; carries the call's result code.
 class ComException : public Exception {
 public:
     /// The message and the call's result code.

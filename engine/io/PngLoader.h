@@ -27,7 +27,9 @@ public:
     /// gigapixels. The default holds a 8192 x 8192 Bgra32 picture; it applies to loaders
     /// constructed after a change.
     static constexpr std::uint64_t defaultDecodedByteLimit = std::uint64_t{256} << 20;
+    /// Sets the decoded-size limit for every loader constructed afterwards.
     static void setDecodedByteLimit(std::uint64_t bytes) noexcept;
+    /// The decoded-size limit in force.
     static std::uint64_t getDecodedByteLimit() noexcept;
 
     /// Decodes every row, top first, into `pixels`, rows `pitch` bytes apart; instead of
