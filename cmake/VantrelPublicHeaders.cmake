@@ -7,6 +7,7 @@ set(VANTREL_PUBLIC_HEADERS
     base/Clock.h
     base/Event.h
     base/Exception.h
+    base/FailureText.h
     base/Thread.h
     base/ThreadNotifier.h
     image/BlendMode.h

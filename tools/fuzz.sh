@@ -45,11 +45,17 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 limits=(-timeout=1 -rss_limit_mb=256 -max_len=65536)
 
 # libFuzzer's timeout is wall-clock time, so on a busy machine a quick input may be caught
-# while it waits for a processor. A timeout counts only if its input is slow again alone.
+# while it waits for a processor. A timeout counts only if its input, run again alone, takes
+# over a second of processor time (user and system, the fuzzer's start included) each time.
 timeoutReproduces() {
-    local fuzzer=$1 input=$2
+    local fuzzer=$1 input=$2 cpu
     for attempt in 1 2 3; do
-        "$fuzzer" "${limits[@]}" "$input" >/dev/null 2>&1 && return 1
+        cpu=$( { TIMEFORMAT='%3U %3S'; time "$fuzzer" -timeout=60 -rss_limit_mb=256 -max_len=65536 "$input" \
+            >/dev/null 2>&1; } 2>&1 ) || return 0
+        awk -v t="$cpu" 'BEGIN { split(t, c, " "); exit !(c[1] + c[2] <= 1.0) }' && {
+            echo "fuzz: $input takes $cpu s (user, system) of processor time alone" >&2
+            return 1
+        }
     done
     return 0
 }
@@ -74,7 +80,7 @@ fuzzFor() {
                 tail -n 60 "$log"
                 return 1
             fi
-            echo "fuzz_$name: $finding ran within a second alone (load $(cut -d' ' -f1 /proc/loadavg)); going on"
+            echo "fuzz_$name: $finding takes under a second of processor time (load $(cut -d' ' -f1 /proc/loadavg)); going on"
             rm -f "$finding"
             ;;
         *)

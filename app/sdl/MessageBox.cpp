@@ -87,13 +87,11 @@ public:
         while (!done) {
             SDL_Event event;
             if (SDL_WaitEventTimeout(&event, 16) == 0) {
-                if (background) {
-                    background(nullptr);
-                }
+                done = background && !background(nullptr);
                 continue;
             }
-            if (!handle(event) && background) {
-                background(&event);
+            if (!handle(event) && background && !background(&event)) {
+                done = true;
             }
         }
     }

@@ -7,8 +7,9 @@
 namespace vantrel {
 
 // Called with every event that is not the box's own while a box is open (so the window
-// behind it goes on presenting frames), and with null about 60 times a second.
-using BackgroundEvents = std::function<void(const SDL_Event* event)>;
+// behind it goes on presenting frames), and with null about 60 times a second. Returns
+// false when the box must go without an answer: its owner is gone.
+using BackgroundEvents = std::function<bool(const SDL_Event* event)>;
 
 // A warning box, drawn by the program in a window of its own, with string 40002 as its
 // caption and string `stringId` as its text (an unknown id gives an empty text). Returns

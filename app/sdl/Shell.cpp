@@ -1,11 +1,15 @@
 #include "app/sdl/Shell.h"
 
+#include <cstdio>
+#include <string>
+
 #include "app/sdl/Accelerators.h"
 #include "app/CommandIds.h"
 #include "app/Display.h"
 #include "app/sdl/MessageBox.h"
 #include "app/x11/X11PointerSource.h"
 #include "app/x11/X11Window.h"
+#include <vantrel/base/FailureText.h>
 #include <vantrel/text/Font.h>
 
 namespace vantrel {
@@ -57,14 +61,15 @@ void Shell::run()
     bool polling = target->getEventType() == 0;
     while (running) {
         SDL_Event event;
-        int received = polling ? SDL_WaitEventTimeout(&event, 16) : SDL_WaitEvent(&event);
+        // A box that ended with the window closes the program without waiting for more.
+        int received = closeAfterMessage ? 0 : polling ? SDL_WaitEventTimeout(&event, 16) : SDL_WaitEvent(&event);
         try {
             if (polling) {
                 shellWindow->presentPending();
             }
             if (received != 0) {
                 handleEvent(event);
-            } else if (!polling) {
+            } else if (!polling && !closeAfterMessage) {
                 break;
             }
             if (closeAfterMessage) {
@@ -99,7 +104,7 @@ bool Shell::createWindow()
     display.setSettings(settings);
     shellWindow = std::make_unique<ShellWindow>(window, target, menu, controller, *painter,
                                                 width, static_cast<int>(options.height));
-    shellWindow->setMessageBackground([this](const SDL_Event* event) { handleBehindMessage(event); });
+    shellWindow->setMessageBackground([this](const SDL_Event* event) { return handleBehindMessage(event); });
     displayHandler = std::make_unique<DisplayHandler>(display, menu, *shellWindow);
     pointer->setFrameOrigin(shellWindow->getFrameOrigin());
 
@@ -378,32 +383,41 @@ void Shell::destroyWindow() noexcept
 void Shell::report(const std::exception& failure) noexcept
 {
     try {
-        showErrorMessage(window, failure.what(),
-                         [this](const SDL_Event* event) { handleBehindMessage(event); });
+        std::string text = failureText(failure);
+        // Also where a terminal sees it: the box may be behind other windows, or not shown.
+        std::fprintf(stderr, "vantrel: %s\n", text.c_str());
+        showErrorMessage(window, text.c_str(),
+                         [this](const SDL_Event* event) { return handleBehindMessage(event); });
     } catch (...) {
     }
 }
 
-void Shell::handleBehindMessage(const SDL_Event* event)
+bool Shell::handleBehindMessage(const SDL_Event* event)
 {
     if (!shellWindow) {
-        return;
+        return true;
     }
     bool presentEvent = target->getEventType() != 0 && event != nullptr &&
                         event->type == target->getEventType();
     if (presentEvent || (event == nullptr && target->getEventType() == 0)) {
         shellWindow->presentPending();
-        return;
+        return true;
     }
     if (event == nullptr) {
-        return;
+        return true;
     }
-    if (event->type == SDL_QUIT || isDestroyedFromOutside(*event, window)) {
+    if (isDestroyedFromOutside(*event, window)) {
+        // Nobody is left to answer the box for: it goes with the window.
+        closeAfterMessage = true;
+        return false;
+    }
+    if (event->type == SDL_QUIT) {
         closeAfterMessage = true;
     } else if (event->type == SDL_WINDOWEVENT && event->window.windowID == SDL_GetWindowID(window) &&
                event->window.event == SDL_WINDOWEVENT_EXPOSED) {
         shellWindow->repaint();
     }
+    return true;
 }
 
 } // namespace vantrel

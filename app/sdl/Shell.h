@@ -49,7 +49,8 @@ private:
     void destroyWindow() noexcept;
     void report(const std::exception& failure) noexcept;
     // The main window's part while a message box is open: frames go on being presented.
-    void handleBehindMessage(const SDL_Event* event);
+    // False when the window was destroyed from outside: the box goes with it.
+    bool handleBehindMessage(const SDL_Event* event);
 
     WindowOptions options;
     SceneFactory sceneFactory;

@@ -12,6 +12,7 @@
 #include "app/win32/CursorPointerSource.h"
 #include "app/win32/Win32DisplaySettings.h"
 #include "app/win32/Win32DisplayWindow.h"
+#include <vantrel/base/FailureText.h>
 #include <vantrel/screen/gdi/GdiPresentTarget.h>
 
 namespace vantrel {
@@ -216,7 +217,7 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
         }
         return handleMessage(window, message, wParam, lParam);
     } catch (const std::exception& failure) {
-        MessageBoxA(window, failure.what(), nullptr, MB_ICONWARNING);
+        MessageBoxA(window, failureText(failure).c_str(), nullptr, MB_ICONWARNING);
         return 0;
     }
 }

@@ -5,7 +5,8 @@
 
 const char* const benchUsage =
     "usage: vantrel-bench [--seconds N] [--workers N] [--screenshot FILE] [--json] [--redraw]\n"
-    "                     [--whole-present] [--stepped N] [--stepped-checksum N] [--version]\n"
+    "                     [--whole-present] [--stepped N] [--stepped-checksum N] [--plot FILE.png]\n"
+    "                     [--version]\n"
     "Runs the benchmark scene headless at 1366 x 768 from the current directory's data files.\n"
     "  --seconds N        how long to run (default 10)\n"
     "  --workers N        drawing workers (default: one per processor)\n"
@@ -15,7 +16,10 @@ const char* const benchUsage =
     "  --whole-present    the last worker presents the whole frame, instead of each worker\n"
     "                     handing over its bands as it finishes them\n"
     "  --stepped N        step N iterations on one thread, keeping and redrawing in turn,\n"
-    "                     and print the processor time per iteration\n"
+    "                     and print the time per iteration (processor time; on Windows\n"
+    "                     the wall clock, as its processor time counts in 10-ms ticks)\n"
+    "  --plot FILE.png    draw every frame's dispatch-to-present time over the run and\n"
+    "                     their distribution into FILE.png\n"
     "  --stepped-checksum N  step N iterations with a fixed clock and print the presented\n"
     "                     frame's checksum (the browser page's ?steps=N gives the same)\n"
     "  --version          print the version and exit\n";
@@ -71,6 +75,8 @@ std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv,
             options.checksumSteps = static_cast<int>(steps);
         } else if (std::strcmp(argument, "--screenshot") == 0 && hasValue) {
             options.screenshot = argv[++i];
+        } else if (std::strcmp(argument, "--plot") == 0 && hasValue) {
+            options.plot = argv[++i];
         } else {
             error = std::string("unknown or incomplete option ") + argument;
             return std::nullopt;

@@ -2,13 +2,18 @@
 
 #include "bench/scene/ProcessFigures.h"
 
+#include <algorithm>
+#include <cstdarg>
+
 namespace {
 
 constexpr double growthWindowSeconds = 300.0;
+constexpr double settleSeconds = 60.0;
 
 } // namespace
 
-MemoryWatch::MemoryWatch(std::FILE* out, std::chrono::seconds interval) : out(out), interval(interval)
+MemoryWatch::MemoryWatch(std::FILE* out, ProgressLine* progress, std::chrono::seconds interval)
+    : out(out), progress(progress), interval(interval)
 {
     sample("start");
     sampler = std::thread([this] { run(); });
@@ -31,8 +36,22 @@ void MemoryWatch::sample(const char* label)
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     long kib = residentKiB();
     samples.push_back({seconds, kib});
-    std::fprintf(out, "vantrel-bench: resident memory %s (%.0f s): %.1f MiB\n", label, seconds, kib / 1024.0);
-    std::fflush(out);
+    print("vantrel-bench: resident memory %s (%.0f s): %.1f MiB\n", label, seconds, kib / 1024.0);
+}
+
+void MemoryWatch::print(const char* format, ...)
+{
+    char line[256];
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(line, sizeof line, format, arguments);
+    va_end(arguments);
+    if (progress != nullptr) {
+        progress->printAbove(out, line);
+    } else {
+        std::fputs(line, out);
+        std::fflush(out);
+    }
 }
 
 void MemoryWatch::run()
@@ -56,16 +75,32 @@ void MemoryWatch::finish()
         sampler.join();
     }
     sample("at the end");
-    // The growth is measured from the last sample at least five minutes before the end,
-    // or from the first one when the run was shorter.
+    // Start-up (pictures, fonts, the workers' first frames) settles within the first minute:
+    // the growth is measured from the first sample after it, or from the last one at least
+    // five minutes before the end where the run is longer.
     const Sample& last = samples.back();
-    const Sample* from = &samples.front();
+    const Sample* from = nullptr;
     for (const Sample& s : samples) {
-        if (last.seconds - s.seconds >= growthWindowSeconds) {
+        if (&s != &last && s.seconds >= settleSeconds &&
+            (from == nullptr || last.seconds - s.seconds >= growthWindowSeconds)) {
             from = &s;
         }
     }
-    std::fprintf(out, "vantrel-bench: resident memory growth over the last %.0f s: %+.1f MiB\n",
-                 last.seconds - from->seconds, (last.kib - from->kib) / 1024.0);
-    std::fflush(out);
+    if (from == nullptr) {
+        print("vantrel-bench: resident memory growth: counted only after the first %.0f s, and the run ended at "
+              "%.0f s\n",
+              settleSeconds, last.seconds);
+        return;
+    }
+    print("vantrel-bench: resident memory growth over the last %.0f s: %+.1f MiB\n", last.seconds - from->seconds,
+          (last.kib - from->kib) / 1024.0);
+}
+
+double MemoryWatch::highestMiB() const
+{
+    long highest = 0;
+    for (const Sample& s : samples) {
+        highest = std::max(highest, s.kib);
+    }
+    return highest / 1024.0;
 }

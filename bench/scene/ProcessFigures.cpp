@@ -1,6 +1,7 @@
 #include "bench/scene/ProcessFigures.h"
 
 #include <sys/resource.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -39,4 +40,18 @@ double processorSeconds()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+bool isTerminal(std::FILE* stream)
+{
+    return isatty(fileno(stream)) != 0;
+}
+
+const char* const iterationClockName = "processor time";
+
+std::uint64_t iterationClockNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<std::uint64_t>(now.tv_sec) * 1000000000u + static_cast<std::uint64_t>(now.tv_nsec);
 }

@@ -1,12 +1,11 @@
 #include "bench/scene/SteppedRun.h"
 
-#include <time.h>
-
 #include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "bench/scene/FrameCostReport.h"
+#include "bench/scene/ProcessFigures.h"
 #include "bench/scene/TimingObserver.h"
 #include <vantrel/screen/MemoryPresentTarget.h>
 #include "scene/BenchmarkScene.h"
@@ -17,13 +16,6 @@ namespace {
 constexpr std::uint32_t width = 1366;
 constexpr std::uint32_t height = 768;
 constexpr int roundLength = 64;
-
-std::uint64_t threadNanoseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<std::uint64_t>(now.tv_sec) * 1000000000u + static_cast<std::uint64_t>(now.tv_nsec);
-}
 
 struct SteppedScene {
     explicit SteppedScene(bool keep)
@@ -42,10 +34,10 @@ struct SteppedScene {
     void steps(int count, bool record)
     {
         for (int i = 0; i < count; ++i) {
-            const std::uint64_t start = threadNanoseconds();
+            const std::uint64_t start = iterationClockNanoseconds();
             scene->getScreen().step(time += 1000 / 60);
             if (record) {
-                times.push_back(threadNanoseconds() - start);
+                times.push_back(iterationClockNanoseconds() - start);
             }
         }
     }
@@ -80,13 +72,14 @@ void runStepped(const BenchOptions& options)
     }
     const double copyMs = medianFrameCopyMs(width, height);
     const char* format = options.json
-                             ? "{\"steppedIterations\": %zu, \"keptMs\": {\"median\": %.4f, \"p99\": %.4f}, "
-                               "\"redrawnMs\": {\"median\": %.4f, \"p99\": %.4f}, \"memcpyFrameMs\": %.4f}\n"
-                             : "vantrel-bench: %zu iterations stepped on one thread, processor time per iteration:\n"
+                             ? "{\"steppedIterations\": %zu, \"clock\": \"%s\", \"keptMs\": {\"median\": %.4f, "
+                               "\"p99\": %.4f}, \"redrawnMs\": {\"median\": %.4f, \"p99\": %.4f}, "
+                               "\"memcpyFrameMs\": %.4f}\n"
+                             : "vantrel-bench: %zu iterations stepped on one thread, %s per iteration:\n"
                                "  keeping pictures: median %.3f ms, 99th percentile %.3f ms\n"
                                "  redrawing:        median %.3f ms, 99th percentile %.3f ms\n"
                                "  memcpy of one frame (same run): median %.3f ms\n";
-    std::printf(format, kept.times.size(), percentileMilliseconds(kept.times, 50),
+    std::printf(format, kept.times.size(), iterationClockName, percentileMilliseconds(kept.times, 50),
                 percentileMilliseconds(kept.times, 99), percentileMilliseconds(redrawn.times, 50),
                 percentileMilliseconds(redrawn.times, 99), copyMs);
 }

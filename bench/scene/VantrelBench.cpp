@@ -11,12 +11,16 @@
 
 #include "bench/scene/BenchOptions.h"
 #include "bench/scene/FrameCostReport.h"
+#include "bench/scene/FramePlot.h"
 #include "bench/scene/MemoryWatch.h"
 #include "bench/scene/ProcessFigures.h"
+#include "bench/scene/ProgressLine.h"
 #include "bench/scene/Screenshot.h"
 #include "bench/scene/SteppedRun.h"
 #include "bench/scene/TimingObserver.h"
+#include <vantrel/base/FailureText.h>
 #include <vantrel/screen/MemoryPresentTarget.h>
+#include <vantrel/sound/SoundManager.h>
 #include <vantrel/version.h>
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
@@ -61,6 +65,9 @@ void printText(const BenchOptions& options, const Figures& f)
     if (!options.screenshot.empty()) {
         std::printf("  screenshot:                         %s\n", options.screenshot.c_str());
     }
+    if (!options.plot.empty()) {
+        std::printf("  frame-time plot:                    %s\n", options.plot.c_str());
+    }
 }
 
 void printJson(const BenchOptions& options, const Figures& f)
@@ -85,13 +92,17 @@ void printJson(const BenchOptions& options, const Figures& f)
     if (!options.screenshot.empty()) {
         std::printf(",\n \"screenshot\": \"%s\"", options.screenshot.c_str());
     }
+    if (!options.plot.empty()) {
+        std::printf(",\n \"plot\": \"%s\"", options.plot.c_str());
+    }
     std::printf("}\n");
 }
 
 Figures run(const BenchOptions& options)
 {
     using Clock = std::chrono::steady_clock;
-    MemoryWatch memory(stderr);
+    ProgressLine progress(stdout, !options.json);
+    MemoryWatch memory(stderr, &progress);
     auto target = std::make_shared<vantrel::MemoryPresentTarget>(width, height, !options.wholePresent);
     // One loop every 240 iterations (4 s): fast sweeps through the middle spawn path
     // particles, the slow turns jitter ones.
@@ -110,6 +121,10 @@ Figures run(const BenchOptions& options)
     const auto total = std::chrono::duration<double>(options.seconds);
     const auto warmUp = std::min(std::chrono::duration<double>(1.0), total / 4);
     const Clock::time_point start = Clock::now();
+    auto seconds = [](Clock::duration d) { return std::chrono::duration<double>(d).count(); };
+    char line[128];
+    std::snprintf(line, sizeof line, "vantrel-bench: warming up, %.0f of %.0f s", 0.0, total.count());
+    progress.update(line);
     std::this_thread::sleep_for(warmUp);
 
     observer->setRecording(true);
@@ -120,10 +135,16 @@ Figures run(const BenchOptions& options)
     while (Clock::now() - start < total) {
         std::this_thread::sleep_for(std::chrono::milliseconds(250));
         readouts.push_back(scene->getReadouts().getFrameRate());
+        const Clock::time_point now = Clock::now();
+        const double presented = static_cast<double>(target->getPresentCount() - presentsAtStart);
+        std::snprintf(line, sizeof line, "vantrel-bench: %.0f of %.0f s, %.1f frames per second so far",
+                      seconds(now - start), total.count(), presented / seconds(now - measureStart));
+        progress.update(line);
     }
     const std::uint64_t presents = target->getPresentCount() - presentsAtStart;
     const Clock::time_point measureEnd = Clock::now();
     observer->setRecording(false);
+    progress.finish();
     memory.finish();
     const double processorUsed = processorSeconds() - processorAtStart;
     figures.loads = scene->getReadouts().getLoads();
@@ -142,7 +163,8 @@ Figures run(const BenchOptions& options)
     }
     figures.frameTimes = observer->getFrameTimes();
     figures.iterationTimes = observer->getIterationTimes();
-    figures.peakMemoryMiB = peakMemoryMiB();
+    // The system's peak and the samples are read differently; the peak is never below a sample.
+    figures.peakMemoryMiB = std::max(peakMemoryMiB(), memory.highestMiB());
     figures.cost.sum = observer->getBreakdownSum();
     figures.cost.frames = observer->getBrokenDownFrames();
     if (!figures.frameTimes.empty()) {
@@ -151,6 +173,13 @@ Figures run(const BenchOptions& options)
     figures.cost.memcpyFrameMs = medianFrameCopyMs(width, height);
     if (!options.screenshot.empty()) {
         writeScreenshot(options.screenshot, target->snapshot());
+    }
+    if (!options.plot.empty()) {
+        std::snprintf(line, sizeof line, "%u x %u, %u worker%s%s%s, %.1f s measured after warm-up, %zu frames",
+                      width, height, figures.workers, figures.workers == 1 ? "" : "s",
+                      options.redraw ? ", redrawing" : "", options.wholePresent ? ", whole-frame present" : "",
+                      figures.measuredSeconds, figures.frameTimes.size());
+        writeFramePlot(options.plot, figures.frameTimes, line);
     }
     return figures;
 }
@@ -169,6 +198,8 @@ int main(int argc, char** argv)
         std::printf("vantrel-bench %s\n", VANTREL_VERSION_STRING);
         return 0;
     }
+    // Nothing is clicked here: no audio device, no audio thread beside the measured ones.
+    vantrel::SoundManager::setAudible(false);
     try {
         if (options->steps > 0) {
             runStepped(*options);
@@ -192,7 +223,7 @@ int main(int argc, char** argv)
             printText(*options, figures);
         }
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "vantrel-bench: %s\n", e.what());
+        std::fprintf(stderr, "vantrel-bench: %s\n", vantrel::failureText(e).c_str());
         return 1;
     }
     return 0;

@@ -35,6 +35,12 @@ Win32Exception::Win32Exception(std::shared_ptr<char[]> message, std::uint32_t er
 {
 }
 
+FileOpenException::FileOpenException(std::shared_ptr<char[]> message, std::uint32_t errorCode,
+                                     std::shared_ptr<char[]> fileName, std::shared_ptr<char[]> folder)
+    : Win32Exception(std::move(message), errorCode), fileName(std::move(fileName)), folder(std::move(folder))
+{
+}
+
 ComException::ComException(std::shared_ptr<char[]> message, std::int32_t result)
     : Exception(std::move(message)), result(result)
 {

@@ -35,6 +35,24 @@ private:
     std::uint32_t errorCode;
 };
 
+/// A file that could not be opened: besides the failed call, the file's name and the folder
+/// it was looked for in, so that the people who see the failure can tell what is missing.
+class FileOpenException : public Win32Exception {
+public:
+    /// `message` as for Win32Exception; `fileName` as given to the reader, `folder` the
+    /// working folder it was looked for in.
+    FileOpenException(std::shared_ptr<char[]> message, std::uint32_t errorCode,
+                      std::shared_ptr<char[]> fileName, std::shared_ptr<char[]> folder);
+    /// The file's name as the program gave it.
+    const char* getFileName() const noexcept { return fileName.get(); }
+    /// The folder a relative name was looked for in.
+    const char* getFolder() const noexcept { return folder.get(); }
+
+private:
+    std::shared_ptr<char[]> fileName;
+    std::shared_ptr<char[]> folder;
+};
+
 /// A failed audio-engine call; carries the call's result code.
 class ComException : public Exception {
 public:

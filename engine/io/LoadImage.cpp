@@ -1,5 +1,9 @@
 #include <vantrel/io/LoadImage.h>
 
+#include <new>
+
+#include <vantrel/base/Exception.h>
+#include <vantrel/io/BufferedStreamReader.h>
 #include <vantrel/io/FileStreamReader.h>
 #include <vantrel/io/PngLoader.h>
 
@@ -7,16 +11,17 @@ namespace vantrel {
 
 std::shared_ptr<Image> loadImage(const char* fileName)
 {
-    std::shared_ptr<IStreamReader> stream = std::make_shared<FileStreamReader>(fileName);
-    PngLoader loader(stream);
-    PixelFormat format = loader.getFormat();
-    std::uint32_t height = loader.getHeight();
-    std::uint32_t width = loader.getWidth();
-    auto image = std::make_shared<Image>(width, height, format);
-    for (std::uint32_t y = 0; y < loader.getHeight(); ++y) {
-        loader.load(image->row(y), image->getPitch());
+    try {
+        // libpng asks for a chunk's header, its data and its checksum one at a time.
+        std::shared_ptr<IStreamReader> stream =
+            std::make_shared<BufferedStreamReader>(std::make_shared<FileStreamReader>(fileName));
+        PngLoader loader(stream);
+        auto image = std::make_shared<Image>(loader.getWidth(), loader.getHeight(), loader.getFormat());
+        loader.loadAll(image->getPixels(), image->getPitch());
+        return image;
+    } catch (const std::bad_alloc&) {
+        throw Exception(format("Out of memory in %s method.", "vantrel::loadImage"));
     }
-    return image;
 }
 
 } // namespace vantrel

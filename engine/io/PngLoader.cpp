@@ -2,10 +2,11 @@
 
 #include <png.h>
 
+#include <atomic>
 #include <csetjmp>
 #include <cstring>
 #include <limits>
-#include <vector>
+#include <new>
 
 #include <vantrel/base/Exception.h>
 
@@ -19,6 +20,8 @@ constexpr std::uint64_t maxImageBytes = std::numeric_limits<std::uint32_t>::max(
 // Deflate at its best codes a 258-byte match in two bits, so a stream never inflates to
 // more than about 1,032 times its length.
 constexpr std::uint64_t maxInflateRatio = 1032;
+
+std::atomic<std::uint64_t> decodedByteLimit{PngLoader::defaultDecodedByteLimit};
 
 struct PngHeader {
     png_uint_32 width;
@@ -101,12 +104,17 @@ bool readRowGuarded(png_structp png, png_bytep row)
     return true;
 }
 
-bool readImageGuarded(png_structp png, png_bytepp rows)
+// Every pass over every row: libpng fills in the pixels of each pass where they belong.
+bool readPassesGuarded(png_structp png, unsigned char* pixels, std::size_t pitch, std::uint32_t height)
 {
     if (setjmp(png_jmpbuf(png))) {
         return false;
     }
-    png_read_image(png, rows);
+    for (int pass = 0; pass < PNG_INTERLACE_ADAM7_PASSES; ++pass) {
+        for (std::uint32_t y = 0; y < height; ++y) {
+            png_read_row(png, pixels + y * pitch, nullptr);
+        }
+    }
     return true;
 }
 
@@ -145,7 +153,8 @@ PixelFormat formatOfColorType(int colorType)
 bool fitsImageSizes(const PngHeader& header, PixelFormat format)
 {
     std::uint64_t pitch = std::uint64_t{header.width} * bytesPerPixel(format);
-    return pitch <= maxImageBytes && pitch * header.height <= maxImageBytes;
+    std::uint64_t bytes = pitch * header.height;
+    return pitch <= maxImageBytes && bytes <= maxImageBytes && bytes <= decodedByteLimit.load();
 }
 
 int channelsOf(int colorType)
@@ -179,9 +188,9 @@ std::uint64_t inflatedBytes(const PngHeader& header)
     return total;
 }
 
-[[noreturn]] void throwOutOfMemory()
+[[noreturn]] void throwOutOfMemory(const char* method = "vantrel::PngLoader::PngLoader")
 {
-    throw Exception(format("Out of memory in %s method.", "vantrel::PngLoader::PngLoader"));
+    throw Exception(format("Out of memory in %s method.", method));
 }
 
 [[noreturn]] void throwInvalidFormat(const char* method)
@@ -237,6 +246,16 @@ PngLoader::PngLoader(std::shared_ptr<IStreamReader> stream) : stream(std::move(s
     height = result.height;
     format = expected;
     interlaced = header.interlaceType != PNG_INTERLACE_NONE;
+}
+
+void PngLoader::setDecodedByteLimit(std::uint64_t bytes) noexcept
+{
+    decodedByteLimit.store(bytes);
+}
+
+std::uint64_t PngLoader::getDecodedByteLimit() noexcept
+{
+    return decodedByteLimit.load();
 }
 
 PngLoader::~PngLoader()
@@ -305,18 +324,35 @@ std::size_t PngLoader::loadImpl(void* destination, std::size_t size)
     return pitch;
 }
 
+void PngLoader::loadAll(unsigned char* pixels, std::size_t pitch)
+{
+    if (!interlaced) {
+        for (std::uint32_t y = rowsDelivered; y < height; ++y) {
+            loadImpl(pixels + y * pitch, pitch);
+        }
+        return;
+    }
+    if (failed || rowsDelivered != 0 || pitch < getPitchImpl()) {
+        throwInvalidFormat("vantrel::PngLoader::loadImpl");
+    }
+    if (!readPassesGuarded(png, pixels, pitch, height)) {
+        failed = true;
+        throwInvalidFormat("vantrel::PngLoader::loadImpl");
+    }
+    rowsDelivered = height;
+}
+
 void PngLoader::decodeInterlacedImage()
 {
     std::size_t pitch = getPitchImpl();
     // Left uninitialised: the seven passes together write every pixel, and memory that the
-    // data never reaches is never touched (new without (), as make_unique_for_overwrite,
-    // which Emscripten's libc++ lacks).
-    std::unique_ptr<unsigned char[]> pixels(new unsigned char[pitch * height]);
-    std::vector<png_bytep> rows(height);
-    for (std::uint32_t y = 0; y < height; ++y) {
-        rows[y] = pixels.get() + y * pitch;
+    // data never reaches is never touched (new without (), not make_unique_for_overwrite,
+    // which Emscripten's libc++ lacks; nothrow, so that a failure has the engine's text).
+    std::unique_ptr<unsigned char[]> pixels(new (std::nothrow) unsigned char[pitch * height]);
+    if (!pixels) {
+        throwOutOfMemory("vantrel::PngLoader::loadImpl");
     }
-    if (!readImageGuarded(png, rows.data())) {
+    if (!readPassesGuarded(png, pixels.get(), pitch, height)) {
         failed = true;
         throwInvalidFormat("vantrel::PngLoader::loadImpl");
     }

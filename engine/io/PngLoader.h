@@ -22,6 +22,21 @@ public:
     PngLoader(const PngLoader&) = delete;
     PngLoader& operator=(const PngLoader&) = delete;
 
+    /// The constructor refuses a picture whose decoded rows would take more bytes than this,
+    /// before anything is reserved for them: a file of a few kilobytes can declare
+    /// gigapixels. The default holds a 8192 x 8192 Bgra32 picture; it applies to loaders
+    /// constructed after a change.
+    static constexpr std::uint64_t defaultDecodedByteLimit = std::uint64_t{256} << 20;
+    /// Sets the decoded-size limit for every loader constructed afterwards.
+    static void setDecodedByteLimit(std::uint64_t bytes) noexcept;
+    /// The decoded-size limit in force.
+    static std::uint64_t getDecodedByteLimit() noexcept;
+
+    /// Decodes every row, top first, into `pixels`, rows `pitch` bytes apart; instead of
+    /// calls to load, not after them. An interlaced picture is rebuilt there pass by pass,
+    /// where row by row it needs a whole copy of its own.
+    void loadAll(unsigned char* pixels, std::size_t pitch);
+
 protected:
     std::uint32_t getWidthImpl() override;
     std::uint32_t getHeightImpl() override;
@@ -47,7 +62,7 @@ private:
     PixelFormat format = PixelFormat::Gray8;
 
     /// Adam7 passes cannot be served one final row at a time, so the whole picture is
-    /// decoded on the first load and handed out from here.
+    /// decoded on the first load and handed out from here (loadAll needs no copy).
     bool interlaced = false;
     std::unique_ptr<unsigned char[]> interlacedPixels;
     std::uint32_t rowsDelivered = 0;

@@ -1,5 +1,6 @@
 #include <vantrel/sound/SoundManager.h>
 
+#include <atomic>
 #include <exception>
 
 #include <vantrel/sound/AudibleSoundManager.h>
@@ -7,11 +8,26 @@
 
 namespace vantrel {
 
+namespace {
+
+std::atomic<bool> audibleWanted{true};
+
+} // namespace
+
+void SoundManager::setAudible(bool audible) noexcept
+{
+    audibleWanted.store(audible);
+}
+
 SoundManager::SoundManager()
 {
     try {
-        backend = createAudibleSoundManager();
+        if (audibleWanted.load()) {
+            backend = createAudibleSoundManager();
+        }
     } catch (const std::exception&) {
+    }
+    if (!backend) {
         backend = std::make_shared<NullSoundManager>();
     }
 }

@@ -13,6 +13,11 @@ class SoundManager : public ISoundManager, public Singleton<SoundManager> {
 public:
     SoundManager();
 
+    /// Whether instances created from now on try the audible back end. A program that never
+    /// plays a sound (the benchmark) leaves the audio device, its thread and the audio
+    /// library's probing alone.
+    static void setAudible(bool audible) noexcept;
+
 protected:
     std::shared_ptr<ISound> loadSoundImpl(std::int32_t id, const void* data, std::uint32_t size) override;
     std::shared_ptr<ISound> loadSoundImpl(std::int32_t id, IStreamReader& stream) override;

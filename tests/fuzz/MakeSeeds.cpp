@@ -47,6 +47,11 @@ void writePngSeeds(const fs::path& folder)
             writeSeed(folder, "made-" + std::to_string(index++) + ".png", encodePng(picture));
         }
     }
+    // Small files of large pictures: 1-bit palettes with transparency grow 32 times in
+    // decoding, at the harness's limit and beyond it, and a flat interlaced RGBA picture.
+    writeSeed(folder, "large-palette.png", blankPng(4096, 4096, 1, PNG_COLOR_TYPE_PALETTE, true, true));
+    writeSeed(folder, "huge-palette.png", blankPng(10000, 10000, 1, PNG_COLOR_TYPE_PALETTE, true, true));
+    writeSeed(folder, "large-rgba.png", blankPng(2000, 4000, 8, PNG_COLOR_TYPE_RGB_ALPHA, true, false));
 }
 
 void writeWaveSeeds(const fs::path& folder)

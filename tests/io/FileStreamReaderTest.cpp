@@ -5,6 +5,10 @@
 #else
 #include <cerrno>
 #include <filesystem>
+
+#include <vantrel/base/FailureText.h>
+#include <vantrel/io/BufferedStreamReader.h>
+#include "tests/support/MemoryStreamReader.h"
 #endif
 
 #include <cstdint>
@@ -160,5 +164,65 @@ TEST_F(FileStreamReaderTest, NothingStaysOpenAndReadFailuresNameTheirCall)
     unsigned char buffer[4];
     expectSystemError([&] { folder.read(buffer, sizeof buffer); },
                       "read API failed in vantrel::FileStreamReader::readImpl method.", EISDIR);
+}
+TEST_F(FileStreamReaderTest, AFileThatCannotBeOpenedIsNamedWithTheFolderItWasLookedForIn)
+{
+    const std::string folder = std::filesystem::canonical(directory.getPath()).string();
+    const std::string cases[][3] = {
+        {folder + "/missing.png", "missing.png", folder}, // absolute
+        {"load.gra", "load.gra", folder},                 // relative: the current folder
+        {"./data/../load.gra", "load.gra", folder},
+    };
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    for (const auto& [given, file, in] : cases) {
+        auto thrown = thrownBy<FileOpenException>([&] { FileStreamReader reader(given.c_str()); });
+        ASSERT_TRUE(thrown) << given << " opened";
+        EXPECT_STREQ(thrown->what(), failures.open);
+        EXPECT_EQ(failureText(*thrown), std::string(thrown->what()) + "\n" + file + ", looked for in " + in);
+    }
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(failureText(IoException(format("%s", "no file"))), "no file");
+}
+
+// Counts the reads that reach the source.
+class CountingStream : public MemoryStreamReader {
+public:
+    using MemoryStreamReader::MemoryStreamReader;
+    int reads = 0;
+
+protected:
+    std::size_t readImpl(void* buffer, std::size_t size) override { return ++reads, MemoryStreamReader::readImpl(buffer, size); }
+};
+
+TEST(BufferedStreamReader, MovesAsItsSourceWouldWithFewerReads)
+{
+    std::vector<unsigned char> bytes(10000);
+    std::iota(bytes.begin(), bytes.end(), 0);
+    auto source = std::make_shared<CountingStream>(bytes);
+    BufferedStreamReader buffered(source, 256);
+    MemoryStreamReader plain(bytes);
+    // Small reads, a read larger than the buffer, skips within and beyond it, seeks.
+    for (int step = 0; step < 60; ++step) {
+        std::size_t size = step % 7 == 3 ? 700 : static_cast<std::size_t>(step % 5);
+        std::vector<unsigned char> a(size), b(size);
+        ASSERT_EQ(buffered.read(a.data(), size), plain.read(b.data(), size)) << step;
+        ASSERT_EQ(a, b) << step;
+        if (step % 9 == 4) {
+            ASSERT_EQ(buffered.skip(step * 3), plain.skip(step * 3)) << step;
+        }
+        if (step % 11 == 6) {
+            buffered.seek(-5, SeekOrigin::Current);
+            plain.seek(-5, SeekOrigin::Current);
+        }
+        ASSERT_EQ(buffered.getCursor(), plain.getCursor()) << step;
+        ASSERT_EQ(buffered.isEof(), plain.isEof()) << step;
+    }
+    EXPECT_LT(source->reads, 30);
+    buffered.seek(-3, SeekOrigin::End);
+    unsigned char tail[8];
+    EXPECT_EQ(buffered.read(tail, sizeof tail), 3u);
+    EXPECT_TRUE(buffered.isEof());
+    EXPECT_EQ(buffered.getLength(), 10000);
 }
 #endif

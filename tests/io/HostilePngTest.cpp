@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <png.h>
+#include <sys/resource.h>
 #include <zlib.h>
+
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -35,7 +38,7 @@ void expectBoundedOutcome(const std::string& label, const Bytes& file, const std
         try {
             auto image = loadImage(path.c_str());
             return std::to_string(std::size_t{image->getPitch()} * image->getHeight()) + " bytes";
-        } catch (const IoException& error) {
+        } catch (const Exception& error) {
             return error.what();
         } catch (const std::exception& error) { // std::bad_alloc above all
             return std::string("unexpected failure: ") + error.what();
@@ -79,12 +82,67 @@ TEST(HostilePng, DeclaredPicturesTooLargeOrLargerThanTheDataCanHoldAreRefusedBef
                              refused);
     }
     // 65535 x 65537 is exactly 4294967295 bytes of gray: believed once the stream is long enough
-    // to inflate to that many bytes and their filter bytes.
+    // to inflate to that many bytes and their filter bytes, and the decoded-size limit allows it.
     Bytes largest = pngWithHeader(65535, 65537, 8, PNG_COLOR_TYPE_GRAY);
     largest.resize(largest.size() + (4294967295ull + 65537) / 1032);
-    PngLoader loader(std::make_shared<MemoryStreamReader>(largest));
-    EXPECT_EQ(loader.getPitch(), 65535u);
-    EXPECT_EQ(loader.getHeight(), 65537u);
+    EXPECT_THROW(PngLoader(std::make_shared<MemoryStreamReader>(largest)), IoException);
+    PngLoader::setDecodedByteLimit(4294967295ull);
+    std::unique_ptr<PngLoader> loader;
+    EXPECT_NO_THROW(loader = std::make_unique<PngLoader>(std::make_shared<MemoryStreamReader>(largest)));
+    PngLoader::setDecodedByteLimit(PngLoader::defaultDecodedByteLimit);
+    ASSERT_TRUE(loader);
+    EXPECT_EQ(loader->getPitch(), 65535u);
+    EXPECT_EQ(loader->getHeight(), 65537u);
+}
+
+TEST(HostilePng, SmallFilesOfPicturesThatGrowInDecodingAreHeldToTheDecodedSizeLimit)
+{
+    constexpr int palette = PNG_COLOR_TYPE_PALETTE, rgba = PNG_COLOR_TYPE_RGB_ALPHA;
+    struct Row {
+        std::uint32_t width, height;
+        int bitDepth, colorType;
+        bool interlaced;
+        const char* expected; // refused, or the decoded size
+    };
+    // A 1-bit palette with transparency decodes to 32 times its packed size; an interlaced
+    // picture was once decoded into a copy of its own first. 8192 x 8192 Bgra32 is the limit.
+    for (Row row : {Row{10000, 10000, 1, palette, true, refused}, Row{22000, 22000, 1, palette, true, refused},
+                    Row{22000, 22000, 1, palette, false, refused}, Row{8192, 8193, 1, palette, true, refused},
+                    Row{8192, 8192, 1, palette, true, "268435456 bytes"},
+                    Row{8192, 8192, 1, palette, false, "268435456 bytes"},
+                    Row{4000, 4096, 8, rgba, true, "65536000 bytes"}}) {
+        Bytes file = blankPng(row.width, row.height, row.bitDepth, row.colorType, row.interlaced, true);
+        std::string label = std::to_string(row.width) + " x " + std::to_string(row.height) +
+                            (row.interlaced ? " interlaced, " : ", ") + std::to_string(file.size()) + " bytes";
+        EXPECT_LE(file.size(), 64u * 1024) << label;
+        std::size_t picture = row.expected == refused ? 0 : std::size_t{row.width} * row.height * 4;
+        expectBoundedOutcome(label, file, row.expected, picture);
+    }
+}
+
+TEST(HostilePng, AnAllocationThatFailsGivesTheEnginesOwnException)
+{
+    if (!costIsBounded) {
+        GTEST_SKIP() << "a sanitizer's reserves leave no room for an address-space limit";
+    }
+    // Within the limit, but 64 MiB of address space cannot hold it.
+    TemporaryDirectory directory;
+    std::string path = directory.write("large.png", blankPng(8192, 8192, 1, PNG_COLOR_TYPE_PALETTE, false, true));
+    ChildCost cost = costInChild([&]() -> std::string {
+        rlimit limit{};
+        getrlimit(RLIMIT_AS, &limit);
+        limit.rlim_cur = statusBytes("VmSize:") + 64_MiB;
+        setrlimit(RLIMIT_AS, &limit);
+        try {
+            loadImage(path.c_str());
+            return "loaded";
+        } catch (const Exception& error) {
+            return error.what();
+        } catch (const std::exception& error) {
+            return std::string("unexpected failure: ") + error.what();
+        }
+    });
+    EXPECT_EQ(cost.outcome, "Out of memory in vantrel::loadImage method.");
 }
 
 TEST(HostilePng, AChunkDeclaringMoreThanTheStreamHoldsIsRefusedWithoutBeingKept)

@@ -3,6 +3,7 @@
 #include <png.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -187,4 +188,61 @@ std::vector<unsigned char> chunkHeader(const char* type, std::uint32_t length)
     appendBigEndian(out, length);
     out.insert(out.end(), type, type + 4);
     return out;
+}
+
+std::vector<unsigned char> blankPng(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType,
+                                    bool interlaced, bool transparency, std::size_t idatBytes)
+{
+    std::vector<unsigned char> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::vector<unsigned char> header;
+    appendBigEndian(header, width);
+    appendBigEndian(header, height);
+    header.insert(header.end(), {static_cast<unsigned char>(bitDepth), static_cast<unsigned char>(colorType), 0, 0,
+                                 static_cast<unsigned char>(interlaced ? 1 : 0)});
+    appendChunk(file, "IHDR", header);
+    if (colorType == PNG_COLOR_TYPE_PALETTE) {
+        appendChunk(file, "PLTE", {0, 0, 0, 255, 255, 255});
+        if (transparency) {
+            appendChunk(file, "tRNS", {0});
+        }
+    }
+    // Filter byte 0 and zero samples: every scanline of every pass is zeros.
+    std::uint64_t bitsPerPixel = std::uint64_t(channelsOf(colorType)) * bitDepth;
+    std::uint64_t raw = 0;
+    auto addScanlines = [&](std::uint64_t columns, std::uint64_t rows) {
+        raw += columns == 0 ? 0 : rows * (1 + (columns * bitsPerPixel + 7) / 8);
+    };
+    if (!interlaced) {
+        addScanlines(width, height);
+    } else {
+        for (int pass = 0; pass < 7; ++pass) {
+            addScanlines(PNG_PASS_COLS(width, pass), PNG_PASS_ROWS(height, pass));
+        }
+    }
+    z_stream stream{};
+    deflateInit(&stream, 9);
+    std::vector<unsigned char> zeros(1 << 20, 0);
+    std::vector<unsigned char> packed;
+    std::vector<unsigned char> out(1 << 16);
+    int flush = Z_NO_FLUSH;
+    do {
+        if (stream.avail_in == 0 && flush == Z_NO_FLUSH) {
+            std::uint64_t take = std::min<std::uint64_t>(raw, zeros.size());
+            raw -= take;
+            stream.next_in = zeros.data();
+            stream.avail_in = static_cast<uInt>(take);
+            flush = raw == 0 ? Z_FINISH : Z_NO_FLUSH;
+        }
+        stream.next_out = out.data();
+        stream.avail_out = static_cast<uInt>(out.size());
+        deflate(&stream, flush);
+        packed.insert(packed.end(), out.data(), out.data() + (out.size() - stream.avail_out));
+    } while (flush != Z_FINISH || stream.avail_out == 0);
+    deflateEnd(&stream);
+    for (std::size_t at = 0; at < packed.size(); at += idatBytes) {
+        std::size_t end = std::min(packed.size(), at + idatBytes);
+        appendChunk(file, "IDAT", std::vector<unsigned char>(packed.begin() + at, packed.begin() + end));
+    }
+    appendChunk(file, "IEND", {});
+    return file;
 }

@@ -40,3 +40,9 @@ std::vector<unsigned char> chunkHeader(const char* type, std::uint32_t length);
 // Appends a chunk with a correct or a deliberately wrong CRC.
 void appendChunk(std::vector<unsigned char>& file, const char* type, const std::vector<unsigned char>& data,
                  bool correctCrc = true);
+
+// A picture of zero samples, deflated as it is made, so that gigapixels cost no memory here.
+// Palette files get two colours and, with `transparency`, a tRNS chunk; `idatBytes`
+// splits the image data into chunks of at most that many bytes.
+std::vector<unsigned char> blankPng(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType,
+                                    bool interlaced, bool transparency, std::size_t idatBytes = 1u << 30);

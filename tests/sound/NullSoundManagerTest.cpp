@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <vantrel/base/Exception.h>
 #include <vantrel/io/FileStreamReader.h>
 #include <vantrel/sound/NullSound.h>
@@ -55,8 +57,18 @@ TEST(NullSoundManager, EmptyOrDamagedInputRegistersNothing)
     EXPECT_EQ(manager.loadSound(1, empty), nullptr);
     EXPECT_EQ(manager.getSound(1), nullptr);
 
+    // A stream that ends early, and a folder given as the sound file (it opens, where
+    // Windows does not, but cannot be read), fail as the picture loader does.
     ShortStream shortStream(clickFile());
-    EXPECT_EQ(failureOf<IoException>([&] { manager.loadSound(1, shortStream); }),
-              "Invalid file format in vantrel::NullSoundManager::loadSoundImpl method.");
+    std::vector<IStreamReader*> unreadable = {&shortStream};
+    TemporaryDirectory directory;
+#ifndef _WIN32
+    FileStreamReader folder(directory.getPath().c_str());
+    unreadable.push_back(&folder);
+#endif
+    for (IStreamReader* stream : unreadable) {
+        EXPECT_EQ(failureOf<IoException>([&] { manager.loadSound(1, *stream); }),
+                  "Invalid file format in vantrel::NullSoundManager::loadSoundImpl method.");
+    }
     EXPECT_EQ(manager.getSound(1), nullptr);
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include <vantrel/sound/OutputPacer.h>
 #include <vantrel/sound/sdl/SdlAudioMixer.h>
 #include <vantrel/sound/sdl/SdlAudioSound.h>
 #include <vantrel/sound/WaveDataReader.h>
@@ -162,4 +163,25 @@ TEST_F(SdlAudioMixerTest, PartialTrailingFrameAndEmptyDataPlayNothingExtra)
     EXPECT_EQ(out[0], 0.5f);
     EXPECT_EQ(out[1], 0.5f);
     EXPECT_TRUE(allZero(out, 2));
+}
+
+TEST(OutputPacer, HoldsADeviceThatTakesEverythingAtOnceToRealTime)
+{
+    using namespace std::chrono;
+    OutputPacer pacer(48000, milliseconds(250));
+    OutputPacer::Clock::time_point now = OutputPacer::Clock::time_point{} + hours(1);
+    // 1024-frame buffers taken without delay: 250 ms run ahead freely, then each waits its length.
+    OutputPacer::Clock::duration waited{0};
+    for (int i = 0; i < 100; ++i) {
+        auto wait = pacer.delivered(1024, now);
+        EXPECT_EQ(wait > OutputPacer::Clock::duration(0), i >= 11) << i;
+        waited += wait;
+        now += wait;
+    }
+    EXPECT_NEAR(duration<double>(waited).count(), 100 * 1024 / 48000.0 - 0.25, 0.001);
+    // A device that blocks, as a real one does, never waits; nor after a stall does it run to catch up.
+    for (int i = 0; i < 100; ++i) {
+        now += nanoseconds(1024 * 1000000000LL / 48000) + (i == 50 ? seconds(2) : seconds(0));
+        EXPECT_EQ(pacer.delivered(1024, now), OutputPacer::Clock::duration(0)) << i;
+    }
 }

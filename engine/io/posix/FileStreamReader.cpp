@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include <vantrel/base/Exception.h>
+#include <vantrel/io/FileOpenFailure.h>
 
 namespace vantrel {
 
@@ -43,8 +44,9 @@ FileStreamReader::FileStreamReader(const char* fileName)
         handle = ::open(fileName, O_RDONLY | O_CLOEXEC);
     } while (handle < 0 && errno == EINTR);
     if (handle < 0) {
-        throwSystemError("open API failed in %s method.", "vantrel::FileStreamReader::FileStreamReader",
-                         errno);
+        int error = errno;
+        throwFileOpenFailure(format("open API failed in %s method.", "vantrel::FileStreamReader::FileStreamReader"),
+                             static_cast<std::uint32_t>(error), fileName);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include <vantrel/base/Exception.h>
+#include <vantrel/io/FileOpenFailure.h>
 
 namespace vantrel {
 
@@ -43,7 +44,8 @@ FileStreamReader::FileStreamReader(const char* fileName)
     HANDLE file = CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        throwLastError("CreateFileA API failed in %s method.", "vantrel::FileStreamReader::FileStreamReader");
+        auto message = format("CreateFileA API failed in %s method.", "vantrel::FileStreamReader::FileStreamReader");
+        throwFileOpenFailure(message, GetLastError(), fileName);
     }
     handle = reinterpret_cast<std::intptr_t>(file);
 }

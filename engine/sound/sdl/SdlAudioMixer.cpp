@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace vantrel {
 
@@ -62,7 +63,14 @@ void SdlAudioMixer::mix(unsigned char* output, int length)
 
 void SDLCALL SdlAudioMixer::callback(void* mixer, Uint8* output, int length)
 {
-    static_cast<SdlAudioMixer*>(mixer)->mix(output, length);
+    auto* self = static_cast<SdlAudioMixer*>(mixer);
+    self->mix(output, length);
+    // Only this thread paces: a device that does not block is held to real time here.
+    std::size_t frames = static_cast<std::size_t>(std::max(length, 0)) / (sizeof(float) * deviceChannels);
+    auto wait = self->pacer.delivered(frames, OutputPacer::Clock::now());
+    if (wait > OutputPacer::Clock::duration(0)) {
+        std::this_thread::sleep_for(wait);
+    }
 }
 
 } // namespace vantrel

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <vector>
 
+#include <vantrel/sound/OutputPacer.h>
 #include <vantrel/sound/sdl/SdlAudioVoice.h>
 
 namespace vantrel {
@@ -35,6 +36,7 @@ private:
     std::mutex lock;
     std::vector<SdlAudioVoice*> voices;
     std::vector<float> scratch;
+    OutputPacer pacer{deviceRate}; // used by the device's thread alone
 };
 
 } // namespace vantrel

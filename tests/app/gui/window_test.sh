@@ -177,6 +177,18 @@ refused_fullscreen)
     [ "$before" = "$after" ] || fail "the window moved from ($before) to ($after)"
     quit_with_ctrl_q "$win"
     ;;
+destroyed_behind_box)
+    # the window destroyed by another program while a message box is open: both go
+    start_windowed
+    xdotool mousemove --window "$win" 600 400
+    xdotool key alt+Return
+    box=$(message_box) || fail "no message box after Alt+Enter"
+    xdotool windowclose "$win"
+    wait_exit 3000
+    if xwininfo -id "$box" >/dev/null 2>&1; then
+        fail "the message box outlived the program"
+    fi
+    ;;
 fullscreen_only)
     start_xvfb 1366 768
     start_app
@@ -246,9 +258,11 @@ missing_data)
     start_xvfb
     start_app
     box=$(message_box) || fail "no error message box"
-    box_text "$box" | grep -Eq '^.+ API failed in vantrel::[A-Za-z:]+ method\.$' ||
-        fail "the error box says \"$(box_text "$box")\""
-    check_box "$box" "$(box_text "$box")"
+    # the failure, then the file and the folder it was looked for in; the same on stderr
+    expected="open API failed in vantrel::FileStreamReader::FileStreamReader method.\\nload.gra, looked for in $data_dir"
+    [ "$(box_text "$box")" = "$expected" ] || fail "the error box says \"$(box_text "$box")\""
+    check_box "$box" "$expected"
+    grep -Fxq "load.gra, looked for in $data_dir" "$work/app.log" || fail "stderr says \"$(cat "$work/app.log")\""
     dismiss "$box" space
     main_window
     sleep 0.5
