@@ -15,24 +15,4 @@ packages=(
     xvfb xfonts-base xdotool x11-utils imagemagick
 )
 
-installed=$(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${packages[@]}" 2>/dev/null || true)
-missing=()
-for package in "${packages[@]}"; do
-    if ! grep -qx "$package installed" <<<"$installed"; then
-        missing+=("$package")
-    fi
-done
-
-if [ ${#missing[@]} -eq 0 ]; then
-    exit 0
-fi
-
-echo "Installing: ${missing[*]}"
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then
-    sudo_cmd=(sudo)
-fi
-# another apt run may hold the locks for a while: wait for it instead of failing
-apt_get=(apt-get -o DPkg::Lock::Timeout=600)
-"${sudo_cmd[@]}" "${apt_get[@]}" update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" "${apt_get[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"

@@ -12,22 +12,11 @@ packages=(
     dpkg-dev googletest
 )
 
+"$(dirname "$0")/install-packages.sh" "${packages[@]}"
+
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo_cmd=(sudo)
-fi
-apt=("${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600)
-
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg -s "$package" >/dev/null 2>&1; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    "${apt[@]}" update -qq
-    DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 # Wine draws the Japanese menu only in a Japanese locale.
