@@ -11,35 +11,9 @@ if [ -f "$out/threads/lib/libfreetype.a" ] && [ -f "$out/single/lib/libfreetype.
     exit 0
 fi
 
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then
-    sudo_cmd=(sudo)
-fi
 work="$out/src"
-mkdir -p "$work"
-
-# The source packages come through a deb-src entry that exists only for this download.
-if ! ls "$work"/zlib_*.dsc "$work"/libpng1.6_*.dsc "$work"/freetype_*.dsc >/dev/null 2>&1; then
-    sources=/etc/apt/sources.list.d/vantrel-web-src.sources
-    suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    cleanup() {
-        "${sudo_cmd[@]}" rm -f "$sources"
-        "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq || true
-    }
-    trap cleanup EXIT
-    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-        "$suite" | "${sudo_cmd[@]}" tee "$sources" >/dev/null
-    "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
-    (cd "$work" && apt-get source --download-only zlib libpng1.6 freetype)
-    cleanup
-    trap - EXIT
-fi
-
 # Debian's patches (its fixes and FreeType's configuration) are applied.
-for package in zlib libpng1.6 freetype; do
-    rm -rf "${work:?}/$package"
-    (cd "$work" && dpkg-source -x "$package"_*.dsc "$package" >/dev/null)
-done
+"$(dirname "$0")/../debian-source.sh" "$work" zlib libpng1.6 freetype
 cp "$work/libpng1.6/scripts/pnglibconf.h.prebuilt" "$work/libpng1.6/pnglibconf.h"
 
 zlib_sources=(adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback inffast

@@ -9,35 +9,10 @@ if [ -f "$out/lib/libpng16.a" ] && [ -f "$out/include/png.h" ]; then
     exit 0
 fi
 
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then
-    sudo_cmd=(sudo)
-fi
 work="$out/src"
-rm -rf "$work/libpng"
-mkdir -p "$work"
-
-# The source package comes from the archive the machine already uses, through a deb-src
-# entry that exists only for this download.
-if ! ls "$work"/libpng1.6_*.dsc >/dev/null 2>&1; then
-    sources=/etc/apt/sources.list.d/vantrel-libpng-src.sources
-    suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    cleanup() {
-        "${sudo_cmd[@]}" rm -f "$sources"
-        "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq || true
-    }
-    trap cleanup EXIT
-    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-        "$suite" | "${sudo_cmd[@]}" tee "$sources" >/dev/null
-    "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
-    (cd "$work" && apt-get source --download-only libpng1.6)
-    cleanup
-    trap - EXIT
-fi
-
 # Debian's patches (its security fixes) are applied.
-(cd "$work" && dpkg-source -x libpng1.6_*.dsc libpng >/dev/null)
-src="$work/libpng"
+"$(dirname "$0")/../debian-source.sh" "$work" libpng1.6
+src="$work/libpng1.6"
 cp "$src/scripts/pnglibconf.h.prebuilt" "$src/pnglibconf.h"
 
 cc=x86_64-w64-mingw32-gcc-posix
