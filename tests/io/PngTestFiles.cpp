@@ -161,8 +161,11 @@ void appendChunk(std::vector<unsigned char>& file, const char* type, const std::
     appendBigEndian(file, correctCrc ? crc : crc ^ 1);
 }
 
-std::vector<unsigned char> pngWithHeader(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType,
-                                         bool interlaced, const std::vector<unsigned char>& before)
+namespace {
+
+// The PNG signature and an IHDR chunk.
+std::vector<unsigned char> signatureAndHeader(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType,
+                                              bool interlaced)
 {
     std::vector<unsigned char> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<unsigned char> header;
@@ -171,6 +174,15 @@ std::vector<unsigned char> pngWithHeader(std::uint32_t width, std::uint32_t heig
     header.insert(header.end(), {static_cast<unsigned char>(bitDepth), static_cast<unsigned char>(colorType), 0, 0,
                                  static_cast<unsigned char>(interlaced ? 1 : 0)});
     appendChunk(file, "IHDR", header);
+    return file;
+}
+
+} // namespace
+
+std::vector<unsigned char> pngWithHeader(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType,
+                                         bool interlaced, const std::vector<unsigned char>& before)
+{
+    std::vector<unsigned char> file = signatureAndHeader(width, height, bitDepth, colorType, interlaced);
     file.insert(file.end(), before.begin(), before.end());
     // One filter byte and one gray sample: enough for a 1 x 1 8-bit gray image.
     unsigned char raw[2] = {0, 0x80};
@@ -193,13 +205,7 @@ std::vector<unsigned char> chunkHeader(const char* type, std::uint32_t length)
 std::vector<unsigned char> blankPng(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType,
                                     bool interlaced, bool transparency, std::size_t idatBytes)
 {
-    std::vector<unsigned char> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<unsigned char> header;
-    appendBigEndian(header, width);
-    appendBigEndian(header, height);
-    header.insert(header.end(), {static_cast<unsigned char>(bitDepth), static_cast<unsigned char>(colorType), 0, 0,
-                                 static_cast<unsigned char>(interlaced ? 1 : 0)});
-    appendChunk(file, "IHDR", header);
+    std::vector<unsigned char> file = signatureAndHeader(width, height, bitDepth, colorType, interlaced);
     if (colorType == PNG_COLOR_TYPE_PALETTE) {
         appendChunk(file, "PLTE", {0, 0, 0, 255, 255, 255});
         if (transparency) {
