@@ -3,23 +3,12 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "tools/datagen/LittleEndian.h"
 #include "tools/datagen/PngFile.h"
 
 namespace vantrel::datagen {
 
 namespace {
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value)
-{
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value)
-{
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
 
 // BITMAPINFOHEADER (its height counts the colour rows and the mask rows), BGRA rows bottom
 // up, then the 1-bit mask rows, each padded to 4 bytes.

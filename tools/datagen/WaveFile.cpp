@@ -3,21 +3,11 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "tools/datagen/LittleEndian.h"
+
 namespace vantrel::datagen {
 
 namespace {
-
-void put16(std::vector<std::uint8_t>& out, std::uint16_t v)
-{
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    put16(out, static_cast<std::uint16_t>(v));
-    put16(out, static_cast<std::uint16_t>(v >> 16));
-}
 
 void putTag(std::vector<std::uint8_t>& out, const char (&tag)[5])
 {
