@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include <vantrel/sprite/DrawerState.h>
 #include <vantrel/sprite/FillRectSprite.h>
@@ -28,14 +29,9 @@ struct Drawer : ::testing::Test {
     }
 };
 
-BandSpan span(std::int32_t left, std::int32_t right)
+std::pair<std::int32_t, std::int32_t> columns(const BandSpan& span)
 {
-    return BandSpan{left, right};
-}
-
-bool operator==(const BandSpan& a, const BandSpan& b)
-{
-    return a.left == b.left && a.right == b.right;
+    return {span.left, span.right};
 }
 
 } // namespace
@@ -63,14 +59,14 @@ TEST_F(Drawer, InvalidationEdges)
     drawer.invalidate(Rect{5, 5, 5, 50});
     EXPECT_FALSE(frames.pending.dirty);
     drawer.invalidate(Rect{-10, -10, 5, 5});
-    EXPECT_TRUE(frames.pending.bands[0] == span(0, 5));
+    EXPECT_EQ(columns(frames.pending.bands[0]), std::pair(0, 5));
     EXPECT_TRUE(frames.pending.bands[1].isEmpty());
     EXPECT_EQ(frames.pending.dirtyRect, (Rect{0, 0, 5, 11}));
     drawer.invalidate(Rect{100, 20, 200, 25});
     drawer.invalidate(Rect{50, 21, 60, 22});
-    EXPECT_TRUE(frames.pending.bands[1] == span(50, 200));
+    EXPECT_EQ(columns(frames.pending.bands[1]), std::pair(50, 200));
     drawer.invalidate(Rect{1000, 760, 2000, 2000});
-    EXPECT_TRUE(frames.pending.bands[69] == span(1000, 1366));
+    EXPECT_EQ(columns(frames.pending.bands[69]), std::pair(1000, 1366));
     EXPECT_EQ(frames.pending.dirtyRect, (Rect{0, 0, 1366, 768}));
 }
 
@@ -82,19 +78,16 @@ TEST_F(Drawer, UntakenAndMergedFramesKeepEverySpan)
     EXPECT_EQ(drawer.compose(), (Rect{100, 11, 200, 33}));
     drawer.invalidate(Rect{0, 700, 5, 701});
     EXPECT_EQ(drawer.compose(), (Rect{0, 11, 200, 704}));
-    EXPECT_TRUE(frames.ready.bands[1] == span(100, 200));
-    EXPECT_TRUE(frames.ready.bands[63] == span(0, 5));
+    EXPECT_EQ(columns(frames.ready.bands[1]), std::pair(100, 200));
+    EXPECT_EQ(columns(frames.ready.bands[63]), std::pair(0, 5));
 
-    FrameState a, b;
-    a.bands.assign(3, BandSpan{});
-    b.bands.assign(3, BandSpan{});
-    a.bands[0] = span(5, 10);
-    a.dirtyRect = Rect{5, 0, 10, 11};
-    b.bands[2] = span(1, 2);
-    b.dirtyRect = Rect{1, 22, 2, 33};
+    FrameState a{.bands = {{5, 10}, {}, {}}, .dirtyRect = {5, 0, 10, 11}};
+    FrameState b{.bands = {{}, {}, {1, 2}}, .dirtyRect = {1, 22, 2, 33}};
     FrameState::merge(a, b);
     for (const FrameState* state : {&a, &b}) {
-        EXPECT_TRUE(state->bands[0] == span(5, 10) && state->bands[2] == span(1, 2) && state->dirty);
+        EXPECT_EQ(columns(state->bands[0]), std::pair(5, 10));
+        EXPECT_EQ(columns(state->bands[2]), std::pair(1, 2));
+        EXPECT_TRUE(state->dirty);
         EXPECT_EQ(state->dirtyRect, (Rect{1, 0, 10, 33}));
     }
 }

@@ -80,18 +80,13 @@ struct Layer : ::testing::Test {
     }
 };
 
-// Changes only an image sprite has; fills and texts stay as they are.
-void resize(ISprite& sprite, std::uint32_t width)
+// The sprite itself when it is an image; for a fill or a text, a spare image nothing draws,
+// so that changes only an image has leave them as they are.
+ImageSprite& imageOf(ISprite& sprite)
 {
-    if (auto* image = dynamic_cast<ImageSprite*>(&sprite)) {
-        image->setSize(width, 10);
-    }
-}
-void smoothen(ISprite& sprite)
-{
-    if (auto* image = dynamic_cast<ImageSprite*>(&sprite)) {
-        image->setSmooth(true);
-    }
+    static ImageSprite spare({}, {}, 0, 0, 0, 0, std::make_shared<Image>(20, 10, PixelFormat::Bgra32));
+    auto* image = dynamic_cast<ImageSprite*>(&sprite);
+    return image ? *image : spare;
 }
 
 } // namespace
@@ -132,19 +127,18 @@ TEST_F(Layer, EachChangeInvalidatesExactlyWhatItRedraws)
         {"blend mode while transparent", true, 0, [](ISprite& s) { s.setBlendMode(BlendMode::Add); }, {}},
         {"z-order", true, 255, [](ISprite& s) { s.setZOrder(7); }, area},
         {"z-order while hidden", false, 255, [](ISprite& s) { s.setZOrder(7); }, {}},
-        {"size", true, 255, [](ISprite& s) { resize(s, 40); },
+        {"size", true, 255, [](ISprite& s) { imageOf(s).setSize(40, 10); },
          {none, Rect{10, 20, 50, 30}, none}},
-        {"size unchanged", true, 255, [](ISprite& s) { resize(s, 20); }, {}},
-        {"size while hidden", false, 255, [](ISprite& s) { resize(s, 40); }, {}},
-        {"smoothing", true, 255, [](ISprite& s) { smoothen(s); }, {none, area[1], none}},
-        {"smoothing while hidden", false, 255, [](ISprite& s) { smoothen(s); }, {}},
+        {"size unchanged", true, 255, [](ISprite& s) { imageOf(s).setSize(20, 10); }, {}},
+        {"size while hidden", false, 255, [](ISprite& s) { imageOf(s).setSize(40, 10); }, {}},
+        {"smoothing", true, 255, [](ISprite& s) { imageOf(s).setSmooth(true); }, {none, area[1], none}},
+        {"smoothing while hidden", false, 255, [](ISprite& s) { imageOf(s).setSmooth(true); }, {}},
     };
     for (const Case& c : cases) {
         for (int kind = 0; kind < 3; ++kind) {
             SCOPED_TRACE(std::string(c.what) + ", kind " + std::to_string(kind));
             manager->entries.clear();
             auto sprite = make(kind);
-            EXPECT_FALSE(sprite->isVisible());
             sprite->setOpacity(c.opacity);
             if (c.shown) {
                 sprite->show();
@@ -187,6 +181,7 @@ TEST_F(Layer, AnImageCommandCarriesTheSpritesPictureSizeAndLook)
     EXPECT_EQ(drawn[0].sourcePosition, (Point{0, 0}));
 }
 
+// Without them a change reaches nothing, and nothing fails.
 TEST_F(Layer, SpritesOutliveTheirDrawerAndManager)
 {
     std::vector<std::shared_ptr<ISprite>> sprites{make(0), make(1), make(2)};
@@ -194,10 +189,8 @@ TEST_F(Layer, SpritesOutliveTheirDrawerAndManager)
     drawer.reset();
     for (auto& sprite : sprites) {
         sprite->show();
-        sprite->setPosition(3, 3);
         sprite->setZOrder(4);
-        sprite->requestSort();
-        EXPECT_EQ(sprite->getX(), 3);
+        EXPECT_TRUE(sprite->isDrawn());
     }
 }
 
@@ -226,7 +219,8 @@ TEST_F(Layer, ManagerSortsByZOrderKeepingTiesInInsertionOrderAndRemovesById)
     EXPECT_EQ(manager->entries[0].sprite, b);
 }
 
-// Text invalidates each glyph's ink, not the gaps between; its command spans first to last ink.
+// Text invalidates each glyph's ink, not the gaps between; its command spans first to last ink
+// and keeps the glyphs alive.
 TEST_F(Layer, TextLaysOutItsGlyphsAlongThePen)
 {
     auto text = add<TextSprite>(7u, 30, 10, 3, "a b", 3, font, Color::gray(255));
@@ -245,6 +239,14 @@ TEST_F(Layer, TextLaysOutItsGlyphsAlongThePen)
     EXPECT_EQ(drawn[0].glyphs, text->getGlyphs().get());
     EXPECT_EQ(drawn[0].count, 3u);
     EXPECT_EQ(drawn[0].color.toWord(), 0xFFFFFFu);
+    // The glyph array outlives its text while a frame's resources hold it.
+    std::weak_ptr<GlyphData[]> watch = text->getGlyphs();
+    manager->remove(7);
+    text.reset();
+    ASSERT_FALSE(watch.expired());
+    EXPECT_EQ(drawn[0].glyphs[2].advance.x, 12);
+    resources.clear();
+    EXPECT_TRUE(watch.expired());
 
     auto diagonal = add<TextSprite>(8u, 0, 0, 3, "dd", 2, font, Color::gray(255));
     EXPECT_EQ(diagonal->getBounds(), (Rect{0, 0, 9, 14}));
@@ -262,19 +264,4 @@ TEST_F(Layer, TextLaysOutItsGlyphsAlongThePen)
     font.failOnB = true;
     EXPECT_THROW(add<TextSprite>(11u, 0, 0, 3, "aab", 3, font, Color::gray(255)), std::runtime_error);
     EXPECT_EQ(manager->find(11), nullptr);
-}
-
-TEST_F(Layer, TheGlyphArrayOutlivesTheTextWhileAFrameHoldsIt)
-{
-    auto text = add<TextSprite>(7u, 30, 10, 3, "ab", 2, font, Color::gray(255));
-    text->show();
-    DrawResources resources;
-    DrawCommands drawn = commands(resources);
-    std::weak_ptr<GlyphData[]> watch = text->getGlyphs();
-    manager->remove(7);
-    text.reset();
-    ASSERT_FALSE(watch.expired());
-    EXPECT_EQ(drawn[0].glyphs[1].advance.x, 12);
-    resources.clear();
-    EXPECT_TRUE(watch.expired());
 }
