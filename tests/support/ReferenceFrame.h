@@ -50,14 +50,11 @@ inline Image drawLayerFromScratch(Screen& screen, std::uint8_t layerIndex)
 
 inline Image drawFrameFromScratch(Screen& screen)
 {
-    std::uint8_t level = screen.getTransitionLevel();
-    if (level == 0) {
-        return drawLayerFromScratch(screen, 0);
+    const std::uint8_t level = screen.getTransitionLevel();
+    Image base = drawLayerFromScratch(screen, level == 255 ? 1 : 0);
+    if (level == 0 || level == 255) {
+        return base;
     }
-    if (level == 255) {
-        return drawLayerFromScratch(screen, 1);
-    }
-    Image base = drawLayerFromScratch(screen, 0);
     Image over = drawLayerFromScratch(screen, 1);
     Rect all{0, 0, static_cast<std::int32_t>(base.getWidth()), static_cast<std::int32_t>(base.getHeight())};
     if (const auto& rule = screen.getTransitionRule()) {
@@ -73,11 +70,9 @@ inline Image drawFrameFromScratch(Screen& screen)
 inline long firstDifference(const Image& a, const Image& b)
 {
     for (std::uint32_t y = 0; y < a.getHeight(); ++y) {
-        const unsigned char* rowA = a.row(y);
-        const unsigned char* rowB = b.row(y);
-        for (std::uint32_t x = 0; x < a.getWidth() * 4; ++x) {
-            if (rowA[x] != rowB[x]) {
-                return static_cast<long>(y) * a.getWidth() + x / 4;
+        for (std::uint32_t x = 0; x < a.getWidth(); ++x) {
+            if (std::memcmp(a.row(y) + 4 * x, b.row(y) + 4 * x, 4) != 0) {
+                return static_cast<long>(y) * a.getWidth() + x;
             }
         }
     }

@@ -1,30 +1,26 @@
 #pragma once
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-// A fresh directory under /tmp, removed with everything in it at the end of the test.
+// A fresh directory in the system's temporary folder, removed with everything in it at the end
+// of the test.
 class TemporaryDirectory {
 public:
+    // A name from the clock, tried until one is free or the folder refuses (Windows has no mkdtemp).
     TemporaryDirectory()
     {
-#ifdef _WIN32
-        // No mkdtemp: a name from the clock, tried until one is free.
         auto base = std::filesystem::temp_directory_path(ignored);
-        for (auto tick = std::chrono::steady_clock::now().time_since_epoch().count(); path.empty(); ++tick) {
+        for (auto tick = std::chrono::steady_clock::now().time_since_epoch().count(); path.empty() && !ignored;
+             ++tick) {
             auto candidate = base / ("vantrel-io-" + std::to_string(tick));
             if (std::filesystem::create_directory(candidate, ignored)) {
                 path = candidate.generic_string();
             }
         }
-#else
-        char pattern[] = "/tmp/vantrel-io-XXXXXX";
-        path = mkdtemp(pattern) != nullptr ? pattern : "";
-#endif
     }
     ~TemporaryDirectory() { std::filesystem::remove_all(path, ignored); }
     TemporaryDirectory(const TemporaryDirectory&) = delete;
