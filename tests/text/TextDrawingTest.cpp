@@ -48,7 +48,7 @@ TEST(TextDrawing, AScreenShowsATextLineAndItsShadowExactlyWithinTheirBounds)
     ASSERT_FALSE(bounds.isEmpty());
     EXPECT_GE(bounds.top, 5);
     EXPECT_LE(bounds.bottom, 5 + font.getMetrics().height);
-    EXPECT_EQ(shadow->getBounds(), (Rect{bounds.left + 1, bounds.top + 1, bounds.right + 1, bounds.bottom + 1}));
+    EXPECT_EQ(shadow->getBounds(), bounds.offsetBy(1, 1));
 
     // Padding columns carry no ink, so the ink may end up to three columns short.
     Image picture = target->snapshot();
