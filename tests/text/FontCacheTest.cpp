@@ -7,17 +7,11 @@
 
 using namespace vantrel;
 
-namespace {
-
-GlyphData glyphWithAdvance(std::int32_t advance)
-{
-    return GlyphData{Point{0, 0}, Point{advance, 0}, std::make_shared<Image>(4, 2, PixelFormat::Gray8)};
-}
-
-} // namespace
-
 TEST(FontCache, HoldsEveryCodeUpToTheCapacityThenFlushesOnTheNextNewCode)
 {
+    auto glyphWithAdvance = [](std::int32_t advance) {
+        return GlyphData{Point{0, 0}, Point{advance, 0}, std::make_shared<Image>(4, 2, PixelFormat::Gray8)};
+    };
     FontCache cache(2048);
     // Codes above the sign bit count as large ones.
     for (std::uint32_t code = 0xFFFFFFFFu; code != 2047; ++code) {

@@ -6,17 +6,12 @@
 
 using namespace vantrel;
 
-namespace {
-
-// IPAPGothic's design numbers: 2048 units per em, win ascent 1802, descent 401.
-constexpr FaceUnits gothic{2048, 1802, 401, 956};
-
-} // namespace
-
 // A positive height is the cell height, a negative one the em height; a width sets the average
 // character width; missing design numbers fall back to the em.
 TEST(FontScale, HeightsWidthsAndMissingDesignNumbers)
 {
+    // IPAPGothic's design numbers: 2048 units per em, win ascent 1802, descent 401.
+    constexpr FaceUnits gothic{2048, 1802, 401, 956};
     struct Row {
         FaceUnits units;
         std::int32_t width, height;

@@ -12,22 +12,6 @@
 
 using namespace vantrel;
 
-namespace {
-
-// How many pixels are `color`.
-int count(const Image& image, std::uint32_t color)
-{
-    int matches = 0;
-    for (std::uint32_t y = 0; y < image.getHeight(); ++y) {
-        for (std::uint32_t x = 0; x < image.getWidth(); ++x) {
-            matches += (pixelAt(image, x, y) & 0xFFFFFF) == color ? 1 : 0;
-        }
-    }
-    return matches;
-}
-
-} // namespace
-
 // A readout line over its shadow, one pixel down and right: the ink lies exactly within the
 // sprites' bounds, which lie within their lines.
 TEST(TextDrawing, AScreenShowsATextLineAndItsShadowExactlyWithinTheirBounds)
@@ -52,12 +36,21 @@ TEST(TextDrawing, AScreenShowsATextLineAndItsShadowExactlyWithinTheirBounds)
 
     // Padding columns carry no ink, so the ink may end up to three columns short.
     Image picture = target->snapshot();
+    auto count = [&picture](std::uint32_t color) {
+        int matches = 0;
+        for (std::uint32_t y = 0; y < picture.getHeight(); ++y) {
+            for (std::uint32_t x = 0; x < picture.getWidth(); ++x) {
+                matches += (pixelAt(picture, x, y) & 0xFFFFFF) == color ? 1 : 0;
+            }
+        }
+        return matches;
+    };
     const Rect area = inkArea(picture);
     EXPECT_EQ(area.left, bounds.left);
     EXPECT_EQ(area.top, bounds.top);
     EXPECT_EQ(area.bottom, bounds.bottom + 1);
     EXPECT_LE(area.right, bounds.right + 1);
     EXPECT_GE(area.right, bounds.right + 1 - 3);
-    EXPECT_GT(count(picture, 0xFFFFFF), 50);
-    EXPECT_GT(count(picture, 0x404040), 10);
+    EXPECT_GT(count(0xFFFFFF), 50);
+    EXPECT_GT(count(0x404040), 10);
 }
