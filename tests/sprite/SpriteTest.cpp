@@ -60,13 +60,11 @@ struct Layer : ::testing::Test {
     }
     std::shared_ptr<ISprite> make(int kind, std::int32_t z = 0, std::uint32_t id = 1)
     {
-        if (kind == 0) {
-            return add<FillRectSprite>(id, Rect{10, 20, 50, 40}, z, Color::gray(9));
+        switch (kind) {
+        case 0: return add<FillRectSprite>(id, Rect{10, 20, 50, 40}, z, Color::gray(9));
+        case 1: return add<ImageSprite>(id, 10, 20, z, picture);
+        default: return add<TextSprite>(id, 10, 20, z, "a b", 3, font, Color::gray(255));
         }
-        if (kind == 1) {
-            return add<ImageSprite>(id, 10, 20, z, picture);
-        }
-        return add<TextSprite>(id, 10, 20, z, "a b", 3, font, Color::gray(255));
     }
     Rect invalidated() const { return drawer->getState().pending.dirty ? drawer->getState().pending.dirtyRect : Rect{}; }
     void forget() { FrameState::clear(drawer->getState().pending); }
