@@ -219,7 +219,7 @@ TEST_F(Layer, ManagerSortsByZOrderKeepingTiesInInsertionOrderAndRemovesById)
 // and keeps the glyphs alive.
 TEST_F(Layer, TextLaysOutItsGlyphsAlongThePen)
 {
-    auto text = add<TextSprite>(7u, 30, 10, 3, "a b", 3, font, Color::gray(255));
+    auto text = add<TextSprite>(7u, 30, 10, 3, "a b", 3, font, Color::rgb(0x10, 0x20, 0x30));
     EXPECT_EQ(font.asked, (std::vector<std::uint32_t>{'a', ' ', 'b'}));
     text->show();
     const std::pair<std::int32_t, std::int32_t> spans[] = {{0, 0}, {31, 35}, {0, 0}, {48, 56}, {0, 0}};
@@ -234,7 +234,7 @@ TEST_F(Layer, TextLaysOutItsGlyphsAlongThePen)
     EXPECT_EQ(drawn[0].origin, (Point{30, 10}));
     EXPECT_EQ(drawn[0].glyphs, text->getGlyphs().get());
     EXPECT_EQ(drawn[0].count, 3u);
-    EXPECT_EQ(drawn[0].color.toWord(), 0xFFFFFFu);
+    EXPECT_EQ(drawn[0].color.toWord(), 0x102030u);
     // The glyph array outlives its text while a frame's resources hold it.
     std::weak_ptr<GlyphData[]> watch = text->getGlyphs();
     manager->remove(7);

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include <vantrel/image/Geometry.h>
 #include <vantrel/image/Image.h>
 
 // The name of the face the scene's read-outs ask for (UTF-8).
@@ -44,20 +43,4 @@ inline bool sameImage(const vantrel::Image* a, const vantrel::Image* b)
         }
     }
     return true;
-}
-
-// The smallest rectangle holding every pixel with a non-zero colour byte (alpha and padding aside).
-inline vantrel::Rect inkArea(const vantrel::Image& image)
-{
-    const std::uint32_t size = vantrel::bytesPerPixel(image.getFormat());
-    vantrel::Rect area;
-    for (std::int32_t y = 0; y < static_cast<std::int32_t>(image.getHeight()); ++y) {
-        for (std::int32_t x = 0; x < static_cast<std::int32_t>(image.getWidth()); ++x) {
-            const unsigned char* pixel = image.row(static_cast<std::uint32_t>(y)) + size * x;
-            if (std::any_of(pixel, pixel + std::min(size, 3u), [](unsigned char byte) { return byte != 0; })) {
-                area = vantrel::unite(area, vantrel::Rect{x, y, x + 1, y + 1});
-            }
-        }
-    }
-    return area;
 }

@@ -25,6 +25,22 @@ Font& line32()
     return font;
 }
 
+// Number of columns from the first to the last holding ink.
+std::uint32_t inkWidth(const Image& image)
+{
+    std::uint32_t first = image.getWidth();
+    std::uint32_t end = 0;
+    for (std::uint32_t y = 0; y < image.getHeight(); ++y) {
+        for (std::uint32_t x = 0; x < image.getWidth(); ++x) {
+            if (image.row(y)[x] != 0) {
+                first = std::min(first, x);
+                end = std::max(end, x + 1);
+            }
+        }
+    }
+    return end > first ? end - first : 0;
+}
+
 } // namespace
 
 TEST(SceneFont, FaceNamesFindTheProportionalGothicFaceWithItsLineMetrics)
@@ -112,9 +128,9 @@ TEST(SceneFont, MissingStylesAreSynthesisedAndAWidthNarrowsTheCharacters)
     GlyphData regular = line32().getGlyphData('l');
     GlyphData thick = bold.getGlyphData('l');
     GlyphData slanted = italic.getGlyphData('l');
-    EXPECT_GT(inkArea(*thick.image).width(), inkArea(*regular.image).width());
+    EXPECT_GT(inkWidth(*thick.image), inkWidth(*regular.image));
     EXPECT_GE(thick.advance.x, regular.advance.x);
-    EXPECT_GT(inkArea(*slanted.image).width(), inkArea(*regular.image).width() + 2);
+    EXPECT_GT(inkWidth(*slanted.image), inkWidth(*regular.image) + 2);
     EXPECT_EQ(slanted.advance.x, regular.advance.x);
 
     Font narrow(sceneFace, 10, 32, false, false);
