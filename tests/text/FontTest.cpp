@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include <vantrel/base/Exception.h>
 #include <vantrel/text/Font.h>
@@ -95,11 +96,9 @@ TEST(SceneFont, CoverageMatchesTheRasteriserAndPaddingColumnsAreZero)
         ASSERT_EQ(image.getHeight(), bitmap.rows) << c;
         paddedGlyphs += image.getWidth() != bitmap.width ? 1 : 0;
         for (std::uint32_t y = 0; y < bitmap.rows; ++y) {
-            const unsigned char* source = bitmap.buffer + y * bitmap.pitch;
-            EXPECT_EQ(std::memcmp(image.row(y), source, bitmap.width), 0) << c << " row " << y;
-            for (std::uint32_t x = bitmap.width; x < image.getWidth(); ++x) {
-                EXPECT_EQ(image.row(y)[x], 0) << c << " row " << y << " column " << x;
-            }
+            std::vector<unsigned char> want(image.getWidth()); // padding columns zero
+            std::memcpy(want.data(), bitmap.buffer + y * bitmap.pitch, bitmap.width);
+            EXPECT_EQ(std::vector(image.row(y), image.row(y) + image.getWidth()), want) << c << " row " << y;
         }
     }
     EXPECT_GT(paddedGlyphs, 0);
