@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -17,13 +16,12 @@ inline Image drawLayerFromScratch(Screen& screen, std::uint8_t layerIndex)
 {
     Image frame(screen.getWidth(), screen.getHeight(), PixelFormat::Bgrx32);
     std::memset(frame.getPixels(), 0, std::size_t{frame.getPitch()} * frame.getHeight());
-    std::vector<SpriteManager::Entry> entries = screen.getSprites(layerIndex).entries;
-    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        return a.sprite->getZOrder() < b.sprite->getZOrder();
-    });
+    // A sorted copy: the drawer may not have sorted the layer's own list yet.
+    SpriteManager sprites = screen.getSprites(layerIndex);
+    sprites.sort();
     DrawCommands commands;
     DrawResources resources;
-    for (auto& entry : entries) {
+    for (auto& entry : sprites.entries) {
         entry.sprite->draw(commands, resources);
     }
     for (const DrawCommand& command : commands) {
