@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include <vantrel/text/FontScale.h>
 
@@ -12,13 +13,8 @@ TEST(FontScale, HeightsWidthsAndMissingDesignNumbers)
 {
     // IPAPGothic's design numbers: 2048 units per em, win ascent 1802, descent 401.
     constexpr FaceUnits gothic{2048, 1802, 401, 956};
-    struct Row {
-        FaceUnits units;
-        std::int32_t width, height;
-        // emHeight, emWidth, height, ascent, descent, averageCharWidth
-        std::array<std::int64_t, 6> expected;
-    };
-    const Row rows[] = {
+    // Design numbers, width and height -> emHeight, emWidth, height, ascent, descent, averageCharWidth.
+    const std::tuple<FaceUnits, std::int32_t, std::int32_t, std::array<std::int64_t, 6>> rows[] = {
         // 32 x 2048 / 2203 = 29.75 px per em; 1802 x 32 / 2203 = 26.18; 956 x 29.75 / 2048 = 13.89
         {gothic, 0, 32, {1904, 1904, 32, 26, 6, 14}},
         {gothic, 0, 24, {1428, 1428, 24, 20, 4, 10}}, // 22.31 px per em
@@ -27,13 +23,12 @@ TEST(FontScale, HeightsWidthsAndMissingDesignNumbers)
         {gothic, -10, 32, {1904, 1371, 32, 26, 6, 10}},
         {FaceUnits{1000, 0, 0, 0}, 8, 20, {20 * 64, 16 * 64, 20, 20, 0, 8}}, // average: half an em
     };
-    for (const Row& row : rows) {
-        const FontScale scale = computeFontScale(row.units, row.width, row.height);
+    for (const auto& [units, width, height, expected] : rows) {
+        const FontScale scale = computeFontScale(units, width, height);
         const FontMetrics& m = scale.metrics;
         EXPECT_EQ((std::array<std::int64_t, 6>{scale.emHeight, scale.emWidth, m.height, m.ascent, m.descent,
                                                m.averageCharWidth}),
-                  row.expected)
-            << row.width << " x " << row.height;
+                  expected) << width << " x " << height;
     }
     FontScale broken = computeFontScale(FaceUnits{}, 0, 0);
     EXPECT_EQ(broken.metrics.height, 16);
