@@ -15,9 +15,9 @@ using namespace vantrel;
 TEST(BandLists, ListExactlyTheCommandsTouchingEachBand)
 {
     std::mt19937 random(7);
-    for (std::uint32_t bandHeight : {1u, 7u, 11u, 25u}) {
-        const std::uint32_t height = 75;
-        const std::uint32_t bandCount = (height + bandHeight + 1) / bandHeight;
+    const std::int32_t height = 75;
+    for (std::int32_t bandHeight : {1, 7, 11, 25}) {
+        const std::int32_t bandCount = (height + bandHeight + 1) / bandHeight;
         DrawCommands commands(300);
         for (DrawCommand& command : commands) {
             auto top = static_cast<std::int32_t>(random() % 120) - 30;
@@ -26,9 +26,8 @@ TEST(BandLists, ListExactlyTheCommandsTouchingEachBand)
         }
         BandLists lists;
         lists.build(commands, bandHeight, bandCount, height);
-        for (std::uint32_t band = 0; band < bandCount; ++band) {
-            auto top = static_cast<std::int32_t>(std::min(band * bandHeight, height));
-            Rect rows{0, top, 0, std::min(top + static_cast<std::int32_t>(bandHeight), static_cast<std::int32_t>(height))};
+        for (std::int32_t band = 0; band < bandCount; ++band) {
+            const Rect rows{0, std::min(band * bandHeight, height), 0, std::min((band + 1) * bandHeight, height)};
             std::vector<std::uint32_t> expected;
             for (std::uint32_t i = 0; i < commands.size(); ++i) {
                 if (commands[i].bounds.top < commands[i].bounds.bottom && touchesRows(commands[i], rows)) {
