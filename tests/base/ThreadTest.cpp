@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <stdexcept>
+#include <utility>
 
 #include <vantrel/base/Exception.h>
 #include <vantrel/base/Thread.h>
@@ -18,22 +19,15 @@ constexpr const char* waitText = "Thread interupted in vantrel::ThreadNotifier::
 
 } // namespace
 
-TEST(ThreadNotifier, SleepTimesOutUnlessStopped)
+// A sleep times out and a wait wakes for its event, unless a stop was asked for first.
+TEST(ThreadNotifier, SleepAndWaitEndUnlessStopped)
 {
     ThreadNotifier notifier;
+    Event event;
     notifier.sleep(0);
     auto start = std::chrono::steady_clock::now();
     notifier.sleep(5);
     EXPECT_GE(std::chrono::steady_clock::now() - start, 4ms);
-    notifier.set();
-    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(0); }), sleepText);
-    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(1000); }), sleepText);
-}
-
-TEST(ThreadNotifier, WaitWakesForTheEventButGivesTheStopRequestPriority)
-{
-    ThreadNotifier notifier;
-    Event event;
     std::thread setter([&] {
         std::this_thread::sleep_for(10ms);
         event.set();
@@ -43,25 +37,24 @@ TEST(ThreadNotifier, WaitWakesForTheEventButGivesTheStopRequestPriority)
     EXPECT_TRUE(notifier.wait(event));
     EXPECT_TRUE(event.isSignalled()) << "wait leaves the event set";
     notifier.set();
+    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(0); }), sleepText);
+    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(1000); }), sleepText);
     EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.wait(event); }), waitText);
 }
 
 TEST(Thread, ExitCodes)
 {
-    Thread returns;
-    returns.start([](ThreadNotifier&) {});
-    returns.join();
-    EXPECT_EQ(returns.getExitCode(), 0u);
-
-    Thread throws;
-    throws.start([](ThreadNotifier&) { throw std::runtime_error("boom"); });
-    throws.join();
-    EXPECT_EQ(throws.getExitCode(), Thread::failedExitCode);
-
-    Thread empty;
-    empty.start(Thread::Body());
-    empty.join();
-    EXPECT_EQ(empty.getExitCode(), Thread::failedExitCode);
+    const std::pair<Thread::Body, std::uint32_t> cases[] = {
+        {[](ThreadNotifier&) {}, 0},
+        {[](ThreadNotifier&) { throw std::runtime_error("boom"); }, Thread::failedExitCode},
+        {Thread::Body(), Thread::failedExitCode},
+    };
+    for (const auto& [body, code] : cases) {
+        Thread thread;
+        thread.start(body);
+        thread.join();
+        EXPECT_EQ(thread.getExitCode(), code);
+    }
 }
 
 // A body blocked in a sleep or a wait ends promptly when its thread is stopped, destroyed or
