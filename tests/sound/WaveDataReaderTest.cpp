@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <numeric>
 #include <string>
 #include <utility>
 
@@ -23,9 +24,7 @@ std::string parseFailure(const Bytes& file)
 Bytes sequence(std::size_t count)
 {
     Bytes out(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        out[i] = static_cast<unsigned char>(i * 7);
-    }
+    std::iota(out.begin(), out.end(), 0);
     return out;
 }
 
@@ -39,29 +38,21 @@ Bytes dataOf(const Bytes& file)
 
 } // namespace
 
+// A record of 16 or 17 bytes is completed with no extra bytes, whatever follows the 16; a longer
+// one is kept whole.
 TEST(WaveDataReader, FormatRecordIsCompletedOrKeptWhole)
 {
-    Bytes file = waveFile({chunk("fmt ", basicFormat(1, 2, 44100, 16)), chunk("data", sequence(40))});
-    WaveDataReader pcm(file.data(), static_cast<std::uint32_t>(file.size()));
-    EXPECT_EQ(std::memcmp(pcm.getWaveFormat(), basicFormat(1, 2, 44100, 16).data(), 16), 0);
-    EXPECT_EQ(pcm.getWaveFormat()->cbSize, 0);
-    EXPECT_EQ(pcm.getDataSize(), 40u);
-
-    // A 16- or 17-byte record has no extra bytes, whatever follows the 16.
-    for (std::size_t formatSize : {16u, 17u}) {
-        Bytes formatData = basicFormat(3, 1, 48000, 32);
-        formatData.resize(formatSize, 0xEE);
-        Bytes floatFile = waveFile({chunk("fmt ", formatData), chunk("data", sequence(8))});
-        WaveDataReader reader(floatFile.data(), static_cast<std::uint32_t>(floatFile.size()));
-        EXPECT_EQ(reader.getWaveFormat()->wFormatTag, 3);
-        EXPECT_EQ(reader.getWaveFormat()->cbSize, 0) << formatSize;
+    Bytes float17 = basicFormat(3, 1, 48000, 32);
+    float17.push_back(0xEE);
+    const std::pair<Bytes, std::uint16_t> cases[] = {
+        {basicFormat(1, 2, 44100, 16), 0}, {float17, 0}, {extensibleFormat(1, 2, 48000, 24), 22}};
+    for (const auto& [record, extra] : cases) {
+        Bytes file = waveFile({chunk("fmt ", record), chunk("data", sequence(40))});
+        WaveDataReader reader(file.data(), static_cast<std::uint32_t>(file.size()));
+        EXPECT_EQ(std::memcmp(reader.getWaveFormat(), record.data(), extra > 0 ? 18u + extra : 16u), 0) << extra;
+        EXPECT_EQ(reader.getWaveFormat()->cbSize, extra);
+        EXPECT_EQ(reader.getDataSize(), 40u);
     }
-
-    Bytes extensible = extensibleFormat(1, 2, 48000, 24);
-    Bytes extensibleFile = waveFile({chunk("fmt ", extensible), chunk("data", sequence(12))});
-    WaveDataReader reader(extensibleFile.data(), static_cast<std::uint32_t>(extensibleFile.size()));
-    EXPECT_EQ(reader.getWaveFormat()->cbSize, 22);
-    EXPECT_EQ(std::memcmp(reader.getWaveFormat(), extensible.data(), extensible.size()), 0);
 }
 
 TEST(WaveDataReader, FindsTheDataPastOtherChunksPadBytesAndOversizedRiffSizes)
