@@ -16,17 +16,6 @@
 
 using namespace vantrel;
 
-namespace {
-
-constexpr std::size_t allowance = 64_MiB;
-
-Bytes waveOf(const Bytes& format, std::size_t dataBytes)
-{
-    return waveFile({chunk("fmt ", format), chunk("data", Bytes(dataBytes, 0x40))});
-}
-
-} // namespace
-
 TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
 {
     struct Case {
@@ -40,7 +29,7 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
     Bytes unknownGuid = extensibleFormat(1, 2, 48000, 16);
     unknownGuid[30] ^= 0xFF;
     Bytes shortExtensible = basicFormat(0xFFFE, 2, 48000, 16);
-    appendLittleEndian(shortExtensible, 0, 2);
+    shortExtensible.resize(18);
     const Case cases[] = {
         {"1 Hz", basicFormat(1, 1, 1, 16), false},
         {"999 Hz", basicFormat(1, 1, 999, 16), false},
@@ -68,7 +57,7 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
     };
     NullSoundManager silent;
     for (const Case& c : cases) {
-        Bytes file = waveOf(c.format, 48);
+        Bytes file = waveFile({chunk("fmt ", c.format), chunk("data", Bytes(48, 0x40))});
         EXPECT_EQ(failureOf<Exception>([&] { silent.loadSound(7, file.data(), static_cast<std::uint32_t>(file.size())); }),
                   c.accepted ? "no exception" : "Invalid file format in vantrel::NullSound::NullSound method.")
             << c.label;
@@ -86,7 +75,7 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
                   c.accepted ? "no exception" : "SDL_NewAudioStream API failed in vantrel::SdlAudioSound::SdlAudioSound method.")
             << c.label;
         if (costIsBounded) {
-            EXPECT_LT(cost.peakBytes, allowance) << c.label;
+            EXPECT_LT(cost.peakBytes, 64_MiB) << c.label;
         }
     }
 }

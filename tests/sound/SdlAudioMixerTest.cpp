@@ -46,15 +46,6 @@ Bytes floatStereoFile(const std::vector<float>& values)
     return waveFile({chunk("fmt ", basicFormat(3, 2, 48000, 32)), chunk("data", samples<float>(values))});
 }
 
-std::vector<float> ramp(std::size_t count)
-{
-    std::vector<float> values(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        values[i] = static_cast<float>(i + 1) / 4096.0f * (i % 2 ? -1.0f : 1.0f);
-    }
-    return values;
-}
-
 class SdlAudioMixerTest : public testing::Test {
 protected:
     std::shared_ptr<SdlAudioMixer> mixer = std::make_shared<SdlAudioMixer>();
@@ -64,7 +55,10 @@ protected:
 
 TEST_F(SdlAudioMixerTest, StartStopAndRewindFollowTheClick)
 {
-    std::vector<float> values = ramp(600);
+    std::vector<float> values(600);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        values[i] = static_cast<float>(i + 1) / 4096.0f * (i % 2 ? -1.0f : 1.0f);
+    }
     auto sound = makeSound(mixer, floatStereoFile(values));
     EXPECT_TRUE(allZero(mixFrames(*mixer, 512)));
     sound->rewind();
@@ -104,10 +98,7 @@ TEST_F(SdlAudioMixerTest, ConvertsEveryIntegerDepthAndLayout)
         std::vector<float> right;
     };
     Bytes u8 = {0, 64, 128, 192, 255};
-    Bytes s24;
-    for (std::uint32_t v : {0x7FFFFFu, 0x800000u, 0x000001u, 0xFFFFFFu}) {
-        appendLittleEndian(s24, v, 3);
-    }
+    Bytes s24 = {0xFF, 0xFF, 0x7F, 0x00, 0x00, 0x80, 0x01, 0x00, 0x00, 0xFF, 0xFF, 0xFF};
     Bytes s32 = samples<std::int32_t>({0x7FFFFF00, std::numeric_limits<std::int32_t>::min(), 0x100, -0x100});
     const float k23 = 8388608.0f;
     std::vector<float> deep = {8388607 / k23, -1.0f, 1 / k23, -1 / k23};

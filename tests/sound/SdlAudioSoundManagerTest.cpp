@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 #include <vector>
 
 #include <vantrel/base/Exception.h>
@@ -13,6 +11,7 @@
 #include <vantrel/sound/sdl/SdlAudioSound.h>
 #include <vantrel/sound/sdl/SdlAudioSoundManager.h>
 #include <vantrel/sound/SoundManager.h>
+#include "tests/support/Eventually.h"
 #include "tests/support/TemporaryDirectory.h"
 #include "tests/sound/WaveFiles.h"
 #include "tests/support/Failure.h"
@@ -86,11 +85,7 @@ TEST_F(SdlAudioSoundManagerTest, DiskDriverReceivesThePlayedSamples)
         sound->start();
         // The driver writes in real time; wait for the sound and a few buffers more to pass.
         const std::uintmax_t enough = before + values.size() * sizeof(float) + 8 * 8192;
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
-        while (std::filesystem::file_size(output) < enough && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        ASSERT_GE(std::filesystem::file_size(output), enough);
+        ASSERT_TRUE(eventually([&] { return std::filesystem::file_size(output) >= enough; }));
         manager.unloadSound(0);
         EXPECT_EQ(manager.getSound(0), nullptr);
     }

@@ -8,6 +8,7 @@
 #include <vantrel/base/Exception.h>
 #include <vantrel/sound/WaveDataReader.h>
 #include "tests/sound/WaveFiles.h"
+#include "tools/datagen/LittleEndian.h"
 #include "tests/support/Failure.h"
 
 using namespace vantrel;
@@ -113,7 +114,7 @@ TEST(WaveDataReader, MalformedFilesFailInTheConstructor)
     Bytes shortFormat = basicFormat(1, 1, 8000, 8);
     shortFormat.resize(14);
     Bytes extraBeyondFile = basicFormat(2, 1, 8000, 4);
-    appendLittleEndian(extraBeyondFile, 1000, 2);
+    datagen::put16(extraBeyondFile, 1000);
     // Truncated files are covered by the sweep below.
     const Bytes cases[] = {
         notRiff,

@@ -7,8 +7,6 @@
 
 using Bytes = std::vector<unsigned char>;
 
-void appendLittleEndian(Bytes& out, std::uint32_t value, int bytes);
-
 // A chunk with its header; odd sizes get their pad byte. `declaredSize` overrides the size
 // written in the header.
 Bytes chunk(const char* id, const Bytes& data, std::int64_t declaredSize = -1);
