@@ -23,7 +23,7 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
         Bytes format;
         bool accepted;
     };
-    Bytes float64 = basicFormat(3, 1, 48000, 64);
+
     Bytes badBlockAlign = basicFormat(1, 2, 48000, 16);
     badBlockAlign[12] = 3;
     Bytes unknownGuid = extensibleFormat(1, 2, 48000, 16);
@@ -44,7 +44,7 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
         {"32-bit", basicFormat(1, 1, 44100, 32), true},
         {"12-bit", basicFormat(1, 1, 44100, 12), false},
         {"float", basicFormat(3, 2, 48000, 32), true},
-        {"double", float64, false},
+        {"double", basicFormat(3, 1, 48000, 64), false},
         {"ADPCM", basicFormat(2, 1, 22050, 4), false},
         {"extensible PCM", extensibleFormat(1, 2, 44100, 16), true},
         {"extensible 6 channels", extensibleFormat(1, 6, 48000, 16), false},

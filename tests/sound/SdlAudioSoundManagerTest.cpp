@@ -37,13 +37,6 @@ std::string constructionFailure()
     return error ? error->what() : "constructed";
 }
 
-bool loadsSilently(SoundManager& manager)
-{
-    Bytes file = waveFile({chunk("fmt ", basicFormat(1, 1, 22050, 16)), chunk("data", Bytes(6, 0x11))});
-    manager.loadSound(0, file.data(), static_cast<std::uint32_t>(file.size()));
-    return dynamic_cast<NullSound*>(manager.getSound(0).get()) != nullptr;
-}
-
 } // namespace
 
 TEST_F(SdlAudioSoundManagerTest, FailingDeviceGivesTheErrorAndSoundManagerFallsBackToSilence)
@@ -51,14 +44,15 @@ TEST_F(SdlAudioSoundManagerTest, FailingDeviceGivesTheErrorAndSoundManagerFallsB
     setenv("SDL_AUDIODRIVER", "vantrel-no-such-driver", 1);
     EXPECT_EQ(constructionFailure(),
               "SDL_InitSubSystem API failed in vantrel::SdlAudioSoundManager::SdlAudioSoundManager method.");
-    EXPECT_TRUE(loadsSilently(*SoundManager::getInstance()));
-    SoundManager::destroy();
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", "/nonexistent-dir/out.raw", 1);
     EXPECT_EQ(constructionFailure(),
               "SDL_OpenAudioDevice API failed in vantrel::SdlAudioSoundManager::SdlAudioSoundManager method.");
+    // The engine's manager falls back to the silent back end.
+    Bytes file = waveFile({chunk("fmt ", basicFormat(1, 1, 22050, 16)), chunk("data", Bytes(6, 0x11))});
     SoundManager manager;
-    EXPECT_TRUE(loadsSilently(manager));
+    auto sound = manager.loadSound(0, file.data(), static_cast<std::uint32_t>(file.size()));
+    EXPECT_NE(dynamic_cast<NullSound*>(sound.get()), nullptr);
 }
 
 // A working driver gives the audible back end, which hands the played samples to the driver;
