@@ -23,7 +23,6 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
         Bytes format;
         bool accepted;
     };
-
     Bytes badBlockAlign = basicFormat(1, 2, 48000, 16);
     badBlockAlign[12] = 3;
     Bytes unknownGuid = extensibleFormat(1, 2, 48000, 16);
