@@ -95,7 +95,7 @@ TEST(WaveDataReader, ReadAndSkipServeTheDataInOrder)
     EXPECT_EQ(reader.read(rest.data(), rest.size()), 4999u);
     EXPECT_EQ(rest[4998], samples[9999]);
     EXPECT_EQ(reader.read(rest.data(), rest.size()), 0u);
-    EXPECT_FALSE(reader.isEof());
+
     // A skip beyond the data fails and leaves nothing to read.
     WaveDataReader skipping(file.data(), static_cast<std::uint32_t>(file.size()));
     EXPECT_EQ(failureOf<IoException>([&] { skipping.skip(10001); }),
