@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <initializer_list>
 
 #include <vantrel/base/Exception.h>
-#include <vantrel/io/FileStreamReader.h>
 #include <vantrel/sound/NullSound.h>
 #include <vantrel/sound/NullSoundManager.h>
 #include "tests/support/MemoryStreamReader.h"
-#include "tests/support/TemporaryDirectory.h"
 #include "tests/sound/WaveFiles.h"
 #include "tests/support/Failure.h"
 
@@ -36,16 +34,11 @@ TEST(NullSoundManager, FirstSoundPerIdStaysUntilUnloadedAndBadInputRegistersNoth
     NullSoundManager manager;
     MemoryStreamReader empty({});
     EXPECT_EQ(manager.loadSound(-5, empty), nullptr);
-    // A stream that ends early, and a folder given as the sound file (it opens, where
-    // Windows does not, but cannot be read), fail as the picture loader does.
+    // A stream that ends early, and one whose read fails (as a folder given as the sound file
+    // does), fail as the picture loader does.
     ShortStream shortStream(clickFile());
-    std::vector<IStreamReader*> unreadable = {&shortStream};
-    TemporaryDirectory directory;
-#ifndef _WIN32
-    FileStreamReader folder(directory.getPath().c_str());
-    unreadable.push_back(&folder);
-#endif
-    for (IStreamReader* stream : unreadable) {
+    MemoryStreamReader failing(clickFile(), 0);
+    for (IStreamReader* stream : std::initializer_list<IStreamReader*>{&shortStream, &failing}) {
         EXPECT_EQ(failureOf<IoException>([&] { manager.loadSound(-5, *stream); }),
                   "Invalid file format in vantrel::NullSoundManager::loadSoundImpl method.");
     }
