@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 #include <vector>
@@ -28,10 +29,8 @@ TEST(Event, StartsResetMirrorsSetAndResetAndTimedWaitsTimeOut)
 TEST(Event, EveryWaiterWakesWhenAnotherThreadSets)
 {
     std::vector<Event> events(20);
-    std::vector<Event*> all;
-    for (auto& event : events) {
-        all.push_back(&event);
-    }
+    std::vector<Event*> all(events.size());
+    std::transform(events.begin(), events.end(), all.begin(), [](Event& event) { return &event; });
     {
         std::vector<std::jthread> waiters;
         for (int i = 0; i < 6; ++i) {

@@ -65,9 +65,7 @@ TEST_F(SdlAudioSoundManagerTest, DiskDriverReceivesThePlayedSamples)
     setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
     // 4800 stereo frames, 0.1 s, every value exact in float and unique.
     std::vector<float> values(9600);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        values[i] = static_cast<float>(i % 4000 + 1) / 4096.0f * (i < 4000 ? 1.0f : -1.0f);
-    }
+    std::generate(values.begin(), values.end(), [n = 0]() mutable { return static_cast<float>(++n) / 16384.0f; });
     Bytes file = waveFile({chunk("fmt ", basicFormat(3, 2, 48000, 32)), chunk("data", samples<float>(values))});
     std::shared_ptr<ISound> sound;
     {

@@ -52,7 +52,6 @@ TEST(WaveDataReader, FormatRecordIsCompletedOrKeptWhole)
         WaveDataReader reader(file.data(), static_cast<std::uint32_t>(file.size()));
         EXPECT_EQ(std::memcmp(reader.getWaveFormat(), record.data(), extra > 0 ? 18u + extra : 16u), 0) << extra;
         EXPECT_EQ(reader.getWaveFormat()->cbSize, extra);
-        EXPECT_EQ(reader.getDataSize(), 40u);
     }
 }
 
