@@ -12,13 +12,6 @@
 using namespace vantrel;
 using namespace std::chrono_literals;
 
-namespace {
-
-constexpr const char* sleepText = "Thread interupted in vantrel::ThreadNotifier::sleep method.";
-constexpr const char* waitText = "Thread interupted in vantrel::ThreadNotifier::wait method.";
-
-} // namespace
-
 // A sleep times out and a wait wakes for its event, unless a stop was asked for first.
 TEST(ThreadNotifier, SleepAndWaitEndUnlessStopped)
 {
@@ -28,18 +21,20 @@ TEST(ThreadNotifier, SleepAndWaitEndUnlessStopped)
     auto start = std::chrono::steady_clock::now();
     notifier.sleep(5);
     EXPECT_GE(std::chrono::steady_clock::now() - start, 4ms);
-    std::thread setter([&] {
+    std::jthread setter([&] {
         std::this_thread::sleep_for(10ms);
         event.set();
     });
     EXPECT_TRUE(notifier.wait(event));
-    setter.join();
     EXPECT_TRUE(notifier.wait(event));
     EXPECT_TRUE(event.isSignalled()) << "wait leaves the event set";
     notifier.set();
-    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(0); }), sleepText);
-    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(1000); }), sleepText);
-    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.wait(event); }), waitText);
+    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(0); }),
+              "Thread interupted in vantrel::ThreadNotifier::sleep method.");
+    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(1000); }),
+              "Thread interupted in vantrel::ThreadNotifier::sleep method.");
+    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.wait(event); }),
+              "Thread interupted in vantrel::ThreadNotifier::wait method.");
 }
 
 TEST(Thread, ExitCodes)

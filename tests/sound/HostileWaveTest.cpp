@@ -56,11 +56,11 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
     };
     NullSoundManager silent;
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
         Bytes file = waveFile({chunk("fmt ", c.format), chunk("data", Bytes(48, 0x40))});
         EXPECT_EQ(failureOf<Exception>([&] { silent.loadSound(7, file.data(), static_cast<std::uint32_t>(file.size())); }),
-                  c.accepted ? "no exception" : "Invalid file format in vantrel::NullSound::NullSound method.")
-            << c.label;
-        EXPECT_EQ(silent.getSound(7) != nullptr, c.accepted) << c.label;
+                  c.accepted ? "no exception" : "Invalid file format in vantrel::NullSound::NullSound method.");
+        EXPECT_EQ(silent.getSound(7) != nullptr, c.accepted);
         silent.unloadSound(7);
         // The audible sound on a mixer without a device, whose thread's reserves would swamp the
         // cost. A refusal comes before the resampler is built: 1 Hz would take gigabytes.
@@ -71,10 +71,9 @@ TEST(HostileWave, BothBackEndsAcceptTheSameFormats)
             });
         });
         EXPECT_EQ(cost.outcome,
-                  c.accepted ? "no exception" : "SDL_NewAudioStream API failed in vantrel::SdlAudioSound::SdlAudioSound method.")
-            << c.label;
+                  c.accepted ? "no exception" : "SDL_NewAudioStream API failed in vantrel::SdlAudioSound::SdlAudioSound method.");
         if (costIsBounded) {
-            EXPECT_LT(cost.peakBytes, 64_MiB) << c.label;
+            EXPECT_LT(cost.peakBytes, 64_MiB);
         }
     }
 }

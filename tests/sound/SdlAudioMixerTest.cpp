@@ -22,13 +22,6 @@ std::shared_ptr<SdlAudioSound> makeSound(const std::shared_ptr<SdlAudioMixer>& m
     return std::make_shared<SdlAudioSound>(mixer, reader);
 }
 
-std::shared_ptr<SdlAudioSound> playing(const std::shared_ptr<SdlAudioMixer>& mixer, const Bytes& file)
-{
-    auto sound = makeSound(mixer, file);
-    sound->start();
-    return sound;
-}
-
 // `frames` stereo frames of mixer output.
 std::vector<float> mixFrames(SdlAudioMixer& mixer, std::size_t frames)
 {
@@ -114,12 +107,14 @@ TEST_F(SdlAudioMixerTest, ConvertsEveryIntegerDepthAndLayout)
         {"extensible s24 mono", extensibleFormat(1, 1, 48000, 24), s24, deep, {}},
         {"extensible float mono", extensibleFormat(3, 1, 48000, 32), samples<float>({0.25f, -0.75f}),
          {0.25f, -0.75f}, {}},
-        {"partial frame", basicFormat(1, 2, 48000, 16), samples<std::int16_t>({16384, 16384, -16384}), {0.5f}, {}},
+        {"partial frame", basicFormat(1, 2, 48000, 16), samples<std::int16_t>({16384, 16384, -16384}), {0.5f},
+         {}},
         {"empty", basicFormat(1, 2, 48000, 16), {}, {}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto sound = playing(mixer, waveFile({chunk("fmt ", c.format), chunk("data", c.data)}));
+        auto sound = makeSound(mixer, waveFile({chunk("fmt ", c.format), chunk("data", c.data)}));
+        sound->start();
         // Mono plays on both channels; silence follows the data.
         std::vector<float> expected(128);
         for (std::size_t i = 0; i < c.left.size(); ++i) {
@@ -132,8 +127,11 @@ TEST_F(SdlAudioMixerTest, ConvertsEveryIntegerDepthAndLayout)
 
 TEST_F(SdlAudioMixerTest, SumsVoicesAndClampsTheResult)
 {
-    auto a = playing(mixer, floatStereoFile({0.75f, -0.75f, 0.25f, std::numeric_limits<float>::quiet_NaN()}));
-    auto b = playing(mixer, floatStereoFile({0.75f, -0.75f, 0.5f, 0.0f}));
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    auto a = makeSound(mixer, floatStereoFile({0.75f, -0.75f, 0.25f, nan}));
+    auto b = makeSound(mixer, floatStereoFile({0.75f, -0.75f, 0.5f, 0.0f}));
+    a->start();
+    b->start();
     EXPECT_EQ(mixFrames(*mixer, 2), (std::vector<float>{1.0f, -1.0f, 0.75f, 0.0f}));
 }
 

@@ -65,18 +65,18 @@ TEST_F(SdlAudioSoundManagerTest, DiskDriverReceivesThePlayedSamples)
     setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
     // 4800 stereo frames, 0.1 s, every value exact in float and unique.
     std::vector<float> values(9600);
-    std::generate(values.begin(), values.end(), [n = 0]() mutable { return static_cast<float>(++n) / 16384.0f; });
+    std::generate(values.begin(), values.end(),
+                  [n = 0]() mutable { return static_cast<float>(++n) / 16384.0f; });
     Bytes file = waveFile({chunk("fmt ", basicFormat(3, 2, 48000, 32)), chunk("data", samples<float>(values))});
     std::shared_ptr<ISound> sound;
     {
         SoundManager manager;
         sound = manager.loadSound(0, file.data(), static_cast<std::uint32_t>(file.size()));
         EXPECT_NE(dynamic_cast<SdlAudioSound*>(sound.get()), nullptr);
-        std::uintmax_t before = std::filesystem::file_size(output);
+        // The driver writes in real time; wait for the sound and a few buffers more to pass.
+        const auto enough = std::filesystem::file_size(output) + values.size() * sizeof(float) + 8 * 8192;
         sound->rewind();
         sound->start();
-        // The driver writes in real time; wait for the sound and a few buffers more to pass.
-        const std::uintmax_t enough = before + values.size() * sizeof(float) + 8 * 8192;
         ASSERT_TRUE(eventually([&] { return std::filesystem::file_size(output) >= enough; }));
         manager.unloadSound(0);
         EXPECT_EQ(manager.getSound(0), nullptr);
