@@ -15,14 +15,13 @@ namespace {
 
 std::atomic<int> constructed{0};
 std::atomic<int> destroyed{0};
-std::atomic<int> failuresLeft{0};
+std::atomic<bool> failNext{false};
 
 class Counted : public Singleton<Counted> {
 public:
     Counted()
     {
-        if (failuresLeft.load() > 0) {
-            --failuresLeft;
+        if (failNext.exchange(false)) {
             throw std::runtime_error("construction failed");
         }
         ++constructed;
@@ -49,7 +48,7 @@ void onThreads(int count, Work work)
 TEST(Singleton, OneInstanceAtATimeOnAnyThreadAndHoldersKeepTheirs)
 {
     // A failed construction leaves the lock free for the next attempt.
-    failuresLeft = 1;
+    failNext = true;
     EXPECT_THROW(Counted::getInstance(), std::runtime_error);
     auto held = Counted::getInstance();
     EXPECT_EQ(Counted::getInstance(), held);

@@ -10,7 +10,9 @@ Bytes chunk(const char* id, const Bytes& data, std::int64_t declaredSize)
     Bytes out(id, id + 4);
     put32(out, static_cast<std::uint32_t>(declaredSize < 0 ? data.size() : declaredSize));
     out.insert(out.end(), data.begin(), data.end());
-    out.resize(out.size() + data.size() % 2);
+    if (data.size() % 2 != 0) {
+        out.push_back(0);
+    }
     return out;
 }
 
