@@ -78,32 +78,26 @@ protected:
     ComInitializer com;
 };
 
-class XAudio2EachVersionTest : public XAudio2SoundTest, public testing::WithParamInterface<XAudio2Version> {
-};
-
 } // namespace
 
-TEST_P(XAudio2EachVersionTest, ClickPlaysAndRestartsFromTheBeginning)
+// Each engine asked for by name too, where the 2.7 engine is installed.
+TEST_F(XAudio2SoundTest, The27EngineFirstTheSystemEngineWhereItCannotStartAndEachPlaysTheClick)
 {
     if (!hasSoundDevice()) {
         GTEST_SKIP() << "no sound device in this run";
     }
-    XAudio2SoundManager manager(GetParam());
-    EXPECT_EQ(manager.getVersion(), GetParam());
-    playClick(manager);
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, XAudio2EachVersionTest,
-                         testing::Values(XAudio2Version::v2_7, XAudio2Version::v2_9));
-
-TEST_F(XAudio2SoundTest, The27EngineFirstAndTheSystemEngineWhereItCannotStart)
-{
-    if (!hasSoundDevice()) {
-        GTEST_SKIP() << "no sound device in this run";
+    {
+        XAudio2SoundManager manager;
+        EXPECT_EQ(manager.getVersion(), expectedVersion());
+        playClick(manager);
     }
-    XAudio2SoundManager manager;
-    EXPECT_EQ(manager.getVersion(), expectedVersion());
-    playClick(manager);
+    for (XAudio2Version version : {XAudio2Version::v2_7, XAudio2Version::v2_9}) {
+        if (expectedVersion() == XAudio2Version::v2_7) {
+            XAudio2SoundManager manager(version);
+            EXPECT_EQ(manager.getVersion(), version);
+            playClick(manager);
+        }
+    }
 }
 
 TEST_F(XAudio2SoundTest, WithoutADeviceNeitherEngineStartsAndSoundGoesSilent)

@@ -2,20 +2,19 @@
 // window tests. One step per call; facts are printed as UTF-8 "name=value" lines.
 //   wait-window SECONDS   the shown main window's title, client size, style and whether
 //                         it has a menu
-//   menu-resource EXE     the texts and states of menu 101 in EXE (Wine keeps a menu to
-//                         its own process, so the live menu cannot be read from here)
 //   wait-box SECONDS [keep]  the caption and text of a message box, which is then closed
 //                         unless "keep" follows
 //   keys ctrl+q|alt+enter the accelerator keys, typed into the main window
 //   command ID            the menu command ID posted to the main window
 //   close                 the window's close command (its system menu)
 //   no-window             exit code 0 when there is no main window
-//   resources EXE         what EXE's manifest asks of the system, the sizes its icon loads
-//                         at, its version and the languages of its menu and strings
+//   resources EXE         the texts and states of menu 101 in EXE (Wine keeps a menu to
+//                         its own process, so the live menu cannot be read from here), what
+//                         EXE's manifest asks of the system, the sizes its icon loads at, its
+//                         version and the languages of its menu and strings
 //   dpi                   the DPI awareness of the main window and, asked inside the
 //                         running program, of its threads
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -51,16 +50,25 @@ HWND findShownMainWindow()
     return window != nullptr && IsWindowVisible(window) ? window : nullptr;
 }
 
+// Tries at least once.
 template <class Find>
 HWND waitFor(Find find, int seconds)
 {
-    for (int i = 0; i < seconds * 10; ++i) {
-        if (HWND window = find()) {
-            return window;
-        }
+    HWND window = find();
+    for (int i = 0; window == nullptr && i < seconds * 10; ++i) {
         Sleep(100);
+        window = find();
     }
-    return nullptr;
+    return window;
+}
+
+HWND waitForMainWindow(int seconds)
+{
+    HWND window = waitFor(findShownMainWindow, seconds);
+    if (window == nullptr) {
+        print("error", "no window");
+    }
+    return window;
 }
 
 std::string menuText(HMENU menu, UINT position)
@@ -89,9 +97,8 @@ std::string describeMenu(HMENU menu)
 
 int describeWindow(int seconds)
 {
-    HWND window = waitFor(findShownMainWindow, seconds);
+    HWND window = waitForMainWindow(seconds);
     if (window == nullptr) {
-        print("error", "no window");
         return 1;
     }
     wchar_t title[256] = {};
@@ -107,36 +114,12 @@ int describeWindow(int seconds)
     return 0;
 }
 
-int describeMenuResource(const char* exe)
-{
-    HMODULE module = LoadLibraryExA(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HMENU menu = module != nullptr ? LoadMenuW(module, MAKEINTRESOURCEW(101)) : nullptr;
-    if (menu == nullptr) {
-        print("error", "no menu 101");
-        return 1;
-    }
-    print("menu", describeMenu(menu));
-    return 0;
-}
-
-BOOL CALLBACK findBox(HWND window, LPARAM found)
-{
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    if (std::wcscmp(name, L"#32770") == 0 && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 int describeBox(int seconds, bool keep)
 {
     HWND box = waitFor(
         [] {
-            HWND found = nullptr;
-            EnumWindows(findBox, reinterpret_cast<LPARAM>(&found));
-            return found;
+            HWND found = FindWindowW(L"#32770", nullptr); // the dialog class
+            return found != nullptr && IsWindowVisible(found) ? found : nullptr;
         },
         seconds);
     if (box == nullptr) {
@@ -152,13 +135,6 @@ int describeBox(int seconds, bool keep)
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
     return 0;
-}
-
-std::string hex4(unsigned value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "%04X", value & 0xFFFF);
-    return text;
 }
 
 // The settings the system's own manifest reader finds, from an activation context made of
@@ -249,8 +225,10 @@ std::string versionText(const wchar_t* exe)
 
 BOOL CALLBACK addLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR languages)
 {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%04X", language);
     auto* text = reinterpret_cast<std::string*>(languages);
-    *text += (text->empty() ? "" : " ") + hex4(language);
+    *text += (text->empty() ? "" : " ") + std::string(hex);
     return TRUE;
 }
 
@@ -269,6 +247,8 @@ int describeResources(const char* exe)
         print("error", "cannot open the program");
         return 1;
     }
+    HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(101));
+    print("menu", menu != nullptr ? describeMenu(menu) : "none");
     describeManifest(path.c_str());
     print("icon", iconSizes(module));
     print("version", versionText(path.c_str()));
@@ -292,38 +272,21 @@ std::string awarenessName(DPI_AWARENESS_CONTEXT context)
     }
 }
 
-// user32's base address in the process, found among its modules by name.
-std::uintptr_t user32Base(HANDLE process)
-{
-    HMODULE modules[512];
-    DWORD bytes = 0;
-    if (!EnumProcessModulesEx(process, modules, sizeof modules, &bytes, LIST_MODULES_ALL)) {
-        return 0;
-    }
-    for (DWORD i = 0; i < bytes / sizeof modules[0]; ++i) {
-        wchar_t name[MAX_PATH] = {};
-        GetModuleBaseNameW(process, modules[i], name, MAX_PATH);
-        if (_wcsicmp(name, L"user32.dll") == 0) {
-            return reinterpret_cast<std::uintptr_t>(modules[i]);
-        }
-    }
-    return 0;
-}
-
 // GetThreadDpiAwarenessContext run on a new thread of the program: a thread starts with
-// the process's awareness. Its context comes back as the thread's exit code.
+// the process's awareness. Its context comes back as the thread's exit code. The system maps
+// user32 at the same address in every process of a session, so the probe's own address of
+// the function serves.
 std::string programThreadAwareness(HWND window)
 {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
-    std::uintptr_t base = process != nullptr ? user32Base(process) : 0;
-    if (base == 0) {
+    if (process == nullptr) {
         return "unreadable";
     }
-    auto offset = reinterpret_cast<std::uintptr_t>(reinterpret_cast<void*>(&GetThreadDpiAwarenessContext))
-                  - reinterpret_cast<std::uintptr_t>(GetModuleHandleW(L"user32.dll"));
-    HANDLE thread = CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(base + offset),
+    HANDLE thread = CreateRemoteThread(process, nullptr, 0,
+                                       reinterpret_cast<LPTHREAD_START_ROUTINE>(
+                                           reinterpret_cast<void*>(&GetThreadDpiAwarenessContext)),
                                        nullptr, 0, nullptr);
     DWORD code = 0;
     if (thread != nullptr) {
@@ -340,9 +303,8 @@ std::string programThreadAwareness(HWND window)
 
 int describeDpi()
 {
-    HWND window = findShownMainWindow();
+    HWND window = waitForMainWindow(0);
     if (window == nullptr) {
-        print("error", "no window");
         return 1;
     }
     print("window-dpi-awareness", awarenessName(GetWindowDpiAwarenessContext(window)));
@@ -397,9 +359,6 @@ int main(int argc, char** argv)
     }
     if (step == "wait-box") {
         return describeBox(value, argc > 3 && std::strcmp(argv[3], "keep") == 0);
-    }
-    if (step == "menu-resource" && argc > 2) {
-        return describeMenuResource(argv[2]);
     }
     if (step == "keys" && argc > 2) {
         return typeKeys(argv[2]);

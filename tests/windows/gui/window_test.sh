@@ -81,10 +81,9 @@ windowed | exit_item | close_window)
     # overlapped window
     expect_line "$work/window" 'style=0x16CA0000'
     expect_line "$work/window" 'menu=attached'
-    probe menu-resource "$(winepath -w "$exe" 2>/dev/null)" > "$work/menu"
-    expect_line "$work/menu" "$windowed_menu"
+    probe resources "$(winepath -w "$exe" 2>/dev/null)" > "$work/resources"
+    expect_line "$work/resources" "$windowed_menu"
     if [ "$scenario" = windowed ]; then
-        probe resources "$(winepath -w "$exe" 2>/dev/null)" > "$work/resources"
         expect_line "$work/resources" 'dpiAwareness=PerMonitorV2, PerMonitor'
         expect_line "$work/resources" 'dpiAware=true/pm'
         expect_line "$work/resources" 'icon=16 20 24 32 40 48 64 96 256'
