@@ -1,7 +1,8 @@
 // Looks at and drives the running vantrel.exe from inside the same Wine session, for the
 // window tests. One step per call; facts are printed as UTF-8 "name=value" lines.
-//   wait-window SECONDS   the shown main window's title, client size, style and whether
-//                         it has a menu
+//   wait-window SECONDS   the shown main window's title, client size, style, whether it
+//                         has a menu, and the DPI awareness of the window and, asked inside
+//                         the running program, of its threads
 //   wait-box SECONDS [keep]  the caption and text of a message box, which is then closed
 //                         unless "keep" follows
 //   keys ctrl+q|alt+enter the accelerator keys, typed into the main window
@@ -12,15 +13,15 @@
 //                         its own process, so the live menu cannot be read from here), what
 //                         EXE's manifest asks of the system, the sizes its icon loads at, its
 //                         version and the languages of its menu and strings
-//   dpi                   the DPI awareness of the main window and, asked inside the
-//                         running program, of its threads
 #include <windows.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -95,6 +96,42 @@ std::string describeMenu(HMENU menu)
     return result;
 }
 
+std::string awarenessName(DPI_AWARENESS_CONTEXT context)
+{
+    const char* const names[] = {"unaware", "system", "per-monitor"}; // DPI_AWARENESS 0, 1, 2
+    int awareness = GetAwarenessFromDpiAwarenessContext(context);
+    return awareness >= 0 && awareness < 3 ? names[awareness] : "invalid";
+}
+
+// GetThreadDpiAwarenessContext run on a new thread of the program: a thread starts with
+// the process's awareness. Its context comes back as the thread's exit code. The system maps
+// user32 at the same address in every process of a session, so the probe's own address of
+// the function serves.
+std::string programThreadAwareness(HWND window)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
+    if (process == nullptr) {
+        return "unreadable";
+    }
+    HANDLE thread = CreateRemoteThread(process, nullptr, 0,
+                                       reinterpret_cast<LPTHREAD_START_ROUTINE>(
+                                           reinterpret_cast<void*>(&GetThreadDpiAwarenessContext)),
+                                       nullptr, 0, nullptr);
+    DWORD code = 0;
+    if (thread != nullptr) {
+        WaitForSingleObject(thread, 10000);
+        GetExitCodeThread(thread, &code);
+        CloseHandle(thread);
+    }
+    CloseHandle(process);
+    // Contexts are small numbers or small negative pseudo-handles: the low 32 bits, widened
+    // with their sign, are the whole of them.
+    auto context = reinterpret_cast<DPI_AWARENESS_CONTEXT>(static_cast<std::intptr_t>(static_cast<std::int32_t>(code)));
+    return thread != nullptr ? awarenessName(context) : "no thread";
+}
+
 int describeWindow(int seconds)
 {
     HWND window = waitForMainWindow(seconds);
@@ -111,6 +148,8 @@ int describeWindow(int seconds)
     std::snprintf(style, sizeof style, "0x%08lX", static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)));
     print("style", style);
     print("menu", GetMenu(window) != nullptr ? "attached" : "none");
+    print("window-dpi-awareness", awarenessName(GetWindowDpiAwarenessContext(window)));
+    print("thread-dpi-awareness", programThreadAwareness(window));
     return 0;
 }
 
@@ -258,60 +297,6 @@ int describeResources(const char* exe)
     return 0;
 }
 
-std::string awarenessName(DPI_AWARENESS_CONTEXT context)
-{
-    switch (GetAwarenessFromDpiAwarenessContext(context)) {
-    case DPI_AWARENESS_UNAWARE:
-        return "unaware";
-    case DPI_AWARENESS_SYSTEM_AWARE:
-        return "system";
-    case DPI_AWARENESS_PER_MONITOR_AWARE:
-        return "per-monitor";
-    default:
-        return "invalid";
-    }
-}
-
-// GetThreadDpiAwarenessContext run on a new thread of the program: a thread starts with
-// the process's awareness. Its context comes back as the thread's exit code. The system maps
-// user32 at the same address in every process of a session, so the probe's own address of
-// the function serves.
-std::string programThreadAwareness(HWND window)
-{
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
-    if (process == nullptr) {
-        return "unreadable";
-    }
-    HANDLE thread = CreateRemoteThread(process, nullptr, 0,
-                                       reinterpret_cast<LPTHREAD_START_ROUTINE>(
-                                           reinterpret_cast<void*>(&GetThreadDpiAwarenessContext)),
-                                       nullptr, 0, nullptr);
-    DWORD code = 0;
-    if (thread != nullptr) {
-        WaitForSingleObject(thread, 10000);
-        GetExitCodeThread(thread, &code);
-        CloseHandle(thread);
-    }
-    CloseHandle(process);
-    // Contexts are small numbers or small negative pseudo-handles: the low 32 bits, widened
-    // with their sign, are the whole of them.
-    auto context = reinterpret_cast<DPI_AWARENESS_CONTEXT>(static_cast<std::intptr_t>(static_cast<std::int32_t>(code)));
-    return thread != nullptr ? awarenessName(context) : "no thread";
-}
-
-int describeDpi()
-{
-    HWND window = waitForMainWindow(0);
-    if (window == nullptr) {
-        return 1;
-    }
-    print("window-dpi-awareness", awarenessName(GetWindowDpiAwarenessContext(window)));
-    print("thread-dpi-awareness", programThreadAwareness(window));
-    return 0;
-}
-
 void press(WORD key, bool up)
 {
     INPUT input{};
@@ -352,31 +337,21 @@ int main(int argc, char** argv)
     if (argc < 2) {
         return 2;
     }
-    std::string step = argv[1];
-    int value = argc > 2 ? std::atoi(argv[2]) : 0;
-    if (step == "wait-window") {
-        return describeWindow(value);
-    }
-    if (step == "wait-box") {
-        return describeBox(value, argc > 3 && std::strcmp(argv[3], "keep") == 0);
-    }
-    if (step == "keys" && argc > 2) {
-        return typeKeys(argv[2]);
-    }
-    if (step == "command") {
-        return post(WM_COMMAND, static_cast<WPARAM>(value));
-    }
-    if (step == "close") {
-        return post(WM_SYSCOMMAND, SC_CLOSE);
-    }
-    if (step == "resources" && argc > 2) {
-        return describeResources(argv[2]);
-    }
-    if (step == "dpi") {
-        return describeDpi();
-    }
-    if (step == "no-window") {
-        return findMainWindow() == nullptr ? 0 : 1;
+    const char* argument = argc > 2 ? argv[2] : "";
+    int value = std::atoi(argument);
+    const std::pair<const char*, std::function<int()>> steps[] = {
+        {"wait-window", [&] { return describeWindow(value); }},
+        {"wait-box", [&] { return describeBox(value, argc > 3 && std::strcmp(argv[3], "keep") == 0); }},
+        {"keys", [&] { return typeKeys(argument); }},
+        {"command", [&] { return post(WM_COMMAND, static_cast<WPARAM>(value)); }},
+        {"close", [] { return post(WM_SYSCOMMAND, SC_CLOSE); }},
+        {"resources", [&] { return describeResources(argument); }},
+        {"no-window", [] { return findMainWindow() == nullptr ? 0 : 1; }},
+    };
+    for (const auto& [name, run] : steps) {
+        if (std::strcmp(argv[1], name) == 0) {
+            return run();
+        }
     }
     return 2;
 }

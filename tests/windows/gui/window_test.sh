@@ -90,9 +90,8 @@ windowed | exit_item | close_window)
         expect_line "$work/resources" "version=Vantrel $VANTREL_VERSION $VANTREL_VERSION.0"
         expect_line "$work/resources" 'menu-language=0411'
         expect_line "$work/resources" 'string-language=0411'
-        probe dpi > "$work/dpi"
-        expect_line "$work/dpi" 'window-dpi-awareness=per-monitor'
-        expect_line "$work/dpi" 'thread-dpi-awareness=per-monitor'
+        expect_line "$work/window" 'window-dpi-awareness=per-monitor'
+        expect_line "$work/window" 'thread-dpi-awareness=per-monitor'
         sleep 2
         picture_moves || fail "the picture does not move"
         if [ -n "${VANTREL_SCREENSHOT:-}" ]; then
