@@ -19,12 +19,12 @@ using Calls = std::vector<std::string>;
 
 namespace {
 
-// Accepts the widths it is told to, 768 rows tall; logs each mode asked for as "mode W" (0: back
-// to the desktop's own mode).
-class FakeDisplaySettings : public IDisplaySettings {
+// The display settings and the window: accepts the widths it is told to, 768 rows tall, and logs
+// in short words what the display handler asked of it, a mode as "mode W" (0: back to the
+// desktop's own mode).
+class FakeSystem : public IDisplaySettings, public IDisplayWindow {
 public:
-    explicit FakeDisplaySettings(Calls& log) : log(log) {}
-    Calls& log;
+    Calls log;
     std::set<std::int32_t> acceptedWidths;
     bool restoreFails = false;
 
@@ -38,15 +38,6 @@ protected:
         bool accepted = acceptedWidths.count(mode->width) != 0 && mode->height == 768;
         return DisplayChangeResult{accepted ? 0 : -1, "SDL_SetWindowDisplayMode"};
     }
-};
-
-// Logs what the display handler asked of the window, in short words.
-class FakeDisplayWindow : public IDisplayWindow {
-public:
-    explicit FakeDisplayWindow(Calls& log) : log(log) {}
-    Calls& log;
-
-protected:
     void showMessageImpl(int id) override { log.push_back("message " + std::to_string(id)); }
     void setFullscreenLayoutImpl(bool fullscreen) override
     {
@@ -105,12 +96,11 @@ struct Rig {
         }
     }
 
-    Calls log;
-    std::shared_ptr<FakeDisplaySettings> settings = std::make_shared<FakeDisplaySettings>(log);
+    std::shared_ptr<FakeSystem> settings = std::make_shared<FakeSystem>();
+    Calls& log = settings->log;
     Display display;
     MenuBar menu = MenuBar::createMainMenu();
-    FakeDisplayWindow window{log};
-    DisplayHandler handler{display, menu, window};
+    DisplayHandler handler{display, menu, *settings};
 };
 
 } // namespace
