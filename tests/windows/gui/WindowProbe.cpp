@@ -201,15 +201,6 @@ void describeManifest(const wchar_t* exe)
     ReleaseActCtx(context);
 }
 
-#pragma pack(push, 2)
-struct IconGroupEntry {
-    BYTE width, height, colours, reserved;
-    WORD planes, bitsPerPixel;
-    DWORD bytes;
-    WORD id;
-};
-#pragma pack(pop)
-
 // Each size of icon group 1 that the system loads at that size.
 std::string iconSizes(HMODULE module)
 {
@@ -218,22 +209,21 @@ std::string iconSizes(HMODULE module)
     if (group == nullptr) {
         return "none";
     }
+    // A 6-byte header whose third word is the count, then 14-byte entries that start with the
+    // width (0 for 256).
     WORD count = reinterpret_cast<const WORD*>(group)[2];
-    const auto* entries = reinterpret_cast<const IconGroupEntry*>(group + 6);
     std::string sizes;
     for (WORD i = 0; i < count; ++i) {
-        int size = entries[i].width == 0 ? 256 : entries[i].width;
+        int size = group[6 + 14 * i] == 0 ? 256 : group[6 + 14 * i];
         auto icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
         ICONINFO info{};
         BITMAP bitmap{};
-        if (icon != nullptr && GetIconInfo(icon, &info)) {
+        if (GetIconInfo(icon, &info)) {
             GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
             DeleteObject(info.hbmColor);
             DeleteObject(info.hbmMask);
         }
-        if (icon != nullptr) {
-            DestroyIcon(icon);
-        }
+        DestroyIcon(icon);
         sizes += (i > 0 ? " " : "") + std::to_string(size) + (bitmap.bmWidth == size ? "" : ":failed");
     }
     return sizes;
