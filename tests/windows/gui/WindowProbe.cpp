@@ -1,8 +1,7 @@
 // Looks at and drives the running vantrel.exe from inside the same Wine session, for the
 // window tests. One step per call; facts are printed as UTF-8 "name=value" lines.
 //   wait-window SECONDS   the shown main window's title, client size, style, whether it
-//                         has a menu, and the DPI awareness of the window and, asked inside
-//                         the running program, of its threads
+//                         has a menu, and its DPI awareness
 //   wait-box SECONDS [keep]  the caption and text of a message box, which is then closed
 //                         unless "keep" follows
 //   keys ctrl+q|alt+enter the accelerator keys, typed into the main window
@@ -15,7 +14,6 @@
 //                         version and the languages of its menu and strings
 #include <windows.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -103,35 +101,6 @@ std::string awarenessName(DPI_AWARENESS_CONTEXT context)
     return awareness >= 0 && awareness < 3 ? names[awareness] : "invalid";
 }
 
-// GetThreadDpiAwarenessContext run on a new thread of the program: a thread starts with
-// the process's awareness. Its context comes back as the thread's exit code. The system maps
-// user32 at the same address in every process of a session, so the probe's own address of
-// the function serves.
-std::string programThreadAwareness(HWND window)
-{
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
-    if (process == nullptr) {
-        return "unreadable";
-    }
-    HANDLE thread = CreateRemoteThread(process, nullptr, 0,
-                                       reinterpret_cast<LPTHREAD_START_ROUTINE>(
-                                           reinterpret_cast<void*>(&GetThreadDpiAwarenessContext)),
-                                       nullptr, 0, nullptr);
-    DWORD code = 0;
-    if (thread != nullptr) {
-        WaitForSingleObject(thread, 10000);
-        GetExitCodeThread(thread, &code);
-        CloseHandle(thread);
-    }
-    CloseHandle(process);
-    // Contexts are small numbers or small negative pseudo-handles: the low 32 bits, widened
-    // with their sign, are the whole of them.
-    auto context = reinterpret_cast<DPI_AWARENESS_CONTEXT>(static_cast<std::intptr_t>(static_cast<std::int32_t>(code)));
-    return thread != nullptr ? awarenessName(context) : "no thread";
-}
-
 int describeWindow(int seconds)
 {
     HWND window = waitForMainWindow(seconds);
@@ -149,7 +118,6 @@ int describeWindow(int seconds)
     print("style", style);
     print("menu", GetMenu(window) != nullptr ? "attached" : "none");
     print("window-dpi-awareness", awarenessName(GetWindowDpiAwarenessContext(window)));
-    print("thread-dpi-awareness", programThreadAwareness(window));
     return 0;
 }
 

@@ -91,7 +91,6 @@ windowed | exit_item | close_window)
         expect_line "$work/resources" 'menu-language=0411'
         expect_line "$work/resources" 'string-language=0411'
         expect_line "$work/window" 'window-dpi-awareness=per-monitor'
-        expect_line "$work/window" 'thread-dpi-awareness=per-monitor'
         sleep 2
         picture_moves || fail "the picture does not move"
         if [ -n "${VANTREL_SCREENSHOT:-}" ]; then
