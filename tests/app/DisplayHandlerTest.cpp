@@ -69,17 +69,13 @@ struct Rig {
         return state + (handler.isMenuDetached() ? " detached" : "");
     }
 
-    // Clears the log first.
+    // Clears the log first. "refuse" makes every change fail, "accept" undoes that.
     void act(const std::string& event)
     {
         log.clear();
-        if (event == "refuse") {
-            settings->acceptedWidths.clear();
-        } else if (event == "accept") {
-            settings->acceptedWidths = {1366};
-            settings->restoreFails = false;
-        } else if (event == "restore fails") {
-            settings->restoreFails = true;
+        if (event == "refuse" || event == "accept") {
+            settings->restoreFails = event == "refuse";
+            settings->acceptedWidths = settings->restoreFails ? std::set<std::int32_t>{} : std::set{1366};
         } else if (event.rfind("pointer ", 0) == 0) {
             handler.onPointerMoved(std::stoi(event.substr(8)));
         } else if (event == "lost") {
@@ -180,7 +176,7 @@ TEST(DisplayHandler, SwitchingFocusAndPointerFollowTheScript)
         {"toggle", {"mode 1366", "mode 1360", "message 40000"}, "S w* window"},
         {"accept", {}, "S w* window"},
         {"fullscreen", toFullscreen, "s* W full detached"},
-        {"restore fails", {}, "s* W full detached"},
+        {"refuse", {}, "s* W full detached"},
         {"window", {"mode 0", "message 40000"}, "s* W full detached"},
         {"lost", {"mode 0", "message 40000"}, "s* W full detached"},
         {"accept", {}, "s* W full detached"},
