@@ -49,25 +49,16 @@ HWND findShownMainWindow()
     return window != nullptr && IsWindowVisible(window) ? window : nullptr;
 }
 
-// Tries at least once.
 template <class Find>
 HWND waitFor(Find find, int seconds)
 {
-    HWND window = find();
-    for (int i = 0; window == nullptr && i < seconds * 10; ++i) {
+    for (int i = 0; i < seconds * 10; ++i) {
+        if (HWND window = find()) {
+            return window;
+        }
         Sleep(100);
-        window = find();
     }
-    return window;
-}
-
-HWND waitForMainWindow(int seconds)
-{
-    HWND window = waitFor(findShownMainWindow, seconds);
-    if (window == nullptr) {
-        print("error", "no window");
-    }
-    return window;
+    return nullptr;
 }
 
 std::string menuText(HMENU menu, UINT position)
@@ -94,17 +85,11 @@ std::string describeMenu(HMENU menu)
     return result;
 }
 
-std::string awarenessName(DPI_AWARENESS_CONTEXT context)
-{
-    const char* const names[] = {"unaware", "system", "per-monitor"}; // DPI_AWARENESS 0, 1, 2
-    int awareness = GetAwarenessFromDpiAwarenessContext(context);
-    return awareness >= 0 && awareness < 3 ? names[awareness] : "invalid";
-}
-
 int describeWindow(int seconds)
 {
-    HWND window = waitForMainWindow(seconds);
+    HWND window = waitFor(findShownMainWindow, seconds);
     if (window == nullptr) {
+        print("error", "no window");
         return 1;
     }
     wchar_t title[256] = {};
@@ -117,7 +102,9 @@ int describeWindow(int seconds)
     std::snprintf(style, sizeof style, "0x%08lX", static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)));
     print("style", style);
     print("menu", GetMenu(window) != nullptr ? "attached" : "none");
-    print("window-dpi-awareness", awarenessName(GetWindowDpiAwarenessContext(window)));
+    const char* const awareness[] = {"unaware", "system", "per-monitor"}; // DPI_AWARENESS 0, 1, 2
+    int index = GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window));
+    print("window-dpi-awareness", index >= 0 && index < 3 ? awareness[index] : "invalid");
     return 0;
 }
 
