@@ -42,8 +42,8 @@ TEST_F(Drawer, BandGeometry)
     EXPECT_EQ(drawer.getBandHeight(), 11u);
     EXPECT_EQ(drawer.getBandCount(), 70u);
     EXPECT_EQ(drawer.bandRows(69), (Rect{0, 759, 0, 768}));
-    ScreenDrawer wide(manager, 20000, 10, 65536 / (20000 * 4));
-    EXPECT_EQ(wide.getBandHeight(), 1u) << "a band is at least one row";
+    // A band is at least one row.
+    EXPECT_EQ(ScreenDrawer(manager, 20000, 10, 65536 / (20000 * 4)).getBandHeight(), 1u);
     ScreenDrawer empty(manager, 10, 0, 5);
     EXPECT_GE(empty.getBandHeight(), 1u);
     empty.invalidate(Rect{0, 0, 5, 5});
