@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <thread>
+#include <future>
 #include <vector>
 
 #include <vantrel/text/Font.h>
@@ -22,13 +22,11 @@ TEST(FontThreads, FontsOnSeparateThreadsAgreeWithASingleThread)
         return total;
     };
     const std::int64_t expected[] = {typeset(32), typeset(24)};
-    std::vector<std::int64_t> results(4);
-    std::vector<std::thread> threads;
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        threads.emplace_back([&, i] { results[i] = typeset(i % 2 == 0 ? 32 : 24); });
+    std::vector<std::future<std::int64_t>> results;
+    for (int i = 0; i < 4; ++i) {
+        results.push_back(std::async(std::launch::async, typeset, i % 2 == 0 ? 32 : 24));
     }
-    for (auto& thread : threads) {
-        thread.join();
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(results[i].get(), expected[i % 2]) << i;
     }
-    EXPECT_EQ(results, (std::vector<std::int64_t>{expected[0], expected[1], expected[0], expected[1]}));
 }
