@@ -48,7 +48,7 @@ struct ParticleFixture : ::testing::Test {
 
 } // namespace
 
-TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOne)
+TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOneAndAMovingOneSpawnsAlongItsPath)
 {
     task(*screen);
     auto spawned = particles();
@@ -64,6 +64,18 @@ TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOne)
         EXPECT_TRUE(spawned[i]->isVisible());
     }
     EXPECT_EQ(spawned[2]->getX(), spawned[3]->getX());
+
+    pointer->position = Point{240, 138};
+    mouse.update();
+    task(*screen);
+    spawned = particles();
+    ASSERT_EQ(spawned.size(), 4u + 20u); // nine path pairs and the pair at the cursor
+    EXPECT_EQ(spawned[4]->getX(), 176 + 4);
+    EXPECT_EQ(spawned[4]->getY(), 126 - 1);
+    EXPECT_EQ(spawned[23]->getX(), 216);
+    EXPECT_EQ(spawned[23]->getY(), 114);
+    EXPECT_TRUE(std::all_of(spawned.begin() + 4, spawned.end(),
+                            [](const auto& p) { return p->getOpacity() == 128; }));
 }
 
 TEST_F(ParticleFixture, ParticlesGrowFadeAndGoTheCallAfterReachingZero)
@@ -89,19 +101,4 @@ TEST_F(ParticleFixture, ParticlesGrowFadeAndGoTheCallAfterReachingZero)
     EXPECT_EQ(other->getOpacity(), 128);
     EXPECT_EQ(other->getWidth(), 48u);
     EXPECT_EQ(screen->getSprites(0).find(7), other);
-}
-
-TEST_F(ParticleFixture, MovingCursorSpawnsAlongItsPath)
-{
-    pointer->position = Point{240, 138};
-    mouse.update();
-    task(*screen);
-
-    auto spawned = particles();
-    ASSERT_EQ(spawned.size(), 20u); // nine path pairs and the pair at the cursor
-    EXPECT_EQ(spawned[0]->getX(), 176 + 4);
-    EXPECT_EQ(spawned[0]->getY(), 126 - 1);
-    EXPECT_EQ(spawned[19]->getX(), 216);
-    EXPECT_EQ(spawned[19]->getY(), 114);
-    EXPECT_TRUE(std::all_of(spawned.begin(), spawned.end(), [](const auto& p) { return p->getOpacity() == 128; }));
 }

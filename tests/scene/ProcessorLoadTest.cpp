@@ -39,7 +39,8 @@ TEST(ProcessorLoadSource, ListsProcessorsThenTheTotalAndMeasuresBetweenCollectio
     // Eight fields count (the guest times after them do not); idle and iowait are not busy.
     const char* const first = "cpu  300 0 100 550 50 0 0 0 9 9\ncpu0 200 0 50 225 25\n"
                               "intr 5\ncpux 1 1\ncpu1 100\n";
-    const char* const second = "cpu  400 0 180 700 100 0 0 20 90 90\ncpu0 300 0 100 275 25\ncpu1 150 0 0 150\n";
+    const char* const second = "cpu  400 0 180 700 100 0 0 20 90 90\ncpu0 300 0 100 275 25\n"
+                               "cpu1 150 0 0 150\n";
     writeStat(folder, first);
     ProcessorLoadSource source(folder.file("stat"));
     EXPECT_EQ(labelsOf(source), (std::vector<std::string>{"(0)", "(1)", "(_Total)"}));
