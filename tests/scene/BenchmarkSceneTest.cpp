@@ -35,14 +35,14 @@ TEST(BenchmarkSceneTest, BuildsEverySpriteOfBothLayersInOrderAndShowsTheReadOuts
     const auto w = static_cast<std::int32_t>(firstPicture->getWidth());
     const auto h = static_cast<std::int32_t>(firstPicture->getHeight());
     std::vector<SpriteFacts> layer0 = {
-        {Fill, 0, {0, 0, W, H}, 0, rgb(255, 255, 255)},
-        {Fill, 10, {50, 50, 160, 160}, 2, rgb(255, 0, 0)},
+        {Fill, 0, {0, 0, W, H}, 0, 0xFFFFFF},
+        {Fill, 10, {50, 50, 160, 160}, 2, 0xFF0000},
     };
     for (std::int32_t k = 0; k < 50; ++k) {
         const std::int32_t at = 75 + 5 * k;
         layer0.push_back({Image, 11u + k, {at, at, at + w, at + h}, 3 + k, 0, std::uint8_t(k % 2 ? 129 : 128)});
     }
-    layer0.push_back({Fill, 50, {100, 100, 200, 200}, 100, rgb(0, 255, 0), 60});
+    layer0.push_back({Fill, 50, {100, 100, 200, 200}, 100, 0x00FF00, 60});
     // The first flakes as MT19937 with its standard seed draws them, x, y and speed in turn,
     // each r / 2^32 * (max - min + 1) + min: 16 x 16 pixels, 9 x 9 for speed 1 (snow2.png).
     const std::int32_t flakes[][3] = {{1113, 104, 4}, {1141, 97, 4}, {1248, 169, 3}, {421, 75, 3},

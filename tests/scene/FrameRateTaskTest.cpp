@@ -94,8 +94,8 @@ TEST(FrameRateTask, MeasuresAndRedrawsOnlyInIterationsThatDispatchAFrame)
             ASSERT_EQ(lines.size(), 2u);
             const std::string text = std::string(now.shown) + " fps : screen(" + char('1' + layer) + ")";
             const SpriteFacts expected[] = {
-                {SpriteKind::Text, 10000, {2, 2, 2, 2}, 599, gray(64)},
-                {SpriteKind::Text, 10000, {0, 0, 0, 0}, 600, gray(255)},
+                {SpriteKind::Text, 10000, {2, 2, 2, 2}, 599, 0x404040},
+                {SpriteKind::Text, 10000, {0, 0, 0, 0}, 600, 0xFFFFFF},
             };
             for (int k = 0; k < 2; ++k) {
                 EXPECT_EQ(factsOf(*lines[k]), expected[k]);

@@ -128,13 +128,13 @@ TEST(ProcessorLoadTask, CollectsEverySixteenIterationsAndDrawsOneLabelledBarPerI
     for (std::uint32_t index = 0; index < 2; ++index) {
         const std::uint32_t id = 10001 + index;
         const std::int32_t y = 10 + 28 * static_cast<std::int32_t>(index);
-        const std::uint32_t bar = index == 0 ? rgb(32, 128, 16) : rgb(128, 32, 16);
+        const std::uint32_t bar = index == 0 ? 0x208010u : 0x802010u;
         using enum vantrel::BlendMode;
-        expected.push_back({SpriteKind::Fill, id, {1100, y, 1340, y + 24}, 597, gray(196), 255, Subtract});
+        expected.push_back({SpriteKind::Fill, id, {1100, y, 1340, y + 24}, 597, 0xC4C4C4, 255, Subtract});
         expected.push_back({SpriteKind::Fill, id, {1100, y, 1220, y + 24}, 598, bar, 255, Add});
         expected.push_back({SpriteKind::Fill, id, {1101, y + 1, 1219, y + 23}, 598, bar, 255, Add});
-        expected.push_back({SpriteKind::Text, id, {1101, y + 1, 1101, y + 1}, 599, gray(64)});
-        expected.push_back({SpriteKind::Text, id, {1100, y, 1100, y}, 600, gray(255)});
+        expected.push_back({SpriteKind::Text, id, {1101, y + 1, 1101, y + 1}, 599, 0x404040});
+        expected.push_back({SpriteKind::Text, id, {1100, y, 1100, y}, 600, 0xFFFFFF});
     }
     vantrel::Font font(sceneFace, 0, 24, false, false);
     for (std::uint8_t layer = 0; layer < 2; ++layer) {

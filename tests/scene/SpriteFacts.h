@@ -19,7 +19,7 @@ struct SpriteFacts {
     std::uint32_t id = 0;
     vantrel::Rect rect;      // fill: its rectangle; image: position and drawn size; text: the pen start
     std::int32_t zOrder = 0;
-    std::uint32_t colour = 0; // isRgb, red, green, blue from the top byte down; 0 for images
+    std::uint32_t colour = 0; // the pixel word, 0x00RRGGBB; 0 for images
     std::uint8_t opacity = 255;
     vantrel::BlendMode blendMode = vantrel::BlendMode::Normal;
     bool smooth = false;
@@ -27,19 +27,6 @@ struct SpriteFacts {
 
     friend bool operator==(const SpriteFacts&, const SpriteFacts&) = default;
 };
-
-constexpr std::uint32_t colourCode(vantrel::Color c)
-{
-    return std::uint32_t{c.isRgb} << 24 | std::uint32_t{c.red} << 16 | std::uint32_t{c.green} << 8 | c.blue;
-}
-constexpr std::uint32_t rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
-{
-    return colourCode(vantrel::Color::rgb(r, g, b));
-}
-constexpr std::uint32_t gray(std::uint8_t level)
-{
-    return colourCode(vantrel::Color::gray(level));
-}
 
 inline SpriteFacts factsOf(vantrel::ISprite& sprite)
 {
@@ -54,7 +41,7 @@ inline SpriteFacts factsOf(vantrel::ISprite& sprite)
     if (auto* fill = dynamic_cast<vantrel::FillRectSprite*>(&sprite)) {
         facts.kind = SpriteKind::Fill;
         facts.rect = fill->getRect();
-        facts.colour = colourCode(fill->getColor());
+        facts.colour = fill->getColor().toWord();
     } else if (auto* image = dynamic_cast<vantrel::ImageSprite*>(&sprite)) {
         facts.kind = SpriteKind::Image;
         facts.rect = vantrel::Rect{x, y, x + static_cast<std::int32_t>(image->getWidth()),
@@ -63,7 +50,7 @@ inline SpriteFacts factsOf(vantrel::ISprite& sprite)
     } else if (auto* text = dynamic_cast<vantrel::TextSprite*>(&sprite)) {
         facts.kind = SpriteKind::Text;
         facts.rect = vantrel::Rect{x, y, x, y};
-        facts.colour = colourCode(text->getColor());
+        facts.colour = text->getColor().toWord();
     }
     return facts;
 }
