@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -10,28 +9,21 @@
 
 using Rules = std::vector<std::shared_ptr<vantrel::Image>>;
 
-TEST(LoadTransitionRules, StopsAtTheFirstMissingDamagedOrEmptyNumber)
+// A damaged file ends the enumeration as a missing one does (the real scene ends at a missing one).
+TEST(LoadTransitionRules, StopsAtTheFirstDamagedOrEmptyNumber)
 {
     auto a = makePicture(4, 4, vantrel::PixelFormat::Gray8);
     auto b = makePicture(4, 4, vantrel::PixelFormat::Gray8);
-    std::map<std::string, std::shared_ptr<vantrel::Image>> files{
-        {"trans0.png", a}, {"trans1.png", b}, {"trans3.png", a}};
-    for (bool damaged : {false, true}) {
-        std::vector<std::string> asked;
-        auto rules = loadTransitionRules([&](const char* name) {
-            asked.push_back(name);
-            auto found = files.find(name);
-            if (damaged && asked.size() == 3) {
-                throw vantrel::IoException(vantrel::format("Invalid file format in %s method.", "test"));
-            }
-            if (found == files.end()) {
-                throw vantrel::Win32Exception(vantrel::format("open API failed in %s method.", "test"), 2);
-            }
-            return found->second;
-        });
-        EXPECT_EQ(rules, (Rules{nullptr, a, b}));
-        EXPECT_EQ(asked, (std::vector<std::string>{"trans0.png", "trans1.png", "trans2.png"}));
-    }
+    std::vector<std::string> asked;
+    auto rules = loadTransitionRules([&](const char* name) {
+        asked.push_back(name);
+        if (asked.size() == 3) {
+            throw vantrel::IoException(vantrel::format("Invalid file format in %s method.", "test"));
+        }
+        return asked.size() == 1 ? a : b;
+    });
+    EXPECT_EQ(rules, (Rules{nullptr, a, b}));
+    EXPECT_EQ(asked, (std::vector<std::string>{"trans0.png", "trans1.png", "trans2.png"}));
     EXPECT_EQ(loadTransitionRules([](const char*) { return std::shared_ptr<vantrel::Image>(); }), Rules{nullptr});
     EXPECT_THROW(loadTransitionRules([](const char*) -> std::shared_ptr<vantrel::Image> { throw 42; }), int);
 }
