@@ -3,17 +3,7 @@
 #include "scene/BounceTask.h"
 #include "tests/scene/SceneTestSupport.h"
 
-TEST(BounceStep, TurnsAtZeroAndAPictureWiderThanTheScreenOnlyTurns)
-{
-    std::uint8_t increasing = 0;
-    EXPECT_EQ(bounceStep(0, increasing, 10), 0);
-    EXPECT_EQ(increasing, 1);
-    EXPECT_EQ(bounceStep(0, increasing, 10), 1);
-    EXPECT_EQ(bounceStep(-20, increasing, -20), -20);
-    EXPECT_EQ(increasing, 0);
-    EXPECT_EQ(bounceStep(-20, increasing, -20), -20);
-    EXPECT_EQ(increasing, 1);
-}
+using vantrel::Point;
 
 TEST(BounceTask, MovesTheTwoCopiesAndReflectsThemAtTheEdges)
 {
@@ -24,27 +14,34 @@ TEST(BounceTask, MovesTheTwoCopiesAndReflectsThemAtTheEdges)
     bottomRight->setSize(10, 10); // the bounds come from the picture, not the drawn size
     BounceTask task;
 
-    task(*screen);
-    EXPECT_EQ(topLeft->getX(), 1);
-    EXPECT_EQ(topLeft->getY(), 1);
-    EXPECT_EQ(bottomRight->getX(), 150);
-    EXPECT_EQ(bottomRight->getY(), 60);
-    task(*screen);
-    EXPECT_EQ(bottomRight->getX(), 149);
-    EXPECT_EQ(bottomRight->getY(), 59);
-    for (int call = 0; call < 59; ++call) {
-        task(*screen);
+    // Where the two copies are after a number of calls: id 12 first only turns, each
+    // copy turns at the far edges and again at the near ones.
+    struct After {
+        int calls;
+        Point topLeft, bottomRight;
+    };
+    const After afters[] = {{1, {1, 1}, {150, 60}},  {2, {2, 2}, {149, 59}},  {61, {61, 60}, {90, 0}},
+                            {62, {62, 59}, {89, 0}}, {63, {63, 58}, {88, 1}}};
+    int calls = 0;
+    for (const After& after : afters) {
+        for (; calls < after.calls; ++calls) {
+            task(*screen);
+        }
+        EXPECT_EQ((Point{topLeft->getX(), topLeft->getY()}), after.topLeft) << calls;
+        EXPECT_EQ((Point{bottomRight->getX(), bottomRight->getY()}), after.bottomRight) << calls;
     }
-    EXPECT_EQ(topLeft->getY(), 60); // turned at the bottom edge
-    task(*screen);
-    EXPECT_EQ(topLeft->getY(), 59);
-}
 
-TEST(BounceTask, IgnoresMissingCopiesAndOtherSpriteKinds)
-{
-    auto screen = makeTestScreen(200, 100);
+    // A copy that is missing or not a picture is left alone.
+    screen->getSprites(1).remove(11);
     auto fill = screen->createFillRectSprite(1, 11u, vantrel::Rect{0, 0, 10, 10}, 4, vantrel::Color::gray(0));
-    BounceTask task;
     task(*screen);
     EXPECT_EQ(fill->getX(), 0);
+    EXPECT_EQ(bottomRight->getX(), 87);
+
+    // A picture wider than the screen only turns.
+    std::uint8_t increasing = 1;
+    EXPECT_EQ(bounceStep(-20, increasing, -20), -20);
+    EXPECT_EQ(increasing, 0);
+    EXPECT_EQ(bounceStep(-20, increasing, -20), -20);
+    EXPECT_EQ(increasing, 1);
 }
