@@ -18,7 +18,7 @@ constexpr std::int32_t H = SteppedScene::H;
 
 TEST(BenchmarkSceneTest, BuildsEverySpriteOfBothLayersInOrderAndShowsTheReadOuts)
 {
-    WorkingDirectory inDataFolder(generatedDataFolder());
+    WorkingDirectory inDataFolder(generatedDataFolder);
     SteppedScene stepped;
     vantrel::Screen& screen = stepped.screen;
     using enum vantrel::BlendMode;
@@ -113,7 +113,7 @@ TEST(BenchmarkSceneFiles, AMissingOrDamagedFileEndsConstructionWithTheReaderErro
         TemporaryDirectory folder;
         linkDataFilesExcept(folder, name);
         if (name == "snow.png") {
-            std::filesystem::copy_file(generatedDataFolder() + "/" + name, folder.file(name));
+            std::filesystem::copy_file(generatedDataFolder + "/" + name, folder.file(name));
             std::filesystem::resize_file(folder.file(name), 30);
         }
         WorkingDirectory inFolder(folder.getPath());

@@ -28,15 +28,12 @@ private:
     std::filesystem::path previous;
 };
 
-inline std::string generatedDataFolder()
-{
-    return VANTREL_DATA_DIR;
-}
+inline const std::string generatedDataFolder = VANTREL_DATA_DIR;
 
 // A folder holding links to every generated data file except `leftOut`.
 inline void linkDataFilesExcept(const TemporaryDirectory& folder, const std::string& leftOut)
 {
-    for (const auto& entry : std::filesystem::directory_iterator(generatedDataFolder())) {
+    for (const auto& entry : std::filesystem::directory_iterator(generatedDataFolder)) {
         const std::string name = entry.path().filename().string();
         if (name != leftOut) {
             std::filesystem::create_symlink(entry.path(), folder.file(name));

@@ -14,7 +14,7 @@ namespace {
 
 class SceneFramesTest : public ::testing::Test {
 protected:
-    WorkingDirectory inDataFolder{generatedDataFolder()};
+    WorkingDirectory inDataFolder{generatedDataFolder};
 };
 
 } // namespace
