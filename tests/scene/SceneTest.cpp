@@ -1,0 +1,301 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <vantrel/base/Exception.h>
+#include <vantrel/screen/MemoryPresentTarget.h>
+#include <vantrel/sound/SoundManager.h>
+#include "scene/BenchmarkScene.h"
+#include "scene/FigureEightPointer.h"
+#include "tests/scene/SceneTestSupport.h"
+#include "tests/scene/SpriteFacts.h"
+#include "tests/support/Eventually.h"
+#include "tests/support/Failure.h"
+#include "tests/support/ReferenceFrame.h"
+#include "tests/support/TemporaryDirectory.h"
+
+// The real benchmark scene over the generated data files, stepped by hand or run by its
+// own threads.
+namespace {
+
+// The scene reads its files from the current directory: this runs a test inside a
+// folder and goes back afterwards.
+class WorkingDirectory {
+public:
+    explicit WorkingDirectory(const std::string& path) : previous(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(path);
+    }
+    ~WorkingDirectory()
+    {
+        std::error_code ignored;
+        std::filesystem::current_path(previous, ignored);
+    }
+
+private:
+    std::filesystem::path previous;
+};
+
+inline const std::string generatedDataFolder = VANTREL_DATA_DIR;
+
+// A folder holding links to every generated data file except `leftOut`.
+inline void linkDataFilesExcept(const TemporaryDirectory& folder, const std::string& leftOut)
+{
+    for (const auto& entry : std::filesystem::directory_iterator(generatedDataFolder)) {
+        const std::string name = entry.path().filename().string();
+        if (name != leftOut) {
+            std::filesystem::create_symlink(entry.path(), folder.file(name));
+        }
+    }
+}
+
+inline BenchmarkScene::Options steppedByHand()
+{
+    BenchmarkScene::Options options;
+    options.workerCount = 1;
+    options.startRendering = false;
+    return options;
+}
+
+// The real scene with a scripted pointer, stepped on the calling thread with a fixed clock
+// (16 or 17 ms apart, as the pacer's deadlines are).
+struct SteppedScene {
+    static constexpr std::uint32_t W = 1366;
+    static constexpr std::uint32_t H = 768;
+
+    explicit SteppedScene(const BenchmarkScene::Options& options = steppedByHand())
+        : scene(target, pointer, W, H, options)
+    {
+    }
+
+    void stepTo(std::uint32_t iteration)
+    {
+        while (iterations < iteration) {
+            ++iterations;
+            screen.step(1000 + iterations * 1000 / 60);
+        }
+    }
+
+    // One step, which presents the frame composed before it: that frame must equal a full
+    // redraw of both layers from scratch, whatever the drawers keep between frames.
+    void stepAndCompare()
+    {
+        const vantrel::Image expected = vantrel::testing::drawFrameFromScratch(screen);
+        const int level = screen.getTransitionLevel();
+        stepTo(iterations + 1);
+        const long difference = vantrel::testing::firstDifference(target->snapshot(), expected);
+        ASSERT_EQ(difference, -1) << "iteration " << iterations << ", level " << level
+                                  << (screen.getTransitionRule() ? " (wipe)" : "") << ": first wrong pixel at ("
+                                  << difference % W << ", " << difference / W << ")";
+    }
+
+    // Moves the cross-fade ahead where nothing new happens, as the task itself would: a new
+    // level, then both layers redrawn.
+    void skipToLevel(std::uint8_t level)
+    {
+        vantrel::Screen::Lock lock(screen);
+        screen.setTransitionLevel(level);
+        screen.invalidate();
+    }
+
+    std::shared_ptr<vantrel::MemoryPresentTarget> target = std::make_shared<vantrel::MemoryPresentTarget>(W, H);
+    std::shared_ptr<FigureEightPointer> pointer = std::make_shared<FigureEightPointer>(683, 384, 420, 220, 240);
+    BenchmarkScene scene;
+    vantrel::Screen& screen = scene.getScreen();
+    std::uint32_t iterations = 0;
+};
+
+constexpr std::int32_t W = SteppedScene::W;
+constexpr std::int32_t H = SteppedScene::H;
+
+} // namespace
+
+TEST(BenchmarkScene, BuildsEverySpriteOfBothLayersInOrderAndShowsTheReadOuts)
+{
+    WorkingDirectory inDataFolder(generatedDataFolder);
+    SteppedScene stepped;
+    vantrel::Screen& screen = stepped.screen;
+    using enum vantrel::BlendMode;
+    constexpr auto Fill = SpriteKind::Fill;
+    constexpr auto Image = SpriteKind::Image;
+
+    // The picture's size is the data's; every other number is the scene's.
+    auto staircase = std::dynamic_pointer_cast<vantrel::ImageSprite>(screen.getSprites(0).find(11));
+    auto backdrop = std::dynamic_pointer_cast<vantrel::ImageSprite>(screen.getSprites(1).find(0));
+    ASSERT_TRUE(staircase && backdrop);
+    const std::shared_ptr<vantrel::Image> firstPicture = staircase->getImage();
+    const std::shared_ptr<vantrel::Image> secondPicture = backdrop->getImage();
+    ASSERT_NE(firstPicture, secondPicture) << "the picture is loaded once per layer";
+    const auto w = static_cast<std::int32_t>(firstPicture->getWidth());
+    const auto h = static_cast<std::int32_t>(firstPicture->getHeight());
+    std::vector<SpriteFacts> layer0 = {
+        {Fill, 0, {0, 0, W, H}, 0, 0xFFFFFF},
+        {Fill, 10, {50, 50, 160, 160}, 2, 0xFF0000},
+    };
+    for (std::int32_t k = 0; k < 50; ++k) {
+        const std::int32_t at = 75 + 5 * k;
+        layer0.push_back({Image, 11u + k, {at, at, at + w, at + h}, 3 + k, 0, std::uint8_t(k % 2 ? 129 : 128)});
+    }
+    layer0.push_back({Fill, 50, {100, 100, 200, 200}, 100, 0x00FF00, 60});
+    // The first flakes as MT19937 with its standard seed draws them, x, y and speed in turn,
+    // each r / 2^32 * (max - min + 1) + min: 16 x 16 pixels, 9 x 9 for speed 1 (snow2.png).
+    const std::int32_t flakes[][3] = {{1113, 104, 4}, {1141, 97, 4}, {1248, 169, 3}, {421, 75, 3},
+                                      {380, 144, 3},  {1357, 736, 4}, {1319, 744, 1}};
+    const std::uint8_t opacities[] = {32, 64, 128, 192}; // by id modulo 4
+    for (std::uint32_t id = 100; id <= 106; ++id) {
+        const auto [x, y, speed] = flakes[id - 100];
+        const std::int32_t size = speed == 1 ? 9 : 16;
+        layer0.push_back({Image, id, {x, y, x + size, y + size}, 500, 0, opacities[id % 4], Add});
+    }
+    const std::vector<SpriteFacts> layer1 = {
+        {Image, 11, {0, 0, w, h}, 4, 0, 128},
+        {Image, 12, {W - w, H - h, W, H}, 5, 0, 128},
+        {Image, 0, {0, 0, W, std::int32_t(std::uint32_t(h) * W / std::uint32_t(w))}, 0, 0, 255, Normal, true},
+    };
+
+    for (std::uint8_t layer = 0; layer < 2; ++layer) {
+        const auto& expected = layer == 0 ? layer0 : layer1;
+        const auto& entries = screen.getSprites(layer).entries;
+        ASSERT_EQ(entries.size(), layer == 0 ? 53u + 900u : 3u) << "layer " << int(layer);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            SpriteFacts facts = factsOf(*entries[i].sprite);
+            EXPECT_EQ(entries[i].id, facts.id);
+            if (i >= expected.size()) { // the other flakes, wherever the draws put them
+                const auto id = static_cast<std::uint32_t>(i + 47);
+                facts.rect = {};
+                EXPECT_EQ(facts, (SpriteFacts{Image, id, {}, 500, 0, opacities[id % 4], Add}));
+                continue;
+            }
+            EXPECT_EQ(facts, expected[i]) << "layer " << int(layer) << ", sprite " << i;
+            if (auto image = std::dynamic_pointer_cast<vantrel::ImageSprite>(entries[i].sprite); image && i < 53) {
+                EXPECT_EQ(image->getImage(), layer == 0 ? firstPicture : secondPicture) << i;
+            }
+        }
+    }
+
+    // Each flake falls by its own speed in the first iteration.
+    stepped.stepTo(1);
+    for (std::uint32_t id = 100; id <= 106; ++id) {
+        EXPECT_EQ(screen.getSprites(0).find(id)->getY(), flakes[id - 100][1] + flakes[id - 100][2]) << id;
+    }
+
+    // The frame rate and one load line per processor and the total, each over its shadow.
+    stepped.stepTo(20);
+    EXPECT_GT(stepped.scene.getReadouts().getFrameRate(), 55.0);
+    for (std::uint8_t layer = 0; layer < 2; ++layer) {
+        for (std::uint32_t id = 10000; id <= 10002; ++id) {
+            EXPECT_EQ(spritesOf<vantrel::TextSprite>(screen, layer, id).size(), 2u) << id;
+        }
+    }
+    stepped.scene.paint();
+    for (std::uint8_t layer = 0; layer < 2; ++layer) {
+        EXPECT_EQ(screen.getDrawer(layer).getPendingRect(), (vantrel::Rect{0, 0, W, H}));
+    }
+    EXPECT_TRUE(vantrel::SoundManager::getInstance()->getSound(BenchmarkScene::clickSoundId));
+    stepped.scene.click(10, 10);
+    stepped.scene.click(10, 10);
+}
+
+// Without trans0.png the cycle is a plain cross-fade, which is no error. The scene is
+// started on two workers, so a failure after the start (click.wav) must stop the loop.
+TEST(BenchmarkSceneFiles, AMissingOrDamagedFileEndsConstructionWithTheReaderError)
+{
+    const char* const missing = "open API failed in vantrel::FileStreamReader::FileStreamReader method.";
+    const char* const damaged = "Invalid file format in vantrel::PngLoader::PngLoader method.";
+    BenchmarkScene::Options options;
+    options.workerCount = 2;
+    for (std::string name :
+         {"load.gra", "snow2.png", "particle.png", "click.wav", "snow.png", "trans0.png"}) {
+        SCOPED_TRACE(name);
+        TemporaryDirectory folder;
+        linkDataFilesExcept(folder, name);
+        if (name == "snow.png") {
+            std::filesystem::copy_file(generatedDataFolder + "/" + name, folder.file(name));
+            std::filesystem::resize_file(folder.file(name), 30);
+        }
+        WorkingDirectory inFolder(folder.getPath());
+        auto pointer = std::make_shared<FigureEightPointer>(683, 384, 420, 220, 240);
+        const std::string failure = failureOf<vantrel::Exception>([&] {
+            BenchmarkScene(std::make_shared<vantrel::MemoryPresentTarget>(W, H), pointer, W, H, options);
+        });
+        EXPECT_EQ(failure,
+                  name == "snow.png" ? damaged : name == "trans0.png" ? "no exception" : missing);
+        const std::uint64_t readings = pointer->getReadings();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(pointer->getReadings(), readings) << "a render loop outlived the scene";
+    }
+}
+
+TEST(SceneFrames, EveryPresentedFrameEqualsAFullRedraw)
+{
+    WorkingDirectory inDataFolder(generatedDataFolder);
+    // Each phase first moves the transition level (0: leave it), then steps.
+    struct Phase {
+        std::uint8_t level;
+        int iterations;
+    };
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    // Instrumented builds draw a few dozen frames of each phase.
+    const Phase phases[] = {{0, 30}, {250, 12}, {3, 30}, {120, 5}};
+#else
+    const Phase phases[] = {{0, 270}, {3, 60}, {120, 10}};
+#endif
+    SteppedScene stepped;
+    stepped.stepTo(1); // composes the first frame
+    // The first frame, the plain cross-fade rising, layer 1 alone, turning and falling;
+    // then down to layer 0 alone, where the first wipe image is picked, into the wipe and
+    // half way through it.
+    for (const Phase& phase : phases) {
+        if (phase.level != 0) {
+            stepped.skipToLevel(phase.level);
+        }
+        for (int i = 0; i < phase.iterations; ++i) {
+            ASSERT_NO_FATAL_FAILURE(stepped.stepAndCompare());
+        }
+        if (phase.level == 3) {
+            ASSERT_NE(stepped.screen.getTransitionRule(), nullptr);
+        }
+    }
+    EXPECT_EQ(stepped.target->getPresentCount(), stepped.iterations - 1);
+}
+
+TEST(SceneFrames, TwoWorkersLeaveTheRightPictureAndStopCleanly)
+{
+    WorkingDirectory inDataFolder(generatedDataFolder);
+    // Time runs 17 ms per reading, so the loop never waits for a deadline.
+    auto clock = std::make_shared<std::atomic<std::uint32_t>>(0);
+    BenchmarkScene::Options options;
+    options.workerCount = 2;
+    options.clock = [clock] {
+        std::this_thread::yield();
+        return *clock += 17;
+    };
+    auto stepped = std::make_unique<SteppedScene>(options);
+    const auto pointer = stepped->pointer;
+    for (std::uint64_t presents : {40u, 80u}) {
+        ASSERT_TRUE(eventually([&] { return stepped->target->getPresentCount() >= presents; }));
+        stepped->screen.stop();
+        // What the workers drew and kept is now checked frame by frame on this thread.
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_NO_FATAL_FAILURE(stepped->stepAndCompare());
+        }
+        stepped->screen.start();
+    }
+    stepped->scene.paint();
+    stepped->scene.click(100, 100);
+    const std::uint64_t presents = stepped->target->getPresentCount();
+    ASSERT_TRUE(eventually([&] { return stepped->target->getPresentCount() > presents; }));
+    EXPECT_TRUE(eventually([&] { return stepped->scene.getReadouts().getFrameRate() > 0.0; }));
+
+    EXPECT_GT(pointer->getReadings(), 1u);
+    stepped.reset(); // stops the render loop while it runs
+    const std::uint64_t readings = pointer->getReadings();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(pointer->getReadings(), readings);
+}
