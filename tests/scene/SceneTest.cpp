@@ -42,20 +42,11 @@ private:
     std::filesystem::path previous;
 };
 
-inline const std::string generatedDataFolder = VANTREL_DATA_DIR;
+const std::string generatedDataFolder = VANTREL_DATA_DIR;
+constexpr std::int32_t W = 1366;
+constexpr std::int32_t H = 768;
 
-// A folder holding links to every generated data file except `leftOut`.
-inline void linkDataFilesExcept(const TemporaryDirectory& folder, const std::string& leftOut)
-{
-    for (const auto& entry : std::filesystem::directory_iterator(generatedDataFolder)) {
-        const std::string name = entry.path().filename().string();
-        if (name != leftOut) {
-            std::filesystem::create_symlink(entry.path(), folder.file(name));
-        }
-    }
-}
-
-inline BenchmarkScene::Options steppedByHand()
+BenchmarkScene::Options steppedByHand()
 {
     BenchmarkScene::Options options;
     options.workerCount = 1;
@@ -66,9 +57,6 @@ inline BenchmarkScene::Options steppedByHand()
 // The real scene with a scripted pointer, stepped on the calling thread with a fixed clock
 // (16 or 17 ms apart, as the pacer's deadlines are).
 struct SteppedScene {
-    static constexpr std::uint32_t W = 1366;
-    static constexpr std::uint32_t H = 768;
-
     explicit SteppedScene(const BenchmarkScene::Options& options = steppedByHand())
         : scene(target, pointer, W, H, options)
     {
@@ -95,24 +83,12 @@ struct SteppedScene {
                                   << difference % W << ", " << difference / W << ")";
     }
 
-    // Moves the cross-fade ahead where nothing new happens, as the task itself would: a new
-    // level, then both layers redrawn.
-    void skipToLevel(std::uint8_t level)
-    {
-        vantrel::Screen::Lock lock(screen);
-        screen.setTransitionLevel(level);
-        screen.invalidate();
-    }
-
     std::shared_ptr<vantrel::MemoryPresentTarget> target = std::make_shared<vantrel::MemoryPresentTarget>(W, H);
     std::shared_ptr<FigureEightPointer> pointer = std::make_shared<FigureEightPointer>(683, 384, 420, 220, 240);
     BenchmarkScene scene;
     vantrel::Screen& screen = scene.getScreen();
     std::uint32_t iterations = 0;
 };
-
-constexpr std::int32_t W = SteppedScene::W;
-constexpr std::int32_t H = SteppedScene::H;
 
 } // namespace
 
@@ -213,8 +189,12 @@ TEST(BenchmarkSceneFiles, AMissingOrDamagedFileEndsConstructionWithTheReaderErro
     for (std::string name :
          {"load.gra", "snow2.png", "particle.png", "click.wav", "snow.png", "trans0.png"}) {
         SCOPED_TRACE(name);
-        TemporaryDirectory folder;
-        linkDataFilesExcept(folder, name);
+        TemporaryDirectory folder; // links to every data file but this one
+        for (const auto& entry : std::filesystem::directory_iterator(generatedDataFolder)) {
+            if (entry.path().filename() != name) {
+                std::filesystem::create_symlink(entry.path(), folder.file(entry.path().filename().string()));
+            }
+        }
         if (name == "snow.png") {
             std::filesystem::copy_file(generatedDataFolder + "/" + name, folder.file(name));
             std::filesystem::resize_file(folder.file(name), 30);
@@ -252,8 +232,10 @@ TEST(SceneFrames, EveryPresentedFrameEqualsAFullRedraw)
     // then down to layer 0 alone, where the first wipe image is picked, into the wipe and
     // half way through it.
     for (const Phase& phase : phases) {
-        if (phase.level != 0) {
-            stepped.skipToLevel(phase.level);
+        if (phase.level != 0) { // as the task would: a new level, then both layers redrawn
+            vantrel::Screen::Lock lock(stepped.screen);
+            stepped.screen.setTransitionLevel(phase.level);
+            stepped.screen.invalidate();
         }
         for (int i = 0; i < phase.iterations; ++i) {
             ASSERT_NO_FATAL_FAILURE(stepped.stepAndCompare());
