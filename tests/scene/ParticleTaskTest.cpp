@@ -33,27 +33,23 @@ TEST(PlanTrail, SpawnsEveryFourPixelsTruncatingTowardZeroAndJittersOnlyShortMove
     EXPECT_EQ(agedOpacity(3), 0);
 }
 
-namespace {
-
-struct ParticleFixture : ::testing::Test {
-    std::unique_ptr<vantrel::Screen> screen = makeTestScreen(640, 480);
-    std::shared_ptr<FixedPointer> pointer = std::make_shared<FixedPointer>(Point{200, 150});
-    vantrel::Mouse mouse{pointer};
-    std::shared_ptr<vantrel::Image> image1 = makePicture(48, 48);
-    std::shared_ptr<vantrel::Image> image2 = makePicture(32, 32);
-    ParticleTask task{mouse, image1, image2};
-
-    auto particles() { return spritesOf<vantrel::ImageSprite>(*screen, 0, ParticleTask::particleId); }
-};
-
-} // namespace
-
-TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOneAndAMovingOneSpawnsAlongItsPath)
+TEST(ParticleTask, SpawnsPairsAtTheCursorAndAlongItsPathThatGrowFadeAndGo)
 {
+    auto screen = makeTestScreen(640, 480);
+    auto pointer = std::make_shared<FixedPointer>(Point{200, 150});
+    vantrel::Mouse mouse{pointer};
+    auto image1 = makePicture(48, 48);
+    auto image2 = makePicture(32, 32);
+    ParticleTask task{mouse, image1, image2};
+    auto particles = [&] { return spritesOf<vantrel::ImageSprite>(*screen, 0, ParticleTask::particleId); };
+    auto other = screen->createImageSprite(0, 7u, 5, 5, 1000, image1); // left alone
+    other->setOpacity(128);
+    other->show();
+
     task(*screen);
     auto spawned = particles();
     ASSERT_EQ(spawned.size(), 4u);
-    for (int i = 0; i < 4; ++i) { // the pair at the cursor, then the jittered pair
+    for (int i = 0; i < 4; ++i) { // the pair at the resting cursor, then the jittered pair
         SCOPED_TRACE(i);
         EXPECT_EQ(spawned[i]->getImage(), i % 2 == 0 ? image1 : image2);
         EXPECT_EQ(spawned[i]->getOpacity(), i < 2 ? 128 : 96);
@@ -64,6 +60,7 @@ TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOneAndAMovingOn
         EXPECT_TRUE(spawned[i]->isVisible());
     }
     EXPECT_EQ(spawned[2]->getX(), spawned[3]->getX());
+    const auto first = spawned[0];
 
     pointer->position = Point{240, 138};
     mouse.update();
@@ -76,17 +73,9 @@ TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOneAndAMovingOn
     EXPECT_EQ(spawned[23]->getY(), 114);
     EXPECT_TRUE(std::all_of(spawned.begin() + 4, spawned.end(),
                             [](const auto& p) { return p->getOpacity() == 128; }));
-}
+    spawned.clear();
 
-TEST_F(ParticleFixture, ParticlesGrowFadeAndGoTheCallAfterReachingZero)
-{
-    auto other = screen->createImageSprite(0, 7u, 5, 5, 1000, image1);
-    other->setOpacity(128);
-    other->show();
-
-    task(*screen);
-    auto first = particles().front();
-    for (int call = 1; call <= 32; ++call) {
+    for (int call = 2; call <= 32; ++call) {
         task(*screen);
         EXPECT_EQ(first->getOpacity(), std::max(0, 128 - 4 * call));
     }
@@ -95,7 +84,7 @@ TEST_F(ParticleFixture, ParticlesGrowFadeAndGoTheCallAfterReachingZero)
     EXPECT_EQ(first->getY(), 126 - 64);
     EXPECT_EQ(first.use_count(), 2); // still listed
     task(*screen);
-    EXPECT_EQ(first.use_count(), 1); // erased
+    EXPECT_EQ(first.use_count(), 1); // erased the call after reaching zero
     EXPECT_FALSE(first->isVisible());
 
     EXPECT_EQ(other->getOpacity(), 128);
