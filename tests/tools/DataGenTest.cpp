@@ -20,11 +20,6 @@ std::uint8_t at(const GrayImage& image, std::uint32_t x, std::uint32_t y)
     return image.pixels[static_cast<std::size_t>(y) * image.width + x];
 }
 
-std::string dataFile(const std::string& name)
-{
-    return std::string(VANTREL_DATA_DIR) + "/" + name;
-}
-
 } // namespace
 
 TEST(SunsetPicture, IsOpaqueWhereverTheStretchedBackdropShowsAndFadesOutBelow)
@@ -98,7 +93,7 @@ TEST(GeneratedFiles, DecodeIntoTheFormatsTheSceneExpects)
         }
         const bool rule = name.rfind("trans", 0) == 0;
         rules += rule;
-        auto image = vantrel::loadImage(dataFile(name).c_str());
+        auto image = vantrel::loadImage((std::string(VANTREL_DATA_DIR) + "/" + name).c_str());
         EXPECT_EQ(image->getFormat(), rule ? vantrel::PixelFormat::Gray8 : vantrel::PixelFormat::Bgra32) << name;
         if (rule) {
             EXPECT_EQ(image->getWidth(), 1366u) << name;
