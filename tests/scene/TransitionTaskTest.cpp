@@ -35,19 +35,12 @@ TEST(TransitionTask, LevelRisesTurnsAndFallsRedrawingBothLayersAndRulesAreTakenI
     auto rule1 = makePicture(64, 32, vantrel::PixelFormat::Gray8);
     TransitionTask task({nullptr, rule0, rule1});
 
-    // Each cycle: the pick at 0, up to 255, the turn at 255, down to 0.
-    std::vector<int> expectedLevels{0};
-    for (int level = 1; level <= 255; ++level) {
-        expectedLevels.push_back(level);
-    }
-    for (int level = 255; level >= 0; --level) {
-        expectedLevels.push_back(level);
-    }
     Rules picked;
     for (int cycle = 0; cycle < 5; ++cycle) {
-        for (std::size_t call = 0; call < expectedLevels.size(); ++call) {
+        // 512 calls: the pick at 0, up to 255, the turn at 255, down to 0.
+        for (int call = 0; call < 512; ++call) {
             task(*screen);
-            ASSERT_EQ(screen->getTransitionLevel(), expectedLevels[call]) << "cycle " << cycle << ", call " << call;
+            ASSERT_EQ(screen->getTransitionLevel(), call <= 255 ? call : 511 - call) << cycle << ", " << call;
             if (call == 0) {
                 EXPECT_EQ(screen->getRuleSoftness(), 64);
                 picked.push_back(screen->getTransitionRule());
