@@ -7,7 +7,6 @@
 #include <vantrel/text/Font.h>
 #include "scene/FrameRateTask.h"
 #include "tests/scene/SceneTestSupport.h"
-#include "tests/scene/SpriteFacts.h"
 
 // The first three frames are checked through the task below.
 TEST(FrameRateMeter, AveragesUpToSixtyFourMeasuredIntervals)

@@ -14,7 +14,6 @@
 #include "scene/BenchmarkScene.h"
 #include "scene/FigureEightPointer.h"
 #include "tests/scene/SceneTestSupport.h"
-#include "tests/scene/SpriteFacts.h"
 #include "tests/support/Eventually.h"
 #include "tests/support/Failure.h"
 #include "tests/support/ReferenceFrame.h"
@@ -24,24 +23,8 @@
 // own threads.
 namespace {
 
-// The scene reads its files from the current directory: this runs a test inside a
-// folder and goes back afterwards.
-class WorkingDirectory {
-public:
-    explicit WorkingDirectory(const std::string& path) : previous(std::filesystem::current_path())
-    {
-        std::filesystem::current_path(path);
-    }
-    ~WorkingDirectory()
-    {
-        std::error_code ignored;
-        std::filesystem::current_path(previous, ignored);
-    }
-
-private:
-    std::filesystem::path previous;
-};
-
+// The scene reads its files from the current directory: each test moves into its folder
+// first (the test before may have left it in a folder since removed).
 const std::string generatedDataFolder = VANTREL_DATA_DIR;
 constexpr std::int32_t W = 1366;
 constexpr std::int32_t H = 768;
@@ -94,7 +77,7 @@ struct SteppedScene {
 
 TEST(BenchmarkScene, BuildsEverySpriteOfBothLayersInOrderAndShowsTheReadOuts)
 {
-    WorkingDirectory inDataFolder(generatedDataFolder);
+    std::filesystem::current_path(generatedDataFolder);
     SteppedScene stepped;
     vantrel::Screen& screen = stepped.screen;
     using enum vantrel::BlendMode;
@@ -200,7 +183,7 @@ TEST(BenchmarkSceneFiles, AMissingOrDamagedFileEndsConstructionWithTheReaderErro
             std::filesystem::copy_file(generatedDataFolder + "/" + name, folder.file(name));
             std::filesystem::resize_file(folder.file(name), 30);
         }
-        WorkingDirectory inFolder(folder.getPath());
+        std::filesystem::current_path(folder.getPath());
         auto pointer = std::make_shared<FigureEightPointer>(683, 384, 420, 220, 240);
         const std::string failure = failureOf<vantrel::Exception>([&] {
             BenchmarkScene(std::make_shared<vantrel::MemoryPresentTarget>(W, H), pointer, W, H, options);
@@ -215,7 +198,7 @@ TEST(BenchmarkSceneFiles, AMissingOrDamagedFileEndsConstructionWithTheReaderErro
 
 TEST(SceneFrames, EveryPresentedFrameEqualsAFullRedraw)
 {
-    WorkingDirectory inDataFolder(generatedDataFolder);
+    std::filesystem::current_path(generatedDataFolder);
     // Each phase first moves the transition level (0: leave it), then steps.
     struct Phase {
         std::uint8_t level;
@@ -250,7 +233,7 @@ TEST(SceneFrames, EveryPresentedFrameEqualsAFullRedraw)
 
 TEST(SceneFrames, TwoWorkersLeaveTheRightPictureAndStopCleanly)
 {
-    WorkingDirectory inDataFolder(generatedDataFolder);
+    std::filesystem::current_path(generatedDataFolder);
     // Time runs 17 ms per reading, so the loop never waits for a deadline.
     auto clock = std::make_shared<std::atomic<std::uint32_t>>(0);
     BenchmarkScene::Options options;
