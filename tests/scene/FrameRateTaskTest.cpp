@@ -12,28 +12,28 @@
 TEST(FrameRateMeter, AveragesUpToSixtyFourMeasuredIntervals)
 {
     // Intervals of 100, then 64 of 10, then 20.
-    std::vector<std::uint32_t> longRun{1000};
-    for (std::uint32_t i = 0; i < 65; ++i) {
-        longRun.push_back(1100 + 10 * i);
-    }
-    longRun.push_back(1760);
+    std::vector<std::uint32_t> longRun(66, 10);
+    longRun.front() = 100;
+    longRun.back() = 20;
     struct Case {
-        std::vector<std::uint32_t> times;
+        std::uint32_t start;
+        std::vector<std::uint32_t> intervals;
         std::vector<double> lastRates;
     };
     const Case cases[] = {
-        {{0, 16}, {0.0}}, // the first frame at time zero counts as no frame
-        {{1000, 1020, 1020, 1030}, {50.0, 50.0, 2000.0 / 30.0}}, // the same millisecond adds no interval
-        {longRun, {64 * 1000.0 / 730.0, 100.0, 64 * 1000.0 / 650.0}}, // the 65th overwrites the first
+        {0, {16}, {0.0}}, // the first frame at time zero counts as no frame
+        {1000, {20, 0, 10}, {50.0, 50.0, 2000.0 / 30.0}}, // the same millisecond adds no interval
+        {1000, longRun, {64 * 1000.0 / 730.0, 100.0, 64 * 1000.0 / 650.0}}, // the 65th overwrites the first
     };
     for (const Case& c : cases) {
         FrameRateMeter meter;
-        std::vector<double> rates;
-        for (std::uint32_t time : c.times) {
-            rates.push_back(meter.record(time));
+        std::uint32_t time = c.start;
+        std::vector<double> rates{meter.record(time)};
+        for (std::uint32_t interval : c.intervals) {
+            rates.push_back(meter.record(time += interval));
         }
         rates.erase(rates.begin(), rates.end() - c.lastRates.size());
-        EXPECT_EQ(rates, c.lastRates) << c.times[1];
+        EXPECT_EQ(rates, c.lastRates) << c.start << ", " << c.intervals.size();
     }
 }
 
