@@ -16,7 +16,6 @@ TEST(PlanTrail, SpawnsEveryFourPixelsTruncatingTowardZeroAndJittersOnlyShortMove
         bool jitter;
     };
     const Case cases[] = {
-        {{100, 100}, {100, 100}, {{100, 100}}, true},
         {{0, 0}, {7, 0}, {{7, 0}}, true},
         {{10, 10}, {10, 18}, {{10, 14}, {10, 18}}, false},
         {{0, 0},

@@ -34,13 +34,11 @@ inline std::unique_ptr<vantrel::Screen> makeTestScreen(std::uint32_t width, std:
                                              width, height, 1);
 }
 
-// A cleared picture of the given size.
+// A picture of the given size, for tasks that place or pass pictures without drawing them.
 inline std::shared_ptr<vantrel::Image> makePicture(std::uint32_t width, std::uint32_t height,
                                                    vantrel::PixelFormat format = vantrel::PixelFormat::Bgra32)
 {
-    auto image = std::make_shared<vantrel::Image>(width, height, format);
-    std::memset(image->getPixels(), 0, std::size_t{image->getPitch()} * height);
-    return image;
+    return std::make_shared<vantrel::Image>(width, height, format);
 }
 
 // The sprites of one kind on a layer, in list order; `id` ~0u takes every id.
