@@ -21,15 +21,6 @@ void writeStat(const TemporaryDirectory& folder, const std::string& text)
     std::ofstream(folder.file("stat"), std::ios::trunc) << text;
 }
 
-std::vector<std::string> labelsOf(const ProcessorLoadSource& source)
-{
-    std::vector<std::string> labels;
-    for (std::size_t i = 0; i < source.getCount(); ++i) {
-        labels.push_back(source.getLabel(i));
-    }
-    return labels;
-}
-
 } // namespace
 
 TEST(ProcessorLoadSource, ListsProcessorsThenTheTotalAndMeasuresBetweenCollections)
@@ -42,7 +33,8 @@ TEST(ProcessorLoadSource, ListsProcessorsThenTheTotalAndMeasuresBetweenCollectio
                                "cpu1 150 0 0 150\n";
     writeStat(folder, first);
     ProcessorLoadSource source(folder.file("stat"));
-    EXPECT_EQ(labelsOf(source), (std::vector<std::string>{"(0)", "(1)", "(_Total)"}));
+    ASSERT_EQ(source.getCount(), 3u);
+    EXPECT_EQ(source.getLabel(0) + source.getLabel(1) + source.getLabel(2), "(0)(1)(_Total)");
     struct Collection {
         const char* stat; // nullptr: the file is gone
         std::vector<double> loads;
@@ -67,7 +59,9 @@ TEST(ProcessorLoadSource, ListsProcessorsThenTheTotalAndMeasuresBetweenCollectio
     ProcessorLoadSource missing(folder.file("nothing"));
     EXPECT_EQ(missing.getCount(), 0u);
     missing.collect();
-    EXPECT_EQ(labelsOf(ProcessorLoadSource(folder.file("stat"))), labelsOf(source)); // from the damaged file
+    ProcessorLoadSource damaged(folder.file("stat")); // from the damaged file above
+    ASSERT_EQ(damaged.getCount(), 3u);
+    EXPECT_EQ(damaged.getLabel(0) + damaged.getLabel(1) + damaged.getLabel(2), "(0)(1)(_Total)");
 }
 
 TEST(LoadBarGeometry, BarsInnerBarsAndOutOfRangeLoads)

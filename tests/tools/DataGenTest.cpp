@@ -28,10 +28,8 @@ TEST(SunsetPicture, IsOpaqueWhereverTheStretchedBackdropShowsAndFadesOutBelow)
     ASSERT_EQ(picture.width, 320u);
     ASSERT_EQ(picture.height, 240u);
     // Stretched to 1366 x 1024, a 768-row screen shows source rows 0 to 180.
-    for (std::uint32_t y = 0; y < 188; ++y) {
-        for (std::uint32_t x = 0; x < picture.width; ++x) {
-            ASSERT_EQ(picture.pixels[(y * picture.width + x) * 4 + 3], 255) << x << ", " << y;
-        }
+    for (std::uint32_t i = 0; i < 188 * picture.width; ++i) {
+        ASSERT_EQ(picture.pixels[i * 4 + 3], 255) << i % picture.width << ", " << i / picture.width;
     }
     EXPECT_LT(picture.pixels[(239 * picture.width + 160) * 4 + 3], 16);
     EXPECT_EQ(makeSunsetPicture().pixels, picture.pixels);
