@@ -14,15 +14,6 @@
 #include "tests/support/TemporaryDirectory.h"
 #include "tests/scene/SceneTestSupport.h"
 
-namespace {
-
-void writeStat(const TemporaryDirectory& folder, const std::string& text)
-{
-    std::ofstream(folder.file("stat"), std::ios::trunc) << text;
-}
-
-} // namespace
-
 TEST(ProcessorLoadSource, ListsProcessorsThenTheTotalAndMeasuresBetweenCollections)
 {
     TemporaryDirectory folder;
@@ -31,7 +22,7 @@ TEST(ProcessorLoadSource, ListsProcessorsThenTheTotalAndMeasuresBetweenCollectio
                               "intr 5\ncpux 1 1\ncpu1 100\n";
     const char* const second = "cpu  400 0 180 700 100 0 0 20 90 90\ncpu0 300 0 100 275 25\n"
                                "cpu1 150 0 0 150\n";
-    writeStat(folder, first);
+    std::ofstream(folder.file("stat")) << first;
     ProcessorLoadSource source(folder.file("stat"));
     ASSERT_EQ(source.getCount(), 3u);
     EXPECT_EQ(source.getLabel(0) + source.getLabel(1) + source.getLabel(2), "(0)(1)(_Total)");
@@ -50,7 +41,7 @@ TEST(ProcessorLoadSource, ListsProcessorsThenTheTotalAndMeasuresBetweenCollectio
     for (const Collection& c : collections) {
         std::remove(folder.file("stat").c_str());
         if (c.stat) {
-            writeStat(folder, c.stat);
+            std::ofstream(folder.file("stat")) << c.stat;
         }
         source.collect();
         EXPECT_EQ((std::vector<double>{source.getLoad(0), source.getLoad(1), source.getLoad(2)}), c.loads);
@@ -96,7 +87,7 @@ TEST(ProcessorLoadTask, CollectsEverySixteenIterationsAndDrawsOneLabelledBarPerI
     // 100 * i ticks, so collections at iterations a and b measure a + b percent.
     auto writeTicks = [&folder](std::uint64_t i) {
         const std::string ticks = " " + std::to_string(i * i) + " 0 0 " + std::to_string(100 * i - i * i) + "\n";
-        writeStat(folder, "cpu" + ticks + "cpu0" + ticks);
+        std::ofstream(folder.file("stat")) << "cpu" + ticks + "cpu0" + ticks;
     };
     writeTicks(0);
     auto source = std::make_shared<ProcessorLoadSource>(folder.file("stat"));
