@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "scene/BounceTask.h"
 #include "tests/scene/SceneTestSupport.h"
 
@@ -17,19 +19,15 @@ TEST(BounceTask, MovesTheTwoCopiesAndReflectsThemAtTheEdges)
 
     // Where the two copies are after a number of calls: id 12 first only turns, each
     // copy turns at the far edges and again at the near ones.
-    struct After {
-        int calls;
-        Point topLeft, bottomRight;
-    };
-    const After afters[] = {{1, {1, 1}, {-50, 60}},  {2, {2, 2}, {-50, 59}},  {61, {61, 60}, {-50, 0}},
+    const std::tuple<int, Point, Point> afters[] = {{1, {1, 1}, {-50, 60}},  {2, {2, 2}, {-50, 59}},  {61, {61, 60}, {-50, 0}},
                             {62, {62, 59}, {-50, 0}}, {63, {63, 58}, {-50, 1}}};
     int calls = 0;
-    for (const After& after : afters) {
-        for (; calls < after.calls; ++calls) {
+    for (const auto& [after, topLeftAt, bottomRightAt] : afters) {
+        for (; calls < after; ++calls) {
             task(*screen);
         }
-        EXPECT_EQ((Point{topLeft->getX(), topLeft->getY()}), after.topLeft) << calls;
-        EXPECT_EQ((Point{bottomRight->getX(), bottomRight->getY()}), after.bottomRight) << calls;
+        EXPECT_EQ((Point{topLeft->getX(), topLeft->getY()}), topLeftAt) << calls;
+        EXPECT_EQ((Point{bottomRight->getX(), bottomRight->getY()}), bottomRightAt) << calls;
     }
 
     // A copy that is missing or not a picture is left alone.

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <vantrel/sprite/TextSprite.h>
@@ -26,11 +27,8 @@ TEST(ProcessorLoadSource, ListsProcessorsThenTheTotalAndMeasuresBetweenCollectio
     ProcessorLoadSource source(folder.file("stat"));
     ASSERT_EQ(source.getCount(), 3u);
     EXPECT_EQ(source.getLabel(0) + source.getLabel(1) + source.getLabel(2), "(0)(1)(_Total)");
-    struct Collection {
-        const char* stat; // nullptr: the file is gone
-        std::vector<double> loads;
-    };
-    const Collection collections[] = {
+    // The file's text at each collection (nullptr: the file is gone), then the loads read.
+    const std::pair<const char*, std::vector<double>> collections[] = {
         {first, {0, 0, 0}},
         {second, {75, 25, 50}},
         {nullptr, {75, 25, 50}},
@@ -38,13 +36,13 @@ TEST(ProcessorLoadSource, ListsProcessorsThenTheTotalAndMeasuresBetweenCollectio
         {first, {0, 0, 0}},  // the counters went back
         {"cpu0 12 x\ncpu\ngarbage\ncpu1", {0, 0, 0}}, // damaged
     };
-    for (const Collection& c : collections) {
+    for (const auto& [stat, loads] : collections) {
         std::remove(folder.file("stat").c_str());
-        if (c.stat) {
-            std::ofstream(folder.file("stat")) << c.stat;
+        if (stat) {
+            std::ofstream(folder.file("stat")) << stat;
         }
         source.collect();
-        EXPECT_EQ((std::vector<double>{source.getLoad(0), source.getLoad(1), source.getLoad(2)}), c.loads);
+        EXPECT_EQ((std::vector<double>{source.getLoad(0), source.getLoad(1), source.getLoad(2)}), loads);
     }
 
     ProcessorLoadSource missing(folder.file("nothing"));
@@ -58,25 +56,20 @@ TEST(ProcessorLoadSource, ListsProcessorsThenTheTotalAndMeasuresBetweenCollectio
 TEST(LoadBarGeometry, BarsInnerBarsAndOutOfRangeLoads)
 {
     using vantrel::Rect;
-    struct Case {
-        double load;
-        std::int32_t barEnd;
-        Rect bar; // empty: none
-        Rect innerBar;
-    };
-    const Case cases[] = {
+    // A load, then the bar's end and the bar and inner bar of line 0 (empty: none).
+    const std::tuple<double, std::int32_t, Rect, Rect> cases[] = {
         {0.5, 1101, {1100, 10, 1101, 34}, {}}, // one pixel, no inner bar
         {0.4, 1100, {}, {}},
         {100.0, 1340, {1100, 10, 1340, 34}, {1101, 11, 1339, 33}},
         {-10.0, 1076, {1076, 10, 1100, 34}, {1075, 11, 1101, 33}}, // never reversed
         {std::nan(""), 1100, {}, {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.load);
-        LoadBarGeometry g = loadBarGeometry(c.load, 0);
-        EXPECT_EQ(g.barEnd, c.barEnd);
-        EXPECT_EQ(g.hasBar ? g.bar : Rect{}, c.bar);
-        EXPECT_EQ(g.hasInnerBar ? g.innerBar : Rect{}, c.innerBar);
+    for (const auto& [load, barEnd, bar, innerBar] : cases) {
+        SCOPED_TRACE(load);
+        LoadBarGeometry g = loadBarGeometry(load, 0);
+        EXPECT_EQ(g.barEnd, barEnd);
+        EXPECT_EQ(g.hasBar ? g.bar : Rect{}, bar);
+        EXPECT_EQ(g.hasInnerBar ? g.innerBar : Rect{}, innerBar);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <vantrel/base/Exception.h>
@@ -192,11 +193,8 @@ TEST(BenchmarkSceneFiles, AMissingOrDamagedFileEndsConstructionWithTheReaderErro
 TEST(SceneFrames, EveryPresentedFrameEqualsAFullRedraw)
 {
     std::filesystem::current_path(generatedDataFolder);
-    // Each phase first moves the transition level (0: leave it), then steps.
-    struct Phase {
-        std::uint8_t level;
-        int iterations;
-    };
+    // Each phase first moves the transition level (0: leave it), then steps so many times.
+    using Phase = std::pair<std::uint8_t, int>;
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
     // Instrumented builds draw a few dozen frames of each phase.
     const Phase phases[] = {{0, 30}, {250, 12}, {3, 30}, {120, 5}};
@@ -208,16 +206,16 @@ TEST(SceneFrames, EveryPresentedFrameEqualsAFullRedraw)
     // The first frame, the plain cross-fade rising, layer 1 alone, turning and falling;
     // then down to layer 0 alone, where the first wipe image is picked, into the wipe and
     // half way through it.
-    for (const Phase& phase : phases) {
-        if (phase.level != 0) { // as the task would: a new level, then both layers redrawn
+    for (const auto& [level, iterations] : phases) {
+        if (level != 0) { // as the task would: a new level, then both layers redrawn
             vantrel::Screen::Lock lock(stepped.screen);
-            stepped.screen.setTransitionLevel(phase.level);
+            stepped.screen.setTransitionLevel(level);
             stepped.screen.invalidate();
         }
-        for (int i = 0; i < phase.iterations; ++i) {
+        for (int i = 0; i < iterations; ++i) {
             ASSERT_NO_FATAL_FAILURE(stepped.stepAndCompare());
         }
-        if (phase.level == 3) {
+        if (level == 3) {
             ASSERT_NE(stepped.screen.getTransitionRule(), nullptr);
         }
     }
