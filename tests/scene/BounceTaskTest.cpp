@@ -19,8 +19,9 @@ TEST(BounceTask, MovesTheTwoCopiesAndReflectsThemAtTheEdges)
 
     // Where the two copies are after a number of calls: id 12 first only turns, each
     // copy turns at the far edges and again at the near ones.
-    const std::tuple<int, Point, Point> afters[] = {{1, {1, 1}, {-50, 60}},  {2, {2, 2}, {-50, 59}},  {61, {61, 60}, {-50, 0}},
-                            {62, {62, 59}, {-50, 0}}, {63, {63, 58}, {-50, 1}}};
+    const std::tuple<int, Point, Point> afters[] = {{1, {1, 1}, {-50, 60}},   {2, {2, 2}, {-50, 59}},
+                                                    {61, {61, 60}, {-50, 0}}, {62, {62, 59}, {-50, 0}},
+                                                    {63, {63, 58}, {-50, 1}}};
     int calls = 0;
     for (const auto& [after, topLeftAt, bottomRightAt] : afters) {
         for (; calls < after; ++calls) {
