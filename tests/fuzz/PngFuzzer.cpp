@@ -1,5 +1,6 @@
 // libFuzzer harness: arbitrary bytes through the PNG loader row by row, then through
 // loadImage and every drawing operation at every kernel level.
+#include <png.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -44,16 +45,12 @@ bool decodeRows(const std::uint8_t* data, std::size_t size)
 std::shared_ptr<Image> loadThroughFile(const std::uint8_t* data, std::size_t size)
 {
     int fd = memfd_create("fuzz.png", 0);
-    if (fd < 0) {
-        return nullptr;
-    }
     std::shared_ptr<Image> image;
-    if (write(fd, data, size) == static_cast<ssize_t>(size)) {
-        std::string path = "/proc/self/fd/" + std::to_string(fd);
-        try {
-            image = loadImage(path.c_str());
-        } catch (const IoException&) {
+    try {
+        if (fd >= 0 && write(fd, data, size) == static_cast<ssize_t>(size)) {
+            image = loadImage(("/proc/self/fd/" + std::to_string(fd)).c_str());
         }
+    } catch (const IoException&) {
     }
     close(fd);
     return image;
@@ -81,25 +78,16 @@ void drawEverywhere(const Image& picture)
     selectKernelIsa(bestKernelIsa());
 }
 
-std::uint32_t bigEndian(const std::uint8_t* bytes)
-{
-    return std::uint32_t{bytes[0]} << 24 | std::uint32_t{bytes[1]} << 16 | std::uint32_t{bytes[2]} << 8 | bytes[3];
-}
-
 // libpng refuses a critical chunk whose checksum is wrong, so a mutation inside a chunk
 // would never reach the decoder: every complete chunk gets its checksum back.
 void repairChecksums(std::uint8_t* data, std::size_t size)
 {
     for (std::size_t at = 8; at + 12 <= size;) {
-        std::uint32_t length = bigEndian(data + at);
+        std::uint32_t length = png_get_uint_32(data + at);
         if (length > size - at - 12) {
             break;
         }
-        auto crc = static_cast<std::uint32_t>(crc32(0, data + at + 4, length + 4));
-        std::uint8_t* stored = data + at + 8 + length;
-        for (int i = 0; i < 4; ++i) {
-            stored[i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
-        }
+        png_save_uint_32(data + at + 8 + length, static_cast<png_uint_32>(crc32(0, data + at + 4, length + 4)));
         at += 12 + std::size_t{length};
     }
 }

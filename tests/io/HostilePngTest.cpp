@@ -2,6 +2,7 @@
 // bounded by its real content, and always with the loader's own error.
 #include <gtest/gtest.h>
 
+#include <malloc.h>
 #include <png.h>
 #include <sys/resource.h>
 
@@ -32,6 +33,9 @@ constexpr int gray = PNG_COLOR_TYPE_GRAY, palette = PNG_COLOR_TYPE_PALETTE, rgba
 void expectBoundedOutcome(const std::string& label, const Bytes& file, const std::string& expected,
                           std::size_t pictureBytes = 0, std::size_t addressSpace = 0)
 {
+    // Large blocks mapped and unmapped each time: the child must not find the room its load
+    // needs in what the files' making freed.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
     TemporaryDirectory directory;
     std::string path = directory.write("hostile.png", file);
     ChildCost cost = costInChild([&]() -> std::string {

@@ -4,7 +4,6 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -18,28 +17,42 @@ void appendBigEndian(Bytes& out, std::uint32_t value)
 
 int channelsOf(int colorType)
 {
-    return colorType == PNG_COLOR_TYPE_RGB_ALPHA ? 4
-           : colorType == PNG_COLOR_TYPE_RGB     ? 3
+    return colorType == PNG_COLOR_TYPE_RGB_ALPHA    ? 4
+           : colorType == PNG_COLOR_TYPE_RGB        ? 3
            : colorType == PNG_COLOR_TYPE_GRAY_ALPHA ? 2
                                                     : 1;
 }
 
-Bytes packRow(const PngPicture& picture, std::uint32_t y)
+// Calls `scanline(y, firstColumn, columnStep)` for each scanline of the image data: one per row,
+// or when interlaced, pass by pass the rows each pass holds (a pass with no columns has none).
+template <class Scanline>
+void forEachScanline(std::uint32_t width, std::uint32_t height, bool interlaced, Scanline scanline)
 {
-    int bitDepth = picture.kind.bitDepth;
-    std::size_t valuesPerRow = std::size_t{picture.width} * channelsOf(picture.kind.colorType);
-    const std::uint16_t* values = picture.samples.data() + y * valuesPerRow;
-    Bytes row((valuesPerRow * bitDepth + 7) / 8, 0);
-    for (std::size_t i = 0; i < valuesPerRow; ++i) {
-        if (bitDepth == 16) {
-            row[2 * i] = static_cast<unsigned char>(values[i] >> 8);
-            row[2 * i + 1] = static_cast<unsigned char>(values[i]);
-        } else {
-            std::size_t bit = i * bitDepth;
-            row[bit / 8] |= static_cast<unsigned char>(values[i] << (8 - bitDepth - bit % 8));
+    for (int pass = 0; pass < (interlaced ? 7 : 1); ++pass) {
+        std::uint32_t x0 = interlaced ? PNG_PASS_START_COL(pass) : 0;
+        std::uint32_t dx = interlaced ? PNG_PASS_COL_OFFSET(pass) : 1;
+        std::uint32_t dy = interlaced ? PNG_PASS_ROW_OFFSET(pass) : 1;
+        for (std::uint64_t y = interlaced ? PNG_PASS_START_ROW(pass) : 0; x0 < width && y < height; y += dy) {
+            scanline(y, x0, dx);
         }
     }
-    return row;
+}
+
+// Filter byte 0, then the samples packed at `bitDepth`, most significant bits first.
+void appendScanline(Bytes& out, const std::vector<std::uint16_t>& values, int bitDepth)
+{
+    out.push_back(0);
+    std::size_t start = out.size();
+    out.resize(start + (values.size() * bitDepth + 7) / 8);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (bitDepth == 16) {
+            out[start + 2 * i] = static_cast<unsigned char>(values[i] >> 8);
+            out[start + 2 * i + 1] = static_cast<unsigned char>(values[i]);
+        } else {
+            std::size_t bit = i * bitDepth;
+            out[start + bit / 8] |= static_cast<unsigned char>(values[i] << (8 - bitDepth - bit % 8));
+        }
+    }
 }
 
 std::uint8_t to8(std::uint16_t value, int bitDepth)
@@ -59,10 +72,9 @@ std::vector<PngKind> everyPngKind()
     std::vector<PngKind> kinds;
     for (const auto& [colorType, bitDepths] : depths) {
         for (int bitDepth : bitDepths) {
-            // Types with an alpha channel take no tRNS chunk.
-            for (bool transparency : {false, (colorType & PNG_COLOR_MASK_ALPHA) == 0}) {
-                kinds.push_back({colorType, bitDepth, transparency, false});
-                kinds.push_back({colorType, bitDepth, transparency, true});
+            // Plain and interlaced, then with tRNS, which types with an alpha channel do not take.
+            for (int variant = 0; variant < ((colorType & PNG_COLOR_MASK_ALPHA) != 0 ? 2 : 4); ++variant) {
+                kinds.push_back({colorType, bitDepth, variant >= 2, variant % 2 == 1});
             }
         }
     }
@@ -71,7 +83,7 @@ std::vector<PngKind> everyPngKind()
 
 PngPicture makePicture(std::uint32_t width, std::uint32_t height, const PngKind& kind, std::uint32_t seed)
 {
-    PngPicture picture{width, height, kind, {}, {}, {}};
+    PngPicture picture{width, height, kind, {}, {}, {}, {}};
     std::uint32_t state = seed * 2654435761u + 1;
     auto next = [&state] {
         state = state * 1664525u + 1013904223u;
@@ -92,9 +104,8 @@ PngPicture makePicture(std::uint32_t width, std::uint32_t height, const PngKind&
         picture.samples.push_back(static_cast<std::uint16_t>(next() % values));
     }
     // The transparent key is the first pixel's colour, so it appears in the picture.
-    picture.transparentGray = picture.samples[0];
-    for (int c = 0; c < 3 && kind.colorType == PNG_COLOR_TYPE_RGB; ++c) {
-        picture.transparentRgb[c] = picture.samples[c];
+    if (kind.transparency && kind.colorType != PNG_COLOR_TYPE_PALETTE) {
+        picture.transparentKey.assign(picture.samples.begin(), picture.samples.begin() + channelsOf(kind.colorType));
     }
     return picture;
 }
@@ -102,42 +113,35 @@ PngPicture makePicture(std::uint32_t width, std::uint32_t height, const PngKind&
 Bytes encodePng(const PngPicture& picture)
 {
     const PngKind& kind = picture.kind;
-    Bytes out;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        throw std::runtime_error("test PNG could not be written");
-    }
-    auto append = [](png_structp p, png_bytep data, png_size_t length) {
-        auto* file = static_cast<Bytes*>(png_get_io_ptr(p));
-        file->insert(file->end(), data, data + length);
-    };
-    png_set_write_fn(png, &out, append, [](png_structp) {});
-    png_set_IHDR(png, info, picture.width, picture.height, kind.bitDepth, kind.colorType,
-                 kind.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
+    std::size_t channels = channelsOf(kind.colorType);
+    Bytes chunks;
     if (kind.colorType == PNG_COLOR_TYPE_PALETTE) {
-        png_set_PLTE(png, info, reinterpret_cast<png_const_colorp>(picture.palette.data()),
-                     static_cast<int>(picture.palette.size() / 3));
+        appendChunk(chunks, "PLTE", picture.palette);
     }
     if (kind.transparency) {
-        png_color_16 key{0, picture.transparentRgb[0], picture.transparentRgb[1], picture.transparentRgb[2],
-                         picture.transparentGray};
-        png_set_tRNS(png, info, picture.paletteAlpha.empty() ? nullptr : picture.paletteAlpha.data(),
-                     static_cast<int>(picture.paletteAlpha.size()), &key);
+        Bytes alpha = picture.paletteAlpha;
+        for (std::uint16_t value : picture.transparentKey) {
+            alpha.insert(alpha.end(), {static_cast<unsigned char>(value >> 8), static_cast<unsigned char>(value)});
+        }
+        appendChunk(chunks, "tRNS", alpha);
     }
-    png_write_info(png, info);
-    std::vector<Bytes> rows;
-    std::vector<png_bytep> rowPointers;
-    rows.reserve(picture.height);
-    for (std::uint32_t y = 0; y < picture.height; ++y) {
-        rowPointers.push_back(rows.emplace_back(packRow(picture, y)).data());
-    }
-    png_write_image(png, rowPointers.data());
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return out;
+    Bytes scanlines;
+    forEachScanline(picture.width, picture.height, kind.interlaced, [&](std::uint64_t y, std::uint32_t x0,
+                                                                       std::uint32_t dx) {
+        std::uint64_t columns = (picture.width - x0 + dx - 1) / dx;
+        // A blank picture's scanlines are zeros, whatever their length.
+        if (picture.samples.empty()) {
+            scanlines.resize(scanlines.size() + 1 + (columns * channels * kind.bitDepth + 7) / 8);
+            return;
+        }
+        std::vector<std::uint16_t> values;
+        for (std::uint64_t x = x0; x < picture.width; x += dx) {
+            auto first = picture.samples.begin() + static_cast<std::ptrdiff_t>((y * picture.width + x) * channels);
+            values.insert(values.end(), first, first + static_cast<std::ptrdiff_t>(channels));
+        }
+        appendScanline(scanlines, values, kind.bitDepth);
+    });
+    return pngWithHeader(picture.width, picture.height, kind, chunks, scanlines);
 }
 
 std::vector<std::uint8_t> expectedRows(const PngPicture& picture)
@@ -145,13 +149,12 @@ std::vector<std::uint8_t> expectedRows(const PngPicture& picture)
     std::vector<std::uint8_t> out;
     int channels = channelsOf(picture.kind.colorType);
     int bitDepth = picture.kind.bitDepth;
-    bool keyed = picture.kind.transparency;
     for (std::size_t p = 0; p < std::size_t{picture.width} * picture.height; ++p) {
         const std::uint16_t* s = picture.samples.data() + p * channels;
         if (picture.kind.colorType == PNG_COLOR_TYPE_PALETTE) {
             const std::uint8_t* rgb = picture.palette.data() + s[0] * 3;
             out.insert(out.end(), {rgb[2], rgb[1], rgb[0]});
-            if (keyed) {
+            if (picture.kind.transparency) {
                 out.push_back(s[0] < picture.paletteAlpha.size() ? picture.paletteAlpha[s[0]] : 255);
             }
             continue;
@@ -162,12 +165,8 @@ std::vector<std::uint8_t> expectedRows(const PngPicture& picture)
         }
         if (channels % 2 == 0) {
             out.push_back(to8(s[channels - 1], bitDepth));
-        } else if (channels == 1 && keyed) {
-            out.push_back(s[0] == picture.transparentGray ? 0 : 255);
-        } else if (keyed) {
-            bool key = s[0] == picture.transparentRgb[0] && s[1] == picture.transparentRgb[1] &&
-                       s[2] == picture.transparentRgb[2];
-            out.push_back(key ? 0 : 255);
+        } else if (picture.kind.transparency) {
+            out.push_back(std::equal(s, s + channels, picture.transparentKey.begin()) ? 0 : 255);
         }
     }
     return out;
@@ -188,7 +187,8 @@ void appendChunk(Bytes& file, const char* type, const Bytes& data, bool correctC
     std::size_t start = file.size();
     file.insert(file.end(), type, type + 4);
     file.insert(file.end(), data.begin(), data.end());
-    auto crc = static_cast<std::uint32_t>(crc32(0, file.data() + start, static_cast<uInt>(file.size() - start)));
+    auto crc =
+        static_cast<std::uint32_t>(crc32(0, file.data() + start, static_cast<uInt>(file.size() - start)));
     appendBigEndian(file, correctCrc ? crc : crc ^ 1);
 }
 
@@ -210,20 +210,5 @@ Bytes pngWithHeader(std::uint32_t width, std::uint32_t height, const PngKind& ki
 
 Bytes blankPng(std::uint32_t width, std::uint32_t height, const PngKind& kind)
 {
-    Bytes palette;
-    if (kind.colorType == PNG_COLOR_TYPE_PALETTE) {
-        appendChunk(palette, "PLTE", {0, 0, 0, 255, 255, 255});
-        if (kind.transparency) {
-            appendChunk(palette, "tRNS", {0});
-        }
-    }
-    // Filter byte 0 and zero samples: every scanline of every pass is zeros.
-    std::uint64_t bitsPerPixel = std::uint64_t(channelsOf(kind.colorType)) * kind.bitDepth;
-    std::uint64_t bytes = 0;
-    for (int pass = 0; pass < (kind.interlaced ? 7 : 1); ++pass) {
-        std::uint64_t columns = kind.interlaced ? PNG_PASS_COLS(width, pass) : width;
-        std::uint64_t rows = kind.interlaced ? PNG_PASS_ROWS(height, pass) : height;
-        bytes += columns == 0 ? 0 : rows * (1 + (columns * bitsPerPixel + 7) / 8);
-    }
-    return pngWithHeader(width, height, kind, palette, Bytes(bytes));
+    return encodePng({width, height, kind, {}, {0, 0, 0, 255, 255, 255}, {0}, {}});
 }

@@ -25,15 +25,14 @@ struct PngPicture {
     PngKind kind;
     std::vector<std::uint16_t> samples;
     std::vector<std::uint8_t> palette;          // r, g, b per entry
-    std::vector<std::uint8_t> paletteAlpha;     // palette files
-    std::uint16_t transparentGray = 0;          // gray files
-    std::uint16_t transparentRgb[3] = {0, 0, 0}; // RGB files
+    std::vector<std::uint8_t> paletteAlpha;     // palette files with transparency
+    std::vector<std::uint16_t> transparentKey;  // gray and RGB files with transparency: a colour
 };
 
 // A picture of pseudo-random samples; the transparent key colour appears in it.
 PngPicture makePicture(std::uint32_t width, std::uint32_t height, const PngKind& kind, std::uint32_t seed);
 
-// Encodes with libpng.
+// The signature and the chunks, the image data deflated at the best compression, unfiltered.
 Bytes encodePng(const PngPicture& picture);
 
 // The rows the engine's loader must produce for `picture`, in its output layout.
@@ -49,6 +48,6 @@ void appendChunk(Bytes& file, const char* type, const Bytes& data, bool correctC
 Bytes pngWithHeader(std::uint32_t width, std::uint32_t height, const PngKind& kind, const Bytes& before = {},
                     const Bytes& scanlines = {0, 0x80});
 
-// A picture of zero samples in a small file. Palette files get two colours and, with
-// transparency, a tRNS chunk.
+// A picture of zero samples, made without holding them: a small file for any size. Palette
+// files get two colours, the first one transparent with tRNS.
 Bytes blankPng(std::uint32_t width, std::uint32_t height, const PngKind& kind);
