@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -59,17 +60,15 @@ std::shared_ptr<Image> loadThroughFile(const std::uint8_t* data, std::size_t siz
 void drawEverywhere(const Image& picture)
 {
     Image canvas(48, 40, PixelFormat::Bgrx32);
-    std::vector<unsigned char> clear(std::size_t{canvas.getPitch()} * canvas.getHeight(), 0x5A);
-    std::int32_t w = static_cast<std::int32_t>(picture.getWidth());
-    std::int32_t h = static_cast<std::int32_t>(picture.getHeight());
-    const Rect source{0, 0, w, h};
+    const Rect source{0, 0, static_cast<std::int32_t>(picture.getWidth()),
+                      static_cast<std::int32_t>(picture.getHeight())};
     for (int isa = 0; isa <= static_cast<int>(KernelIsa::Avx512); ++isa) {
         if (selectKernelIsa(static_cast<KernelIsa>(isa)) != static_cast<KernelIsa>(isa)) {
             continue;
         }
         for (int mode = 0; mode <= static_cast<int>(BlendMode::InverseMultiply); ++mode) {
             auto blend = static_cast<BlendMode>(mode);
-            std::copy(clear.begin(), clear.end(), canvas.getPixels());
+            std::memset(canvas.getPixels(), 0x5A, std::size_t{canvas.getPitch()} * canvas.getHeight());
             drawImage(canvas, nullptr, blend, Rect{-3, 2, 45, 38}, picture, Point{1, 0}, 200);
             drawImageRect(canvas, nullptr, blend, Rect{5, 5, 40, 30}, picture, source, 255, mode % 2 == 0);
             stretchImage(canvas, nullptr, blend, Rect{0, 0, 48, 40}, picture, source, 128, mode % 2 != 0);

@@ -28,6 +28,13 @@ constexpr std::size_t allowance = 64_MiB;
 constexpr const char* refused = "Invalid file format in vantrel::PngLoader::PngLoader method.";
 constexpr int gray = PNG_COLOR_TYPE_GRAY, palette = PNG_COLOR_TYPE_PALETTE, rgba = PNG_COLOR_TYPE_RGB_ALPHA;
 
+// A file's declared picture and what loading it gives: refused, or the decoded size.
+struct Picture {
+    std::uint32_t width, height;
+    PngKind kind;
+    const char* expected = refused;
+};
+
 // What loadImage makes of the file: its size in bytes, or the text of its failure; measured in
 // a child, so that the peak counts only this load. With `addressSpace`, the child has only that
 // much more.
@@ -64,18 +71,14 @@ void expectBoundedOutcome(const std::string& label, const Bytes& file, const std
 
 TEST(HostilePng, DeclaredPicturesTooLargeOrLargerThanTheDataCanHoldAreRefusedBeforeAllocating)
 {
-    struct Declared {
-        std::uint32_t width, height;
-        PngKind kind;
-    };
     // Just below 4 GiB of Bgra32 was once reserved before the data was read.
-    const Declared declared[] = {{65535, 65537, {gray, 8, false, true}}, {32768, 32767, {rgba}},
+    const Picture declared[] = {{65535, 65537, {gray, 8, false, true}}, {32768, 32767, {rgba}},
                                  {60000, 60000, {gray, 1}}, {65536, 65536, {gray}}, {1000000, 2000, {rgba}},
                                  {1000001, 1, {gray}}, {1, 1000001, {gray}},
                                  {0x7FFFFFFF, 0x7FFFFFFF, {PNG_COLOR_TYPE_RGB}}};
-    for (const auto& [width, height, kind] : declared) {
+    for (const auto& [width, height, kind, expected] : declared) {
         expectBoundedOutcome(std::to_string(width) + " x " + std::to_string(height),
-                             pngWithHeader(width, height, kind), refused);
+                             pngWithHeader(width, height, kind), expected);
     }
     // 65535 x 65537 is exactly 4294967295 bytes of gray: with the decoded-size limit raised to
     // that, believed once the stream is long enough to inflate to that many bytes and their
@@ -97,15 +100,10 @@ TEST(HostilePng, DeclaredPicturesTooLargeOrLargerThanTheDataCanHoldAreRefusedBef
 
 TEST(HostilePng, SmallFilesOfPicturesThatGrowInDecodingAreHeldToTheDecodedSizeLimit)
 {
-    struct Row {
-        std::uint32_t width, height;
-        PngKind kind;
-        const char* expected; // refused, or the decoded size
-    };
     const PngKind plain{palette, 1, true}, interlaced{palette, 1, true, true};
     // A 1-bit palette with transparency decodes to 32 times its packed size; an interlaced
     // picture was once decoded into a copy of its own first. 8192 x 8192 Bgra32 is the limit.
-    const Row rows[] = {{10000, 10000, interlaced, refused},          {22000, 22000, interlaced, refused},
+    const Picture rows[] = {{10000, 10000, interlaced, refused},          {22000, 22000, interlaced, refused},
                         {22000, 22000, plain, refused},               {8192, 8193, interlaced, refused},
                         {8192, 8192, interlaced, "268435456 bytes"},  {8192, 8192, plain, "268435456 bytes"},
                         {4000, 4096, {rgba, 8, false, true}, "65536000 bytes"}};
