@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/io/PngTestFiles.h"
@@ -60,14 +61,11 @@ std::vector<Bytes> waveSeeds()
 
 std::vector<Bytes> textSeeds()
 {
-    const std::string texts[] = {
-        std::string("\x00\x00", 2) + "60.000 fps : screen(1)",
-        std::string("\x01\x00", 2) + "CPU(0) : 12.50",
-        std::string("\x02\x01\x00\xD8\x00\x00\xFF\xDF\x00\x00\x41\x00\x00\x00\x30\x30\x00\x00", 18),
-        std::string("\x00\x00", 2) + "\xE3\x81\x93\xE3\x82\x93\x89\xFF\x80",
-    };
+    using namespace std::string_view_literals;
     std::vector<Bytes> seeds;
-    for (const std::string& text : texts) {
+    for (std::string_view text : {"\0\0" "60.000 fps : screen(1)"sv, "\1\0" "CPU(0) : 12.50"sv,
+                                  "\2\1\0\xD8\0\0\xFF\xDF\0\0\x41\0\0\0\x30\x30\0\0"sv,
+                                  "\0\0" "\xE3\x81\x93\xE3\x82\x93\x89\xFF\x80"sv}) {
         seeds.emplace_back(text.begin(), text.end());
     }
     return seeds;

@@ -86,7 +86,8 @@ void repairChecksums(std::uint8_t* data, std::size_t size)
         if (length > size - at - 12) {
             break;
         }
-        png_save_uint_32(data + at + 8 + length, static_cast<png_uint_32>(crc32(0, data + at + 4, length + 4)));
+        auto crc = static_cast<png_uint_32>(crc32(0, data + at + 4, length + 4));
+        png_save_uint_32(data + at + 8 + length, crc);
         at += 12 + std::size_t{length};
     }
 }

@@ -40,8 +40,8 @@ void layOutAndDraw(const std::uint8_t* data, std::size_t size)
         }
         return;
     }
-    TextSprite sprite({}, {}, 1u, static_cast<std::int8_t>(data[1]), -3, 0, reinterpret_cast<const char*>(rest),
-                      restSize, font, Color::gray(255));
+    TextSprite sprite({}, {}, 1u, static_cast<std::int8_t>(data[1]), -3, 0,
+                      reinterpret_cast<const char*>(rest), restSize, font, Color::gray(255));
     sprite.show();
     DrawCommands commands;
     DrawResources resources;

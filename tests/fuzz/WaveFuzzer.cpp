@@ -54,7 +54,8 @@ bool audibleBackEndPlays(const std::uint8_t* data, std::uint32_t size)
             sound->rewind();
             sound->start();
         }
-        mixer->mix(reinterpret_cast<unsigned char*>(output.data()), static_cast<int>(output.size() * sizeof(float)));
+        auto bytes = static_cast<int>(output.size() * sizeof(float));
+        mixer->mix(reinterpret_cast<unsigned char*>(output.data()), bytes);
         for (float sample : output) {
             if (!(sample >= -1.0f && sample <= 1.0f)) {
                 std::abort();

@@ -33,7 +33,8 @@ struct Failures {
 };
 #ifdef _WIN32
 const Failures failures{"CreateFileA API failed in vantrel::FileStreamReader::FileStreamReader method.",
-                        ERROR_FILE_NOT_FOUND, "SetFilePointer API failed in vantrel::FileStreamReader::seekImpl method.",
+                        ERROR_FILE_NOT_FOUND,
+                        "SetFilePointer API failed in vantrel::FileStreamReader::seekImpl method.",
                         ERROR_NEGATIVE_SEEK};
 #else
 const Failures failures{"open API failed in vantrel::FileStreamReader::FileStreamReader method.", ENOENT,
@@ -179,7 +180,8 @@ TEST_F(FileStreamReaderTest, ReadersAndAWriterExcludeEachOther)
 TEST_F(FileStreamReaderTest, NothingStaysOpenAndReadFailuresNameTheirCall)
 {
     auto openDescriptors = [] {
-        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator());
+        using std::filesystem::directory_iterator;
+        return std::distance(directory_iterator("/proc/self/fd"), directory_iterator());
     };
     const auto before = openDescriptors();
     EXPECT_THROW(FileStreamReader(directory.file("missing.bin").c_str()), Win32Exception);

@@ -110,7 +110,7 @@ TEST(HostilePng, SmallFilesOfPicturesThatGrowInDecodingAreHeldToTheDecodedSizeLi
     for (const auto& [width, height, kind, expected] : rows) {
         Bytes file = blankPng(width, height, kind);
         std::string label = std::to_string(width) + " x " + std::to_string(height) +
-                            (kind.interlaced ? " interlaced, " : ", ") + std::to_string(file.size()) + " bytes";
+                            (kind.interlaced ? " interlaced, " : ", ") + std::to_string(file.size()) + " B";
         EXPECT_LE(file.size(), 64u * 1024) << label;
         std::size_t picture = expected == refused ? 0 : std::size_t{width} * height * 4;
         expectBoundedOutcome(label, file, expected, picture);

@@ -50,24 +50,22 @@ TEST(PngLoader, EveryKindMatchesItsSamplesPlainAndInterlaced)
     // The formats by bytes per pixel of the expected rows.
     const PixelFormat formats[] = {PixelFormat::Gray8, PixelFormat::GrayAlpha16, PixelFormat::Bgr24,
                                    PixelFormat::Bgra32};
+    // 13 x 11 leaves partial Adam7 blocks and rows that end inside a byte; the others are too
+    // small to fill every pass.
+    const std::pair<std::uint32_t, std::uint32_t> sizes[] = {{13, 11}, {1, 1}, {9, 1}, {1, 9}};
     TemporaryDirectory directory;
-    auto expectDecoded = [&](const PngPicture& picture) {
-        auto image = loadImage(directory.write("picture.gra", encodePng(picture)).c_str());
-        std::vector<std::uint8_t> expected = expectedRows(picture);
-        ASSERT_EQ(image->getFormat(), formats[expected.size() / (picture.width * picture.height) - 1]);
-        ASSERT_EQ(expected.size(), std::size_t{image->getPitch()} * image->getHeight());
-        EXPECT_EQ(std::memcmp(image->getPixels(), expected.data(), expected.size()), 0);
-    };
-    // 13 x 11 leaves partial Adam7 blocks and rows that end inside a byte.
     for (const PngKind& kind : everyPngKind()) {
-        SCOPED_TRACE(testing::Message() << "type " << kind.colorType << " depth " << kind.bitDepth
-                                        << (kind.transparency ? " tRNS" : "") << (kind.interlaced ? " interlaced" : ""));
-        expectDecoded(makePicture(13, 11, kind, static_cast<std::uint32_t>(kind.colorType * 100 + kind.bitDepth)));
-    }
-    // Interlaced pictures too small to fill every pass.
-    for (auto [width, height] : {std::pair{1u, 1u}, std::pair{9u, 1u}, std::pair{1u, 9u}}) {
-        SCOPED_TRACE(testing::Message() << width << " x " << height);
-        expectDecoded(makePicture(width, height, {PNG_COLOR_TYPE_RGB, 8, false, true}, width + height));
+        for (auto [width, height] : sizes) {
+            SCOPED_TRACE(testing::Message() << "type " << kind.colorType << " depth " << kind.bitDepth << " tRNS "
+                                            << kind.transparency << " Adam7 " << kind.interlaced << ", " << width
+                                            << " x " << height);
+            PngPicture picture = makePicture(width, height, kind, kind.colorType * 100u + width);
+            auto image = loadImage(directory.write("picture.gra", encodePng(picture)).c_str());
+            std::vector<std::uint8_t> expected = expectedRows(picture);
+            ASSERT_EQ(image->getFormat(), formats[expected.size() / (width * height) - 1]);
+            ASSERT_EQ(expected.size(), std::size_t{image->getPitch()} * image->getHeight());
+            EXPECT_EQ(std::memcmp(image->getPixels(), expected.data(), expected.size()), 0);
+        }
     }
 }
 
@@ -93,11 +91,13 @@ TEST(PngLoader, DamagedFilesFailInTheConstructorOrInLoadAndStayFailed)
         for (std::size_t length : {0u, 4u, 8u, 20u, 33u}) {
             damaged.emplace_back(file.begin(), file.begin() + length);
         }
+        auto open = [](std::shared_ptr<IStreamReader> stream) {
+            return failureOf<IoException>([&] { PngLoader loader(stream); });
+        };
         for (const auto& bytes : damaged) {
-            EXPECT_EQ(failureOf<IoException>([&] { PngLoader loader(memoryStream(bytes)); }), constructorFailure)
-                << bytes.size();
+            EXPECT_EQ(open(memoryStream(bytes)), constructorFailure) << bytes.size();
         }
-        EXPECT_EQ(failureOf<IoException>([&] { PngLoader loader(memoryStream(file, 10)); }), constructorFailure);
+        EXPECT_EQ(open(memoryStream(file, 10)), constructorFailure);
         PngLoader failing(memoryStream(file, file.size() / 2));
         expectLoadFailsPartWay(failing);
         file.resize(file.size() / 2);

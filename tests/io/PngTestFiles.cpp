@@ -10,9 +10,8 @@ namespace {
 
 void appendBigEndian(Bytes& out, std::uint32_t value)
 {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        out.push_back(static_cast<unsigned char>(value >> shift));
-    }
+    out.resize(out.size() + 4);
+    png_save_uint_32(out.data() + out.size() - 4, value);
 }
 
 int channelsOf(int colorType)
@@ -105,7 +104,8 @@ PngPicture makePicture(std::uint32_t width, std::uint32_t height, const PngKind&
     }
     // The transparent key is the first pixel's colour, so it appears in the picture.
     if (kind.transparency && kind.colorType != PNG_COLOR_TYPE_PALETTE) {
-        picture.transparentKey.assign(picture.samples.begin(), picture.samples.begin() + channelsOf(kind.colorType));
+        auto first = picture.samples.begin();
+        picture.transparentKey = {first, first + channelsOf(kind.colorType)};
     }
     return picture;
 }
@@ -121,7 +121,8 @@ Bytes encodePng(const PngPicture& picture)
     if (kind.transparency) {
         Bytes alpha = picture.paletteAlpha;
         for (std::uint16_t value : picture.transparentKey) {
-            alpha.insert(alpha.end(), {static_cast<unsigned char>(value >> 8), static_cast<unsigned char>(value)});
+            alpha.push_back(static_cast<unsigned char>(value >> 8));
+            alpha.push_back(static_cast<unsigned char>(value));
         }
         appendChunk(chunks, "tRNS", alpha);
     }
@@ -136,8 +137,8 @@ Bytes encodePng(const PngPicture& picture)
         }
         std::vector<std::uint16_t> values;
         for (std::uint64_t x = x0; x < picture.width; x += dx) {
-            auto first = picture.samples.begin() + static_cast<std::ptrdiff_t>((y * picture.width + x) * channels);
-            values.insert(values.end(), first, first + static_cast<std::ptrdiff_t>(channels));
+            const std::uint16_t* first = picture.samples.data() + (y * picture.width + x) * channels;
+            values.insert(values.end(), first, first + channels);
         }
         appendScanline(scanlines, values, kind.bitDepth);
     });
