@@ -56,9 +56,9 @@ TEST(PngLoader, EveryKindMatchesItsSamplesPlainAndInterlaced)
     TemporaryDirectory directory;
     for (const PngKind& kind : everyPngKind()) {
         for (auto [width, height] : sizes) {
-            SCOPED_TRACE(testing::Message() << "type " << kind.colorType << " depth " << kind.bitDepth << " tRNS "
-                                            << kind.transparency << " Adam7 " << kind.interlaced << ", " << width
-                                            << " x " << height);
+            SCOPED_TRACE(testing::Message() << "type " << kind.colorType << " depth " << kind.bitDepth
+                                            << " tRNS " << kind.transparency << " Adam7 " << kind.interlaced
+                                            << ", " << width << " x " << height);
             PngPicture picture = makePicture(width, height, kind, kind.colorType * 100u + width);
             auto image = loadImage(directory.write("picture.gra", encodePng(picture)).c_str());
             std::vector<std::uint8_t> expected = expectedRows(picture);
