@@ -37,23 +37,6 @@ void forEachScanline(std::uint32_t width, std::uint32_t height, bool interlaced,
     }
 }
 
-// Filter byte 0, then the samples packed at `bitDepth`, most significant bits first.
-void appendScanline(Bytes& out, const std::vector<std::uint16_t>& values, int bitDepth)
-{
-    out.push_back(0);
-    std::size_t start = out.size();
-    out.resize(start + (values.size() * bitDepth + 7) / 8);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (bitDepth == 16) {
-            out[start + 2 * i] = static_cast<unsigned char>(values[i] >> 8);
-            out[start + 2 * i + 1] = static_cast<unsigned char>(values[i]);
-        } else {
-            std::size_t bit = i * bitDepth;
-            out[start + bit / 8] |= static_cast<unsigned char>(values[i] << (8 - bitDepth - bit % 8));
-        }
-    }
-}
-
 std::uint8_t to8(std::uint16_t value, int bitDepth)
 {
     return static_cast<std::uint8_t>(bitDepth == 16 ? value >> 8 : value * 255 / ((1 << bitDepth) - 1));
@@ -126,21 +109,26 @@ Bytes encodePng(const PngPicture& picture)
         }
         appendChunk(chunks, "tRNS", alpha);
     }
+    // Filter byte 0, then the samples packed most significant bits first; a blank picture
+    // holds no samples, and its scanlines stay zeros.
     Bytes scanlines;
     forEachScanline(picture.width, picture.height, kind.interlaced, [&](std::uint64_t y, std::uint32_t x0,
                                                                        std::uint32_t dx) {
         std::uint64_t columns = (picture.width - x0 + dx - 1) / dx;
-        // A blank picture's scanlines are zeros, whatever their length.
-        if (picture.samples.empty()) {
-            scanlines.resize(scanlines.size() + 1 + (columns * channels * kind.bitDepth + 7) / 8);
-            return;
+        int depth = kind.bitDepth;
+        scanlines.push_back(0);
+        std::size_t start = scanlines.size();
+        scanlines.resize(start + (columns * channels * depth + 7) / 8);
+        for (std::uint64_t i = 0; i < columns * channels && !picture.samples.empty(); ++i) {
+            std::uint64_t x = x0 + i / channels * dx;
+            std::uint16_t value = picture.samples[(y * picture.width + x) * channels + i % channels];
+            std::uint64_t bit = i * depth;
+            if (depth == 16) {
+                png_save_uint_16(&scanlines[start + bit / 8], value);
+            } else {
+                scanlines[start + bit / 8] |= static_cast<unsigned char>(value << (8 - depth - bit % 8));
+            }
         }
-        std::vector<std::uint16_t> values;
-        for (std::uint64_t x = x0; x < picture.width; x += dx) {
-            const std::uint16_t* first = picture.samples.data() + (y * picture.width + x) * channels;
-            values.insert(values.end(), first, first + channels);
-        }
-        appendScanline(scanlines, values, kind.bitDepth);
     });
     return pngWithHeader(picture.width, picture.height, kind, chunks, scanlines);
 }
