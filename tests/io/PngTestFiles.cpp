@@ -22,21 +22,6 @@ int channelsOf(int colorType)
                                                     : 1;
 }
 
-// Calls `scanline(y, firstColumn, columnStep)` for each scanline of the image data: one per row,
-// or when interlaced, pass by pass the rows each pass holds (a pass with no columns has none).
-template <class Scanline>
-void forEachScanline(std::uint32_t width, std::uint32_t height, bool interlaced, Scanline scanline)
-{
-    for (int pass = 0; pass < (interlaced ? 7 : 1); ++pass) {
-        std::uint32_t x0 = interlaced ? PNG_PASS_START_COL(pass) : 0;
-        std::uint32_t dx = interlaced ? PNG_PASS_COL_OFFSET(pass) : 1;
-        std::uint32_t dy = interlaced ? PNG_PASS_ROW_OFFSET(pass) : 1;
-        for (std::uint64_t y = interlaced ? PNG_PASS_START_ROW(pass) : 0; x0 < width && y < height; y += dy) {
-            scanline(y, x0, dx);
-        }
-    }
-}
-
 std::uint8_t to8(std::uint16_t value, int bitDepth)
 {
     return static_cast<std::uint8_t>(bitDepth == 16 ? value >> 8 : value * 255 / ((1 << bitDepth) - 1));
@@ -109,27 +94,33 @@ Bytes encodePng(const PngPicture& picture)
         }
         appendChunk(chunks, "tRNS", alpha);
     }
-    // Filter byte 0, then the samples packed most significant bits first; a blank picture
-    // holds no samples, and its scanlines stay zeros.
+    // Scanlines row by row, or when interlaced, pass by pass the rows each pass holds (a pass
+    // with no columns has none): filter byte 0, then the samples packed most significant bits
+    // first. A blank picture holds no samples, and its scanlines stay zeros.
     Bytes scanlines;
-    forEachScanline(picture.width, picture.height, kind.interlaced, [&](std::uint64_t y, std::uint32_t x0,
-                                                                       std::uint32_t dx) {
-        std::uint64_t columns = (picture.width - x0 + dx - 1) / dx;
-        int depth = kind.bitDepth;
-        scanlines.push_back(0);
-        std::size_t start = scanlines.size();
-        scanlines.resize(start + (columns * channels * depth + 7) / 8);
-        for (std::uint64_t i = 0; i < columns * channels && !picture.samples.empty(); ++i) {
-            std::uint64_t x = x0 + i / channels * dx;
-            std::uint16_t value = picture.samples[(y * picture.width + x) * channels + i % channels];
-            std::uint64_t bit = i * depth;
-            if (depth == 16) {
-                png_save_uint_16(&scanlines[start + bit / 8], value);
-            } else {
-                scanlines[start + bit / 8] |= static_cast<unsigned char>(value << (8 - depth - bit % 8));
+    int depth = kind.bitDepth;
+    for (int pass = 0; pass < (kind.interlaced ? 7 : 1); ++pass) {
+        std::uint32_t x0 = kind.interlaced ? PNG_PASS_START_COL(pass) : 0;
+        std::uint32_t dx = kind.interlaced ? PNG_PASS_COL_OFFSET(pass) : 1;
+        std::uint32_t y0 = kind.interlaced ? PNG_PASS_START_ROW(pass) : 0;
+        std::uint32_t dy = kind.interlaced ? PNG_PASS_ROW_OFFSET(pass) : 1;
+        std::uint64_t columns = (std::uint64_t{picture.width} + dx - 1 - x0) / dx;
+        for (std::uint64_t y = y0; columns > 0 && y < picture.height; y += dy) {
+            scanlines.push_back(0);
+            std::size_t start = scanlines.size();
+            scanlines.resize(start + (columns * channels * depth + 7) / 8);
+            for (std::uint64_t i = 0; i < columns * channels && !picture.samples.empty(); ++i) {
+                std::uint64_t x = x0 + i / channels * dx;
+                std::uint16_t value = picture.samples[(y * picture.width + x) * channels + i % channels];
+                std::uint64_t bit = i * depth;
+                if (depth == 16) {
+                    png_save_uint_16(&scanlines[start + bit / 8], value);
+                } else {
+                    scanlines[start + bit / 8] |= static_cast<unsigned char>(value << (8 - depth - bit % 8));
+                }
             }
         }
-    });
+    }
     return pngWithHeader(picture.width, picture.height, kind, chunks, scanlines);
 }
 
