@@ -22,12 +22,6 @@ using namespace vantrel;
 
 namespace {
 
-// The loader's own decoded-size limit decides what is too large, lowered here to a quarter:
-// the harness's memory (corpus, sanitizer reserves) counts against the same 256 MiB as each
-// input, and an interlaced picture read row by row is held twice for a moment. The
-// regression table in tests/io covers the default limit itself.
-constexpr std::uint64_t decodedByteLimit = PngLoader::defaultDecodedByteLimit / 4;
-
 // The loader alone, row by row; true when the file is a picture.
 bool decodeRows(const std::uint8_t* data, std::size_t size)
 {
@@ -77,10 +71,16 @@ void drawEverywhere(const Image& picture)
     selectKernelIsa(bestKernelIsa());
 }
 
+} // namespace
+
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
+
 // libpng refuses a critical chunk whose checksum is wrong, so a mutation inside a chunk
 // would never reach the decoder: every complete chunk gets its checksum back.
-void repairChecksums(std::uint8_t* data, std::size_t size)
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size, std::size_t maxSize,
+                                               unsigned int)
 {
+    size = LLVMFuzzerMutate(data, size, maxSize);
     for (std::size_t at = 8; at + 12 <= size;) {
         std::uint32_t length = png_get_uint_32(data + at);
         if (length > size - at - 12) {
@@ -90,23 +90,16 @@ void repairChecksums(std::uint8_t* data, std::size_t size)
         png_save_uint_32(data + at + 8 + length, crc);
         at += 12 + std::size_t{length};
     }
-}
-
-} // namespace
-
-extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
-
-extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size, std::size_t maxSize,
-                                               unsigned int)
-{
-    size = LLVMFuzzerMutate(data, size, maxSize);
-    repairChecksums(data, size);
     return size;
 }
 
+// The loader's own decoded-size limit decides what is too large, lowered here to a quarter:
+// the harness's memory (corpus, sanitizer reserves) counts against the same 256 MiB as each
+// input, and an interlaced picture read row by row is held twice for a moment. The
+// regression table in tests/io covers the default limit itself.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    PngLoader::setDecodedByteLimit(decodedByteLimit);
+    PngLoader::setDecodedByteLimit(PngLoader::defaultDecodedByteLimit / 4);
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include <vantrel/sound/sdl/SdlAudioMixer.h>
 #include <vantrel/sound/sdl/SdlAudioSound.h>
 #include <vantrel/sound/WaveDataReader.h>
+#include "tests/support/Failure.h"
 
 using namespace vantrel;
 
@@ -21,12 +22,7 @@ constexpr std::size_t framesPerBuffer = 1024;
 bool silentBackEndLoads(const std::uint8_t* data, std::uint32_t size)
 {
     NullSoundManager manager;
-    bool refused = false;
-    try {
-        manager.loadSound(0, data, size);
-    } catch (const IoException&) {
-        refused = true;
-    }
+    bool refused = failureOf<IoException>([&] { manager.loadSound(0, data, size); }) != "no exception";
     // A refused file registers nothing.
     if (refused == (manager.getSound(0) != nullptr)) {
         std::abort();
