@@ -33,13 +33,13 @@ void expectLoadFailsPartWay(PngLoader& loader)
 {
     std::vector<std::uint8_t> row(loader.getPitch());
     auto load = [&] { return failureOf<IoException>([&] { loader.load(row.data(), row.size()); }); };
-    std::string failure = "no exception";
-    std::uint32_t y = 0;
-    for (; y < loader.getHeight() && failure == "no exception"; ++y) {
-        failure = load();
+    std::uint32_t rows = 0;
+    std::string failure;
+    while ((failure = load()) == "no exception") {
+        ++rows;
     }
     EXPECT_EQ(failure, loadFailure);
-    EXPECT_LT(y, loader.getHeight());
+    EXPECT_LT(rows + 1, loader.getHeight());
     EXPECT_EQ(load(), loadFailure);
 }
 

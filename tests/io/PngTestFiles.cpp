@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <random>
 #include <utility>
 
 namespace {
@@ -51,11 +52,7 @@ std::vector<PngKind> everyPngKind()
 PngPicture makePicture(std::uint32_t width, std::uint32_t height, const PngKind& kind, std::uint32_t seed)
 {
     PngPicture picture{width, height, kind, {}, {}, {}, {}};
-    std::uint32_t state = seed * 2654435761u + 1;
-    auto next = [&state] {
-        state = state * 1664525u + 1013904223u;
-        return state >> 8;
-    };
+    std::minstd_rand next(seed + 1);
     std::uint32_t values = 1u << kind.bitDepth;
     if (kind.colorType == PNG_COLOR_TYPE_PALETTE) {
         values = std::min<std::uint32_t>(values, 19);
