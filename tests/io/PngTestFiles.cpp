@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <memory>
 #include <random>
 #include <utility>
 
@@ -96,6 +97,9 @@ Bytes encodePng(const PngPicture& picture)
     // first. A blank picture holds no samples, and its scanlines stay zeros.
     Bytes scanlines;
     int depth = kind.bitDepth;
+    // At most twice the rows (the passes' rows add up to less), each with room to spare.
+    std::uint64_t rowBytes = 2 + (std::uint64_t{picture.width} * channels * depth + 7) / 8;
+    scanlines.reserve(2 * picture.height * rowBytes);
     for (int pass = 0; pass < (kind.interlaced ? 7 : 1); ++pass) {
         std::uint32_t x0 = kind.interlaced ? PNG_PASS_START_COL(pass) : 0;
         std::uint32_t dx = kind.interlaced ? PNG_PASS_COL_OFFSET(pass) : 1;
@@ -151,11 +155,11 @@ std::vector<std::uint8_t> expectedRows(const PngPicture& picture)
 
 Bytes deflated(const Bytes& raw)
 {
+    // Left uninitialised: blank pictures' scanlines deflate to a thousandth of their size.
     uLongf size = compressBound(static_cast<uLong>(raw.size()));
-    Bytes packed(size);
-    compress2(packed.data(), &size, raw.data(), static_cast<uLong>(raw.size()), 9);
-    packed.resize(size);
-    return packed;
+    std::unique_ptr<Bytef[]> packed(new Bytef[size]);
+    compress2(packed.get(), &size, raw.data(), static_cast<uLong>(raw.size()), 9);
+    return Bytes(packed.get(), packed.get() + size);
 }
 
 void appendChunk(Bytes& file, const char* type, const Bytes& data, bool correctCrc)
