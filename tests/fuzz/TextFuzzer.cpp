@@ -29,10 +29,9 @@ Font& fontFor(std::uint8_t selector)
 void layOutAndDraw(const std::uint8_t* data, std::size_t size)
 {
     Font& font = fontFor(data[0]);
-    bool asCodes = (data[1] & 1) != 0;
     const std::uint8_t* rest = data + 2;
     std::size_t restSize = size - 2;
-    if (asCodes) {
+    if ((data[1] & 1) != 0) { // character codes
         for (std::size_t i = 0; i + 4 <= restSize && i < 4 * codesPerInput; i += 4) {
             std::uint32_t code;
             std::memcpy(&code, rest + i, 4);

@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -75,9 +76,7 @@ TEST(PngLoader, LoadWritesOneRowAndRefusesShortDestinationsAndExtraRows)
     std::vector<std::uint8_t> row(64, 0xEE);
     EXPECT_EQ(failureOf<IoException>([&] { loader.load(row.data(), 14); }), loadFailure);
     EXPECT_EQ(loader.load(row.data(), row.size()), 15u);
-    for (std::size_t i = 15; i < row.size(); ++i) {
-        ASSERT_EQ(row[i], 0xEE) << i;
-    }
+    EXPECT_EQ(std::count(row.begin() + 15, row.end(), 0xEE), 64 - 15);
     loader.load(row.data(), row.size());
     EXPECT_EQ(failureOf<IoException>([&] { loader.load(row.data(), row.size()); }), loadFailure);
 }
