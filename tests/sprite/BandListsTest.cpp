@@ -27,7 +27,7 @@ TEST(BandLists, ListExactlyTheCommandsTouchingEachBand)
         BandLists lists;
         lists.build(commands, bandHeight, bandCount, height);
         for (std::int32_t band = 0; band < bandCount; ++band) {
-            const Rect rows{0, std::min(band * bandHeight, height), 0, std::min((band + 1) * bandHeight, height)};
+            Rect rows{0, std::min(band * bandHeight, height), 0, std::min((band + 1) * bandHeight, height)};
             std::vector<std::uint32_t> expected;
             for (std::uint32_t i = 0; i < commands.size(); ++i) {
                 if (commands[i].bounds.top < commands[i].bounds.bottom && touchesRows(commands[i], rows)) {
