@@ -17,6 +17,9 @@ TEST(FontCache, HoldsEveryCodeUpToTheCapacityThenFlushesOnTheNextNewCode)
     for (std::uint32_t code = 0xFFFFFFFFu; code != 2047; ++code) {
         cache.insert(code, glyphWithAdvance(static_cast<std::int32_t>(code)));
     }
+    auto replacement = glyphWithAdvance(9);
+    cache.insert(66, replacement); // a held code: no flush
+    EXPECT_EQ(cache.find(66)->image, replacement.image);
     EXPECT_EQ(cache.getCount(), 2048u);
     ASSERT_NE(cache.find(0xFFFFFFFFu), nullptr);
     EXPECT_EQ(cache.find(0xFFFFFFFFu)->advance.x, -1);
@@ -28,4 +31,11 @@ TEST(FontCache, HoldsEveryCodeUpToTheCapacityThenFlushesOnTheNextNewCode)
     EXPECT_EQ(cache.find(0xFFFFFFFFu), nullptr);
     ASSERT_NE(cache.find(5000), nullptr);
     EXPECT_EQ(cache.find(5000)->advance.x, 7);
+
+    FontCache none(0); // a cache users build with no room still holds one record
+    none.insert(65, glyphWithAdvance(1));
+    none.insert(0x80000000u, glyphWithAdvance(2));
+    EXPECT_EQ(none.find(65), nullptr);
+    EXPECT_NE(none.find(0x80000000u), nullptr);
+    EXPECT_EQ(none.getCount(), 1u);
 }
