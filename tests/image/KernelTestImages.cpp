@@ -59,13 +59,6 @@ std::vector<unsigned char> bytesOf(const Image& image)
         image.getPixels(), image.getPixels() + std::size_t{image.getPitch()} * image.getHeight());
 }
 
-std::uint32_t wordAt(const Image& image, std::uint32_t x, std::uint32_t y)
-{
-    std::uint32_t word;
-    std::memcpy(&word, image.row(y) + 4 * std::size_t{x}, sizeof word);
-    return word;
-}
-
 Rect randomRect(std::mt19937& random, std::int32_t width, std::int32_t height)
 {
     switch (uniform(random, 0, 5)) {

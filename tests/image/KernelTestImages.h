@@ -23,8 +23,6 @@ vantrel::Image cloneImage(const vantrel::Image& image);
 
 std::vector<unsigned char> bytesOf(const vantrel::Image& image);
 
-std::uint32_t wordAt(const vantrel::Image& image, std::uint32_t x, std::uint32_t y);
-
 // A rectangle that overlaps a width x height area, sticks out of it or misses it; never
 // reversed, sometimes empty.
 vantrel::Rect randomRect(std::mt19937& random, std::int32_t width, std::int32_t height);
