@@ -23,9 +23,6 @@ struct FakeTime : ::testing::Test {
 
 TEST_F(FakeTime, SixtyDeadlinesMakeOneSecond)
 {
-    EXPECT_EQ(pacer.deadlines.front(), 16u);
-    EXPECT_EQ(pacer.deadlines[1], 33u);
-    EXPECT_EQ(pacer.deadlines.back(), 1000u);
     std::uint32_t previous = pacer.frameTime;
     for (int i = 0; i < 60; ++i) {
         pacer.wait(waiter);

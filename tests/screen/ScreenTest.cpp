@@ -107,17 +107,11 @@ TEST_F(Stepped, ANewLevelInvalidatesAndARuleOnlyMidTransition)
     EXPECT_EQ(screen.getDrawer(1).getPendingRect(), (Rect{0, 0, 64, 32}));
 }
 
-TEST(Screen, NeverStartedDestroysCleanly)
-{
-    auto target = std::make_shared<MemoryPresentTarget>(16, 16);
-    Screen screen(target, 16, 16);
-    EXPECT_GE(screen.getWorkerCount(), 1u);
-}
-
 TEST(Screen, RunsPresentsAndRestarts)
 {
     auto target = std::make_shared<CountingTarget>();
-    Screen screen(target, 300, 200, 2);
+    Screen screen(target, 300, 200); // one worker per processor
+    ASSERT_GE(screen.getWorkerCount(), 1u);
     auto sprite = screen.createFillRectSprite(0, 1u, Rect{0, 0, 50, 50}, 0, Color::gray(1));
     sprite->show();
     std::atomic<int> iterations{0};
