@@ -2,16 +2,15 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstring>
 #include <memory>
 #include <thread>
 
 #include <vantrel/screen/MemoryPresentTarget.h>
 #include <vantrel/screen/Screen.h>
+#include "tests/support/Eventually.h"
 #include "tests/support/Pixels.h"
 
 using namespace vantrel;
-
 
 // A reader never sees a frame whose bands are only partly handed over; a frame presented
 // whole or band by band ends up the same, and only the published rectangle counts.
@@ -57,9 +56,7 @@ protected:
     void presentBandImpl(const Image& frame, const Rect& rect) override
     {
         if (!bandArrived.exchange(true)) {
-            while (!stopAsked) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            }
+            eventually([this] { return stopAsked.load(); });
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
         MemoryPresentTarget::presentBandImpl(frame, rect);
@@ -76,9 +73,7 @@ TEST(StagedPicture, AStopDuringAFrameLeavesItPublished)
     Screen screen(target, 64, 32, 2);
     screen.createFillRectSprite(0, 1u, Rect{0, 0, 64, 32}, 0, Color::gray(9))->show();
     screen.start();
-    while (!target->bandArrived) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    ASSERT_TRUE(eventually([&] { return target->bandArrived.load(); }));
     std::thread stopper([&] { screen.stop(); });
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     target->stopAsked = true;
