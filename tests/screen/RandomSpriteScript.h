@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -157,11 +158,8 @@ private:
     std::shared_ptr<Image> randomImage(PixelFormat format, std::uint32_t width, std::uint32_t height)
     {
         auto image = std::make_shared<Image>(width, height, format);
-        for (std::uint32_t y = 0; y < height; ++y) {
-            for (std::uint32_t x = 0; x < image->getPitch(); ++x) {
-                image->row(y)[x] = static_cast<std::uint8_t>(random());
-            }
-        }
+        std::generate_n(image->getPixels(), std::size_t{image->getPitch()} * height,
+                        [this] { return static_cast<unsigned char>(random()); });
         return image;
     }
 

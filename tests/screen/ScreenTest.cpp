@@ -111,44 +111,27 @@ TEST_F(Stepped, ANewLevelInvalidatesAndARuleOnlyMidTransition)
     EXPECT_EQ(screen.getDrawer(1).getPendingRect(), (Rect{0, 0, 64, 32}));
 }
 
-TEST(Screen, RunsPresentsAndRestarts)
+// Presents never overlap, start() restarts the loop with fresh workers, and destroying the
+// Screen while its workers draw ends promptly.
+TEST(Screen, RunsPresentsRestartsAndEndsWhileDrawing)
 {
     auto target = std::make_shared<CountingTarget>();
-    Screen screen(target, 300, 200); // one worker per processor
-    ASSERT_GE(screen.getWorkerCount(), 1u);
-    auto sprite = screen.createFillRectSprite(0, 1u, Rect{0, 0, 50, 50}, 0, Color::gray(1));
+    auto screen = std::make_unique<Screen>(target, 1366, 768); // one worker per processor
+    ASSERT_GE(screen->getWorkerCount(), 1u);
+    auto sprite = screen->createFillRectSprite(0, 1u, Rect{0, 0, 1366, 768}, 0, Color::gray(3));
     sprite->show();
-    std::atomic<int> iterations{0};
-    screen.addTask([&](Screen& s) {
-        ++iterations;
-        sprite->setPosition(static_cast<std::int32_t>(s.frameTime() % 200), 10);
+    sprite->setBlendMode(BlendMode::Multiply);
+    screen->addTask([&](Screen& s) {
+        s.invalidate();
         return false;
     });
-    screen.start();
+    screen->start();
     ASSERT_TRUE(eventually([&] { return target->presents >= 5; }));
-    screen.start(); // restarts the loop with fresh workers
-    int before = target->presents;
+    screen->start();
+    const int before = target->presents;
     ASSERT_TRUE(eventually([&] { return target->presents >= before + 5; }));
-    screen.stop();
+    const auto destroyed = std::chrono::steady_clock::now();
+    screen.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - destroyed, 5s);
     EXPECT_FALSE(target->overlapped) << "presents never overlap";
-    EXPECT_GT(iterations, 0);
-}
-
-TEST(Screen, DestructionWhileDrawingEndsPromptly)
-{
-    auto start = std::chrono::steady_clock::now();
-    {
-        auto target = std::make_shared<CountingTarget>();
-        Screen screen(target, 1366, 768, 2);
-        auto sprite = screen.createFillRectSprite(0, 1u, Rect{0, 0, 1366, 768}, 0, Color::gray(3));
-        sprite->show();
-        sprite->setBlendMode(BlendMode::Multiply);
-        screen.addTask([&](Screen& s) {
-            s.invalidate();
-            return false;
-        });
-        screen.start();
-        ASSERT_TRUE(eventually([&] { return target->presents >= 2; }));
-    }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
 }
