@@ -62,12 +62,11 @@ inline std::optional<SourcePixel> readSource(const Image& image, int64_t x, int6
     return SourcePixel{value, format == PixelFormat::GrayAlpha16 || format == PixelFormat::Bgra32};
 }
 
+// A gray level (in `red`) fills three channels.
 inline SourcePixel colorPixel(const Color& color)
 {
-    if (color.isRgb) {
-        return SourcePixel{Channels{color.blue, color.green, color.red, 0}};
-    }
-    return SourcePixel{Channels{color.red, color.red, color.red, 0}};
+    return SourcePixel{color.isRgb ? Channels{color.blue, color.green, color.red, 0}
+                                   : Channels{color.red, color.red, color.red, 0}};
 }
 
 inline int64_t blendChannel(int mode, int64_t d, int64_t s)
@@ -157,108 +156,115 @@ inline void mix(Channels& a, const Channels& b, int64_t f)
 
 using namespace detail;
 
-inline void fillRect(Image& destination, const ClipRegion* clip, BlendMode mode, const Rect& rect,
-                     Color color, std::uint8_t opacity)
-{
-    paint(destination, clip, mode, opacity, placed(rect, clip),
-          [&](int64_t, int64_t) { return std::optional(colorPixel(color)); });
-}
-
-inline void drawImage(Image& destination, const ClipRegion* clip, BlendMode mode,
-                      const Rect& destinationRect, const Image& source, Point sourcePosition,
-                      std::uint8_t opacity)
-{
-    const Box box = placed(destinationRect, clip);
-    paint(destination, clip, mode, opacity, box, [&](int64_t x, int64_t y) {
-        return readSource(source, x - box.left + sourcePosition.x, y - box.top + sourcePosition.y);
-    });
-}
-
-inline void stretchImage(Image& destination, const ClipRegion* clip, BlendMode mode,
-                         const Rect& destinationRect, const Image& source, const Rect& sourceRect,
-                         std::uint8_t opacity, bool smooth)
-{
-    const Box t = placed(destinationRect, clip);
-    const Box s{std::max<int64_t>(sourceRect.left, 0), std::max<int64_t>(sourceRect.top, 0),
-                std::min<int64_t>(sourceRect.right, source.getWidth()),
-                std::min<int64_t>(sourceRect.bottom, source.getHeight())};
-    if (source.getPixels() == nullptr || t.left >= t.right || t.top >= t.bottom || s.left >= s.right ||
-        s.top >= s.bottom) {
-        return;
+// The reference under the engine's names; a stretch to the same size is a plain copy,
+// smoothed or not.
+struct ReferenceOps {
+    static void fillRect(Image& destination, const ClipRegion* clip, BlendMode mode, const Rect& rect,
+                         Color color, std::uint8_t opacity)
+    {
+        paint(destination, clip, mode, opacity, placed(rect, clip),
+              [&](int64_t, int64_t) { return std::optional(colorPixel(color)); });
     }
-    const int64_t stepX = ((s.right - s.left) << 16) / (t.right - t.left);
-    const int64_t stepY = ((s.bottom - s.top) << 16) / (t.bottom - t.top);
-    paint(destination, clip, mode, opacity, t, [&](int64_t x, int64_t y) {
-        const int64_t xPosition = (x - t.left) * stepX + (s.left << 16);
-        const int64_t yPosition = (y - t.top) * stepY + (s.top << 16);
-        const int64_t column = xPosition >> 16;
-        const int64_t row = yPosition >> 16;
-        std::optional<SourcePixel> pixel = readSource(source, column, row);
-        if (smooth) {
-            // Columns mix while the next destination pixel still starts before the last source
-            // column; rows mix but for the last.
-            const bool mixColumns = (((x + 1 - t.left) * stepX) >> 16) + 1 < s.right - s.left;
-            const auto mixedRow = [&](int64_t r) {
-                Channels c = readSource(source, column, r)->value;
-                if (mixColumns) {
-                    mix(c, readSource(source, column + 1, r)->value, (xPosition >> 10) & 63);
-                }
-                return c;
-            };
-            pixel->value = mixedRow(row);
-            if (row + 1 != s.bottom) {
-                mix(pixel->value, mixedRow(row + 1), (yPosition >> 10) & 63);
-            }
-        }
-        return pixel;
-    });
-}
 
-inline void drawGlyphs(Image& destination, const ClipRegion* clip, BlendMode mode, Point origin,
-                       const GlyphData* glyphs, std::size_t count, Color color, std::uint8_t opacity)
-{
-    int64_t penX = origin.x + int64_t{clip ? clip->offset.x : 0};
-    int64_t penY = origin.y + int64_t{clip ? clip->offset.y : 0};
-    for (std::size_t i = 0; i < count; ++i) {
-        const GlyphData& glyph = glyphs[i];
-        const int64_t left = penX + glyph.offset.x;
-        const int64_t top = penY + glyph.offset.y;
-        penX += glyph.advance.x;
-        penY += glyph.advance.y;
-        if (!glyph.image || glyph.image->getPixels() == nullptr) {
-            continue;
-        }
-        const Image& coverage = *glyph.image;
-        const Box box{left, top, left + coverage.getWidth(), top + coverage.getHeight()};
+    static void drawImage(Image& destination, const ClipRegion* clip, BlendMode mode,
+                          const Rect& destinationRect, const Image& source, Point sourcePosition,
+                          std::uint8_t opacity)
+    {
+        const Box box = placed(destinationRect, clip);
         paint(destination, clip, mode, opacity, box, [&](int64_t x, int64_t y) {
-            SourcePixel s = colorPixel(color);
-            s.value[3] = *at(coverage, x - left, y - top, 1);
-            s.hasAlpha = true;
-            return std::optional(s);
+            return readSource(source, x - box.left + sourcePosition.x, y - box.top + sourcePosition.y);
         });
     }
-}
 
-// The mask's byte picks the source's weight from the table.
-inline void drawTransition(Image& destination, const Rect& rect, const Image& source, Point sourcePosition,
-                           const Image& mask, Point maskPosition, const TransitionTable& table)
-{
-    if (table.progress == 0) {
-        return;
-    }
-    const Box box = placed(rect, nullptr);
-    paint(destination, nullptr, BlendMode::Normal, 255, box, [&](int64_t x, int64_t y) {
-        std::optional<SourcePixel> s = readSource(source, x - box.left + sourcePosition.x,
-                                                  y - box.top + sourcePosition.y);
-        const int64_t mx = x - box.left + maskPosition.x;
-        const int64_t my = y - box.top + maskPosition.y;
-        if (!s || !inside(mask, mx, my)) {
-            return std::optional<SourcePixel>();
+    static void stretchImage(Image& destination, const ClipRegion* clip, BlendMode mode,
+                             const Rect& destinationRect, const Image& source, const Rect& sourceRect,
+                             std::uint8_t opacity, bool smooth)
+    {
+        const Box t = placed(destinationRect, clip);
+        const Box s{std::max<int64_t>(sourceRect.left, 0), std::max<int64_t>(sourceRect.top, 0),
+                    std::min<int64_t>(sourceRect.right, source.getWidth()),
+                    std::min<int64_t>(sourceRect.bottom, source.getHeight())};
+        if (source.getPixels() == nullptr || t.left >= t.right || t.top >= t.bottom || s.left >= s.right ||
+            s.top >= s.bottom) {
+            return;
         }
-        s->value[3] = table.weights[*at(mask, mx, my, 1)];
-        s->hasAlpha = true;
-        return s;
-    });
-}
+        const int64_t stepX = ((s.right - s.left) << 16) / (t.right - t.left);
+        const int64_t stepY = ((s.bottom - s.top) << 16) / (t.bottom - t.top);
+        paint(destination, clip, mode, opacity, t, [&](int64_t x, int64_t y) {
+            const int64_t xPosition = (x - t.left) * stepX + (s.left << 16);
+            const int64_t yPosition = (y - t.top) * stepY + (s.top << 16);
+            const int64_t column = xPosition >> 16;
+            const int64_t row = yPosition >> 16;
+            std::optional<SourcePixel> pixel = readSource(source, column, row);
+            if (smooth) {
+                // Columns mix while the next destination pixel still starts before the last source
+                // column; rows mix but for the last.
+                const bool mixColumns = (((x + 1 - t.left) * stepX) >> 16) + 1 < s.right - s.left;
+                const auto mixedRow = [&](int64_t r) {
+                    Channels c = readSource(source, column, r)->value;
+                    if (mixColumns) {
+                        mix(c, readSource(source, column + 1, r)->value, (xPosition >> 10) & 63);
+                    }
+                    return c;
+                };
+                pixel->value = mixedRow(row);
+                if (row + 1 != s.bottom) {
+                    mix(pixel->value, mixedRow(row + 1), (yPosition >> 10) & 63);
+                }
+            }
+            return pixel;
+        });
+    }
+
+    static void drawGlyphs(Image& destination, const ClipRegion* clip, BlendMode mode, Point origin,
+                           const GlyphData* glyphs, std::size_t count, Color color, std::uint8_t opacity)
+    {
+        int64_t penX = origin.x + int64_t{clip ? clip->offset.x : 0};
+        int64_t penY = origin.y + int64_t{clip ? clip->offset.y : 0};
+        for (std::size_t i = 0; i < count; ++i) {
+            const GlyphData& glyph = glyphs[i];
+            const int64_t left = penX + glyph.offset.x;
+            const int64_t top = penY + glyph.offset.y;
+            penX += glyph.advance.x;
+            penY += glyph.advance.y;
+            if (!glyph.image || glyph.image->getPixels() == nullptr) {
+                continue;
+            }
+            const Image& coverage = *glyph.image;
+            const Box box{left, top, left + coverage.getWidth(), top + coverage.getHeight()};
+            paint(destination, clip, mode, opacity, box, [&](int64_t x, int64_t y) {
+                SourcePixel s = colorPixel(color);
+                s.value[3] = *at(coverage, x - left, y - top, 1);
+                s.hasAlpha = true;
+                return std::optional(s);
+            });
+        }
+    }
+
+    // The mask's byte picks the source's weight from the table.
+    static void drawTransition(Image& destination, const Rect& rect, const Image& source,
+                               Point sourcePosition, const Image& mask, Point maskPosition,
+                               const TransitionTable& table)
+    {
+        if (table.progress == 0) {
+            return;
+        }
+        const Box box = placed(rect, nullptr);
+        paint(destination, nullptr, BlendMode::Normal, 255, box, [&](int64_t x, int64_t y) {
+            std::optional<SourcePixel> s = readSource(source, x - box.left + sourcePosition.x,
+                                                      y - box.top + sourcePosition.y);
+            const int64_t mx = x - box.left + maskPosition.x;
+            const int64_t my = y - box.top + maskPosition.y;
+            if (!s || !inside(mask, mx, my)) {
+                return std::optional<SourcePixel>();
+            }
+            s->value[3] = table.weights[*at(mask, mx, my, 1)];
+            s->hasAlpha = true;
+            return s;
+        });
+    }
+
+    static constexpr auto drawImageRect = &stretchImage;
+};
 
 } // namespace reference
