@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <future>
 #include <memory>
 #include <thread>
 
@@ -23,21 +24,16 @@ TEST(StagedPicture, ReadersWaitForTheWholeFrame)
 
     Image second = filledImage(8, 6, 0x222222);
     target.presentBand(second, Rect{2, 0, 8, 3});
-    std::atomic<bool> read{false};
-    std::unique_ptr<Image> seen;
-    std::thread reader([&] {
-        seen = std::make_unique<Image>(target.snapshot());
-        read = true;
-    });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_FALSE(read) << "a half-copied frame was read";
+    auto reader = std::async(std::launch::async, [&] { return target.snapshot(); });
+    EXPECT_EQ(reader.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout)
+        << "a half-copied frame was read";
     target.presentBand(second, Rect{2, 3, 8, 6});
     target.publish(Rect{2, 0, 8, 6});
-    reader.join();
+    const Image seen = reader.get();
 
-    EXPECT_EQ(pixelAt(*seen, 1, 5), 0x111111u);
-    EXPECT_EQ(pixelAt(*seen, 2, 0), 0x222222u);
-    EXPECT_EQ(pixelAt(*seen, 7, 5), 0x222222u);
+    EXPECT_EQ(pixelAt(seen, 1, 5), 0x111111u);
+    EXPECT_EQ(pixelAt(seen, 2, 0), 0x222222u);
+    EXPECT_EQ(pixelAt(seen, 7, 5), 0x222222u);
     EXPECT_EQ(target.getPresentCount(), 2u);
     EXPECT_EQ(target.getLastRect(), (Rect{2, 0, 8, 6}));
     EXPECT_FALSE(MemoryPresentTarget(8, 6, false).takesBands());
