@@ -16,46 +16,35 @@
 
 using namespace vantrel;
 using Calls = std::vector<std::string>;
-using Widths = std::vector<std::int32_t>;
 
 namespace {
 
-// Accepts the widths it is told to, 768 rows tall; records each width asked for (0: back to the
+// The display settings and the window: accepts the widths it is told to, 768 rows tall, and logs
+// in short words what the display handler asked of it, a mode as "mode W" (0: back to the
 // desktop's own mode).
-class FakeDisplaySettings : public IDisplaySettings {
+class FakeSystem : public IDisplaySettings, public IDisplayWindow {
 public:
+    Calls log;
     std::set<std::int32_t> acceptedWidths;
     bool restoreFails = false;
-    std::vector<std::int32_t> changes;
 
 protected:
     DisplayChangeResult changeImpl(const DisplayMode* mode) override
     {
-        changes.push_back(mode != nullptr ? mode->width : 0);
+        log.push_back("mode " + std::to_string(mode != nullptr ? mode->width : 0));
         if (mode == nullptr) {
             return DisplayChangeResult{restoreFails ? -1 : 0, "SDL_SetWindowFullscreen"};
         }
         bool accepted = acceptedWidths.count(mode->width) != 0 && mode->height == 768;
         return DisplayChangeResult{accepted ? 0 : -1, "SDL_SetWindowDisplayMode"};
     }
-};
-
-// Records what the display handler asked of the window, as a script of short words.
-class FakeDisplayWindow : public IDisplayWindow {
-public:
-    std::vector<std::string> calls;
-
-protected:
-    void showMessageImpl(int id) override { calls.push_back("message " + std::to_string(id)); }
+    void showMessageImpl(int id) override { log.push_back("message " + std::to_string(id)); }
     void setFullscreenLayoutImpl(bool fullscreen) override
     {
-        calls.push_back(fullscreen ? "layout fullscreen" : "layout windowed");
+        log.push_back(fullscreen ? "layout fullscreen" : "layout windowed");
     }
-    void setMenuAttachedImpl(bool attached) override
-    {
-        calls.push_back(attached ? "attach" : "detach");
-    }
-    void minimiseImpl() override { calls.push_back("minimise"); }
+    void setMenuAttachedImpl(bool attached) override { log.push_back(attached ? "attach" : "detach"); }
+    void minimiseImpl() override { log.push_back("minimise"); }
 };
 
 struct Rig {
@@ -65,26 +54,49 @@ struct Rig {
         display.setSettings(settings);
     }
 
-    // The View items as "S w*": upper case when enabled, '*' when marked.
-    std::string menuState() const
+    // The View items as "S w*" (upper case when enabled, '*' when marked), then the display's
+    // state: "full" or "window", "suspended", "detached" (the menu).
+    std::string state() const
     {
         std::string state;
-        for (auto [command, letter] :
-             {std::pair{fullscreenCommand, 'S'}, std::pair{windowCommand, 'W'}}) {
+        for (auto [command, letter] : {std::pair{fullscreenCommand, 'S'}, std::pair{windowCommand, 'W'}}) {
             const MenuItem* item = menu.findItem(command);
             state += item->enabled ? letter : static_cast<char>(letter - 'A' + 'a');
             state += item->checked ? "* " : " ";
         }
-        state.pop_back();
-        return state;
+        state += display.isFullscreen() ? "full" : "window";
+        state += display.isApplied() ? "" : " suspended";
+        return state + (handler.isMenuDetached() ? " detached" : "");
     }
 
-    std::shared_ptr<FakeDisplaySettings> settings =
-        std::make_shared<FakeDisplaySettings>();
+    // Clears the log first. "refuse" makes every change fail, "accept" undoes that.
+    void act(const std::string& event)
+    {
+        log.clear();
+        if (event == "refuse" || event == "accept") {
+            settings->restoreFails = event == "refuse";
+            settings->acceptedWidths = settings->restoreFails ? std::set<std::int32_t>{} : std::set{1366};
+        } else if (event.rfind("pointer ", 0) == 0) {
+            handler.onPointerMoved(std::stoi(event.substr(8)));
+        } else if (event == "lost") {
+            handler.onFocusLost();
+        } else if (event == "gained") {
+            handler.onFocusGained();
+        } else if (event == "destroy") {
+            handler.onDestroy();
+        } else {
+            handler.onCommand(event == "toggle" ? toggleDisplayCommand
+                              : event == "fullscreen" ? fullscreenCommand
+                              : event == "window" ? windowCommand
+                                                    : exitCommand);
+        }
+    }
+
+    std::shared_ptr<FakeSystem> settings = std::make_shared<FakeSystem>();
+    Calls& log = settings->log;
     Display display;
     MenuBar menu = MenuBar::createMainMenu();
-    FakeDisplayWindow window;
-    DisplayHandler handler{display, menu, window};
+    DisplayHandler handler{display, menu, *settings};
 };
 
 } // namespace
@@ -95,135 +107,93 @@ TEST(DisplayHandler, TheScreenSizeDecidesHowTheWindowStarts)
         std::int32_t width, height;
         std::set<std::int32_t> accepted;
         bool started;
-        const char* menu;
+        const char* state;
         Calls calls;
-        Widths changes;
     };
-    const Calls toFullscreen{"detach", "layout fullscreen"};
+    const Calls tooSmall{"message 40001"};
     const Case cases[] = {
-        {1920, 1080, {1366}, true, "S w*", {}, {}},
-        {1366, 768, {1366}, true, "s* w", toFullscreen, {1366}},
-        {1360, 768, {1360}, true, "s* w", toFullscreen, {1366, 1360}},
-        {1366, 768, {}, true, "S w", {"message 40000"}, {1366, 1360}},
-        {1360, 800, {1366}, false, "S w", {"message 40001"}, {}},
-        {1280, 1024, {1366}, false, "S w", {"message 40001"}, {}},
-        {1365, 2000, {1366}, false, "S w", {"message 40001"}, {}},
-        {2000, 767, {1366}, false, "S w", {"message 40001"}, {}},
+        {1920, 1080, {1366}, true, "S w* window", {}},
+        {1366, 768, {1366}, true, "s* w full detached", {"mode 1366", "detach", "layout fullscreen"}},
+        {1360, 768, {1360}, true, "s* w full detached",
+         {"mode 1366", "mode 1360", "detach", "layout fullscreen"}},
+        {1366, 768, {}, true, "S w window", {"mode 1366", "mode 1360", "message 40000"}},
+        {1360, 800, {1366}, false, "S w window", tooSmall},
+        {1280, 1024, {1366}, false, "S w window", tooSmall},
+        {1365, 2000, {1366}, false, "S w window", tooSmall},
+        {2000, 767, {1366}, false, "S w window", tooSmall},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
         Rig rig(c.accepted);
         EXPECT_EQ(rig.handler.onCreate(c.width, c.height), c.started);
-        EXPECT_EQ(rig.menuState(), c.menu);
-        EXPECT_EQ(rig.window.calls, c.calls);
-        EXPECT_EQ(rig.settings->changes, c.changes);
-        EXPECT_EQ(rig.display.isFullscreen(), c.calls == toFullscreen);
+        EXPECT_EQ(rig.state(), c.state);
+        EXPECT_EQ(rig.log, c.calls);
         if (c.width == 1920) {
             continue;
         }
         // only a larger screen may switch, even once the mode would be accepted
         EXPECT_FALSE(rig.handler.isFullscreenAllowed());
-        rig.settings->acceptedWidths = {1366};
-        rig.window.calls.clear();
-        for (int command : {toggleDisplayCommand, fullscreenCommand, windowCommand}) {
-            rig.handler.onCommand(command);
+        for (const char* event : {"accept", "toggle", "fullscreen", "window"}) {
+            rig.act(event);
+            EXPECT_TRUE(rig.log.empty()) << event;
         }
-        EXPECT_TRUE(rig.window.calls.empty());
-        EXPECT_EQ(rig.settings->changes, c.changes);
     }
 }
 
-TEST(DisplayHandler, SwitchingMovesTheMenuStateAndReportsRefusals)
+// One window's life on a large screen, event by event: what the handler asks of the display
+// settings and the window, and the state after.
+TEST(DisplayHandler, SwitchingFocusAndPointerFollowTheScript)
 {
+    struct Step {
+        const char* event;
+        Calls calls;
+        const char* state;
+    };
+    const Calls toFullscreen{"mode 1366", "detach", "layout fullscreen"};
+    const Step script[] = {
+        {"pointer 10", {}, "S w* window"},
+        {"lost", {}, "S w* window"},
+        {"gained", {}, "S w* window"},
+        {"toggle", toFullscreen, "s* W full detached"},
+        {"fullscreen", {}, "s* W full detached"},
+        // the menu shows in the top 50 rows only
+        {"pointer 49", {"attach"}, "s* W full"},
+        {"pointer 0", {}, "s* W full"},
+        {"pointer 50", {"detach"}, "s* W full detached"},
+        {"pointer 700", {}, "s* W full detached"},
+        {"pointer -5", {"attach"}, "s* W full"},
+        // the desktop's mode comes back once however often focus goes, full screen once again
+        {"lost", {"mode 0", "minimise"}, "s* W full suspended"},
+        {"lost", {"minimise"}, "s* W full suspended"},
+        {"gained", {"mode 1366"}, "s* W full"},
+        {"gained", {}, "s* W full"},
+        {"pointer 60", {"detach"}, "s* W full detached"},
+        {"toggle", {"mode 0", "attach", "layout windowed"}, "S w* window"},
+        {"window", {}, "S w* window"},
+        {"exit", {}, "S w* window"},
+        // refusals show the message and change nothing
+        {"refuse", {}, "S w* window"},
+        {"toggle", {"mode 1366", "mode 1360", "message 40000"}, "S w* window"},
+        {"accept", {}, "S w* window"},
+        {"fullscreen", toFullscreen, "s* W full detached"},
+        {"refuse", {}, "s* W full detached"},
+        {"window", {"mode 0", "message 40000"}, "s* W full detached"},
+        {"lost", {"mode 0", "message 40000"}, "s* W full detached"},
+        {"accept", {}, "s* W full detached"},
+        {"lost", {"mode 0", "minimise"}, "s* W full suspended detached"},
+        {"refuse", {}, "s* W full suspended detached"},
+        {"gained", {"mode 1366", "message 40000"}, "s* W full suspended detached"},
+        // destruction leaves the menu attached
+        {"destroy", {"attach"}, "s* W full suspended"},
+        {"destroy", {}, "s* W full suspended"},
+    };
     Rig rig;
     rig.handler.onCreate(1920, 1080);
-    rig.handler.onCommand(toggleDisplayCommand);
-    EXPECT_TRUE(rig.display.isFullscreen());
-    EXPECT_EQ(rig.menuState(), "s* W");
-    EXPECT_EQ(rig.window.calls, (Calls{"detach", "layout fullscreen"}));
-    rig.handler.onCommand(fullscreenCommand); // already full screen
-
-    rig.window.calls.clear();
-    rig.handler.onCommand(toggleDisplayCommand);
-    EXPECT_FALSE(rig.display.isFullscreen());
-    EXPECT_EQ(rig.menuState(), "S w*");
-    EXPECT_EQ(rig.window.calls, (Calls{"attach", "layout windowed"}));
-    rig.handler.onCommand(windowCommand); // already windowed
-    rig.handler.onCommand(exitCommand);
-    EXPECT_EQ(rig.settings->changes, (Widths{1366, 0}));
-
-    // a refused mode shows the message and changes nothing
-    rig.settings->acceptedWidths.clear();
-    rig.window.calls.clear();
-    rig.handler.onCommand(toggleDisplayCommand);
-    EXPECT_EQ(rig.window.calls, (Calls{"message 40000"}));
-    EXPECT_FALSE(rig.display.isFullscreen());
-    EXPECT_EQ(rig.menuState(), "S w*");
-    EXPECT_EQ(rig.settings->changes, (Widths{1366, 0, 1366, 1360}));
-
-    // a refused return to the desktop's mode keeps full screen
-    rig.settings->acceptedWidths = {1366};
-    rig.handler.onCommand(fullscreenCommand);
-    rig.window.calls.clear();
-    rig.settings->restoreFails = true;
-    rig.handler.onCommand(windowCommand);
-    EXPECT_EQ(rig.window.calls, (Calls{"message 40000"}));
-    EXPECT_TRUE(rig.display.isFullscreen());
-    EXPECT_EQ(rig.menuState(), "s* W");
-    EXPECT_TRUE(rig.handler.isMenuDetached());
-}
-
-TEST(DisplayHandler, MenuShowsNearTheTopOnlyInFullscreen)
-{
-    Rig rig;
-    rig.handler.onCreate(1920, 1080);
-    rig.handler.onPointerMoved(10);
-    EXPECT_TRUE(rig.window.calls.empty());
-
-    rig.handler.onCommand(fullscreenCommand);
-    rig.window.calls.clear();
-    for (std::int32_t y : {49, 0, 50, 700, -5}) {
-        rig.handler.onPointerMoved(y);
+    for (const Step& step : script) {
+        rig.act(step.event);
+        EXPECT_EQ(rig.log, step.calls) << step.event;
+        EXPECT_EQ(rig.state(), step.state) << step.event;
     }
-    EXPECT_EQ(rig.window.calls, (Calls{"attach", "detach", "attach"}));
-
-    // destruction leaves the menu attached
-    rig.handler.onPointerMoved(60);
-    rig.window.calls.clear();
-    rig.handler.onDestroy();
-    rig.handler.onDestroy();
-    EXPECT_EQ(rig.window.calls, (Calls{"attach"}));
-    EXPECT_FALSE(rig.handler.isMenuDetached());
-}
-
-TEST(DisplayHandler, FocusLossInFullscreenRestoresTheDesktopAndMinimises)
-{
-    Rig rig;
-    rig.handler.onCreate(1920, 1080);
-    rig.handler.onFocusLost();
-    rig.handler.onFocusGained();
-    EXPECT_TRUE(rig.window.calls.empty());
-    EXPECT_TRUE(rig.settings->changes.empty());
-
-    // the desktop's mode comes back once however often focus goes, full screen once again
-    rig.handler.onCommand(toggleDisplayCommand);
-    rig.window.calls.clear();
-    rig.handler.onFocusLost();
-    rig.handler.onFocusLost();
-    EXPECT_FALSE(rig.display.isApplied());
-    EXPECT_EQ(rig.window.calls, (Calls{"minimise", "minimise"}));
-    rig.handler.onFocusGained();
-    rig.handler.onFocusGained();
-    EXPECT_TRUE(rig.display.isApplied());
-    EXPECT_EQ(rig.settings->changes, (Widths{1366, 0, 1366}));
-
-    // a refused return to full screen is reported and stays suspended
-    rig.settings->acceptedWidths.clear();
-    rig.handler.onFocusLost();
-    rig.window.calls.clear();
-    rig.handler.onFocusGained();
-    EXPECT_EQ(rig.window.calls, (Calls{"message 40000"}));
-    EXPECT_FALSE(rig.display.isApplied());
 }
 
 TEST(Display, RefusalsThrowWithTheCallOneModeHoldsAtATimeAndOnlyFullscreenRestoresAtTheEnd)
@@ -251,5 +221,5 @@ TEST(Display, RefusalsThrowWithTheCallOneModeHoldsAtATimeAndOnlyFullscreenRestor
         EXPECT_EQ(fullscreen.getMode().width, 1360);
         rig.settings->restoreFails = true;
     }
-    EXPECT_EQ(rig.settings->changes, (Widths{1366, 1366, 0, 1360, 0}));
+    EXPECT_EQ(rig.log, (Calls{"mode 1366", "mode 1366", "mode 0", "mode 1360", "mode 0"}));
 }

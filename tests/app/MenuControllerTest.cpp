@@ -26,6 +26,9 @@ protected:
         return controller.isActive() ? "bar " + std::to_string(controller.getHighlightedBarItem()) : "closed";
     }
 
+    // What a call returned, then the state it left: "0: popup 1 item 1".
+    std::string after(int returned) const { return std::to_string(returned) + ": " + state(); }
+
     MenuBar menu = MenuBar::createMainMenu();
     MenuController controller{menu};
 };
@@ -34,28 +37,18 @@ protected:
 
 TEST_F(MenuControllerTest, KeysOpenMoveWrapAndCloseThePopups)
 {
-    EXPECT_FALSE(controller.openByMnemonic(U'q'));
-    EXPECT_EQ(state(), "closed");
-    EXPECT_TRUE(controller.openByMnemonic(U'v'));
-    EXPECT_EQ(state(), "popup 1 item 0");
-    EXPECT_EQ(controller.key(MenuKey::Down), 0);
-    EXPECT_EQ(state(), "popup 1 item 1");
-    controller.key(MenuKey::Down);
-    EXPECT_EQ(state(), "popup 1 item 0");
-    controller.key(MenuKey::Up);
-    EXPECT_EQ(state(), "popup 1 item 1");
-    EXPECT_EQ(controller.key(MenuKey::Enter), 0); // the greyed Window item
-    EXPECT_EQ(state(), "popup 1 item 1");
-    controller.key(MenuKey::Right);
-    EXPECT_EQ(state(), "popup 0 item 0");
-    controller.key(MenuKey::Left);
-    EXPECT_EQ(state(), "popup 1 item 0");
-    controller.key(MenuKey::Escape);
-    EXPECT_EQ(state(), "bar 1");
+    EXPECT_EQ(after(controller.openByMnemonic(U'q')), "0: closed");
+    EXPECT_EQ(after(controller.openByMnemonic(U'v')), "1: popup 1 item 0");
+    EXPECT_EQ(after(controller.key(MenuKey::Down)), "0: popup 1 item 1");
+    EXPECT_EQ(after(controller.key(MenuKey::Down)), "0: popup 1 item 0");
+    EXPECT_EQ(after(controller.key(MenuKey::Up)), "0: popup 1 item 1");
+    EXPECT_EQ(after(controller.key(MenuKey::Enter)), "0: popup 1 item 1"); // the greyed Window item
+    EXPECT_EQ(after(controller.key(MenuKey::Right)), "0: popup 0 item 0");
+    EXPECT_EQ(after(controller.key(MenuKey::Left)), "0: popup 1 item 0");
+    EXPECT_EQ(after(controller.key(MenuKey::Escape)), "0: bar 1");
 
     controller.openByMnemonic(U'V');
-    EXPECT_EQ(controller.key(MenuKey::Enter), fullscreenCommand);
-    EXPECT_EQ(state(), "closed");
+    EXPECT_EQ(after(controller.key(MenuKey::Enter)), std::to_string(fullscreenCommand) + ": closed");
 
     // an unknown popup closes the menu
     controller.open(1, true);
@@ -69,26 +62,21 @@ TEST_F(MenuControllerTest, MnemonicsChooseWithinTheOpenPopup)
 {
     controller.openByMnemonic(U'V');
     controller.openByMnemonic(U'F');
-    EXPECT_EQ(controller.character(U's'), 0); // belongs to the other popup
-    EXPECT_EQ(state(), "popup 0 item 0");
-    EXPECT_EQ(controller.character(U'x'), exitCommand);
-    EXPECT_EQ(state(), "closed");
+    EXPECT_EQ(after(controller.character(U's')), "0: popup 0 item 0"); // belongs to the other popup
+    EXPECT_EQ(after(controller.character(U'x')), std::to_string(exitCommand) + ": closed");
 
     controller.openByMnemonic(U'V');
-    EXPECT_EQ(controller.character(U'W'), 0); // greyed
-    EXPECT_TRUE(controller.isOpen());
+    EXPECT_EQ(after(controller.character(U'W')), "0: popup 1 item 1"); // greyed: highlighted only
     menu.enableItem(windowCommand, true);
     EXPECT_EQ(controller.character(U'W'), windowCommand);
 }
 
 TEST_F(MenuControllerTest, PointerOpensTracksAndChoosesOnRelease)
 {
-    EXPECT_FALSE(controller.pointerPressed(MenuHit{}));
-    EXPECT_TRUE(controller.pointerPressed(MenuHit{Kind::BarItem, 0}));
-    EXPECT_EQ(state(), "popup 0 item -1");
+    EXPECT_EQ(after(controller.pointerPressed(MenuHit{})), "0: closed");
+    EXPECT_EQ(after(controller.pointerPressed(MenuHit{Kind::BarItem, 0})), "1: popup 0 item -1");
     // releasing on the bar item that opened it keeps it open
-    EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::BarItem, 0}), 0);
-    EXPECT_EQ(state(), "popup 0 item -1");
+    EXPECT_EQ(after(controller.pointerReleased(MenuHit{Kind::BarItem, 0})), "0: popup 0 item -1");
 
     controller.pointerMoved(MenuHit{Kind::BarItem, 1});
     controller.pointerMoved(MenuHit{Kind::PopupItem, 1});
@@ -97,16 +85,14 @@ TEST_F(MenuControllerTest, PointerOpensTracksAndChoosesOnRelease)
     EXPECT_EQ(state(), "popup 1 item -1");
 
     EXPECT_TRUE(controller.pointerPressed(MenuHit{Kind::PopupItem, 1}));
-    EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::PopupItem, 1}), 0); // greyed
-    EXPECT_TRUE(controller.isOpen());
-    EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::PopupItem, 0}), fullscreenCommand);
-    EXPECT_EQ(state(), "closed");
+    EXPECT_EQ(after(controller.pointerReleased(MenuHit{Kind::PopupItem, 1})), "0: popup 1 item 1"); // greyed
+    EXPECT_EQ(after(controller.pointerReleased(MenuHit{Kind::PopupItem, 0})),
+              std::to_string(fullscreenCommand) + ": closed");
 
     // presses outside, on the opening bar item again or on the bare bar close it
     for (MenuHit closing : {MenuHit{}, MenuHit{Kind::BarItem, 1}, MenuHit{Kind::Bar, -1}}) {
         controller.pointerPressed(MenuHit{Kind::BarItem, 1});
-        EXPECT_TRUE(controller.pointerPressed(closing));
-        EXPECT_FALSE(controller.isOpen());
+        EXPECT_EQ(after(controller.pointerPressed(closing)), "1: closed");
     }
     EXPECT_EQ(controller.pointerReleased(MenuHit{Kind::PopupItem, 0}), 0);
 }
@@ -115,26 +101,17 @@ TEST_F(MenuControllerTest, PointerOpensTracksAndChoosesOnRelease)
 // second Esc leaves the bar; Alt or F10 selects the first bar item and leaves it again.
 TEST_F(MenuControllerTest, EscapeAltAndF10WalkTheBarLikeWindows)
 {
-    controller.openByMnemonic(U'v');
-    controller.key(MenuKey::Escape);
-    EXPECT_EQ(state(), "bar 1");
-    controller.key(MenuKey::Escape);
-    EXPECT_EQ(state(), "closed");
-
     controller.toggleBar();
     EXPECT_EQ(state(), "bar 0");
-    controller.key(MenuKey::Left); // wraps
-    EXPECT_EQ(state(), "bar 1");
+    EXPECT_EQ(after(controller.key(MenuKey::Left)), "0: bar 1"); // wraps
     controller.key(MenuKey::Right);
-    EXPECT_EQ(controller.key(MenuKey::Down), 0);
-    EXPECT_EQ(state(), "popup 0 item 0");
+    EXPECT_EQ(after(controller.key(MenuKey::Down)), "0: popup 0 item 0");
     controller.key(MenuKey::Escape);
-    EXPECT_EQ(controller.character(U'v'), 0); // a bare mnemonic opens its popup
-    EXPECT_EQ(state(), "popup 1 item 0");
+    EXPECT_EQ(after(controller.character(U'v')), "0: popup 1 item 0"); // a bare mnemonic opens its popup
     controller.toggleBar(); // Alt again leaves the menu, popup and all
     EXPECT_EQ(state(), "closed");
 
     controller.toggleBar();
-    EXPECT_FALSE(controller.pointerPressed(MenuHit{})); // a press in the frame leaves the bar
-    EXPECT_EQ(state(), "closed");
+    // a press in the frame leaves the bar
+    EXPECT_EQ(after(controller.pointerPressed(MenuHit{})), "0: closed");
 }

@@ -2,7 +2,6 @@
 
 #include <SDL.h>
 
-#include <cstring>
 #include <memory>
 #include <thread>
 
@@ -45,10 +44,7 @@ std::unique_ptr<Image> numberedFrame(std::uint32_t width, std::uint32_t height)
 
 std::uint32_t pixel(SDL_Surface* surface, int x, int y)
 {
-    std::uint32_t value;
-    std::memcpy(&value,
-                static_cast<unsigned char*>(surface->pixels) + y * surface->pitch + x * 4, 4);
-    return value & 0xFFFFFF;
+    return static_cast<std::uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x] & 0xFFFFFF;
 }
 
 using Surface = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <stdexcept>
+#include <utility>
 
 #include <vantrel/base/Exception.h>
 #include <vantrel/base/Thread.h>
@@ -11,57 +12,44 @@
 using namespace vantrel;
 using namespace std::chrono_literals;
 
-namespace {
-
-constexpr const char* sleepText = "Thread interupted in vantrel::ThreadNotifier::sleep method.";
-constexpr const char* waitText = "Thread interupted in vantrel::ThreadNotifier::wait method.";
-
-} // namespace
-
-TEST(ThreadNotifier, SleepTimesOutUnlessStopped)
+// A sleep times out and a wait wakes for its event, unless a stop was asked for first.
+TEST(ThreadNotifier, SleepAndWaitEndUnlessStopped)
 {
     ThreadNotifier notifier;
+    Event event;
     notifier.sleep(0);
     auto start = std::chrono::steady_clock::now();
     notifier.sleep(5);
     EXPECT_GE(std::chrono::steady_clock::now() - start, 4ms);
-    notifier.set();
-    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(0); }), sleepText);
-    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(1000); }), sleepText);
-}
-
-TEST(ThreadNotifier, WaitWakesForTheEventButGivesTheStopRequestPriority)
-{
-    ThreadNotifier notifier;
-    Event event;
-    std::thread setter([&] {
+    std::jthread setter([&] {
         std::this_thread::sleep_for(10ms);
         event.set();
     });
     EXPECT_TRUE(notifier.wait(event));
-    setter.join();
     EXPECT_TRUE(notifier.wait(event));
     EXPECT_TRUE(event.isSignalled()) << "wait leaves the event set";
     notifier.set();
-    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.wait(event); }), waitText);
+    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(0); }),
+              "Thread interupted in vantrel::ThreadNotifier::sleep method.");
+    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.sleep(1000); }),
+              "Thread interupted in vantrel::ThreadNotifier::sleep method.");
+    EXPECT_EQ(failureOf<InterruptedException>([&] { notifier.wait(event); }),
+              "Thread interupted in vantrel::ThreadNotifier::wait method.");
 }
 
 TEST(Thread, ExitCodes)
 {
-    Thread returns;
-    returns.start([](ThreadNotifier&) {});
-    returns.join();
-    EXPECT_EQ(returns.getExitCode(), 0u);
-
-    Thread throws;
-    throws.start([](ThreadNotifier&) { throw std::runtime_error("boom"); });
-    throws.join();
-    EXPECT_EQ(throws.getExitCode(), Thread::failedExitCode);
-
-    Thread empty;
-    empty.start(Thread::Body());
-    empty.join();
-    EXPECT_EQ(empty.getExitCode(), Thread::failedExitCode);
+    const std::pair<Thread::Body, std::uint32_t> cases[] = {
+        {[](ThreadNotifier&) {}, 0},
+        {[](ThreadNotifier&) { throw std::runtime_error("boom"); }, Thread::failedExitCode},
+        {Thread::Body(), Thread::failedExitCode},
+    };
+    for (const auto& [body, code] : cases) {
+        Thread thread;
+        thread.start(body);
+        thread.join();
+        EXPECT_EQ(thread.getExitCode(), code);
+    }
 }
 
 // A body blocked in a sleep or a wait ends promptly when its thread is stopped, destroyed or

@@ -1,50 +1,40 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "scene/BounceTask.h"
 #include "tests/scene/SceneTestSupport.h"
 
-TEST(BounceStep, TurnsAtZeroAndAPictureWiderThanTheScreenOnlyTurns)
-{
-    std::uint8_t increasing = 0;
-    EXPECT_EQ(bounceStep(0, increasing, 10), 0);
-    EXPECT_EQ(increasing, 1);
-    EXPECT_EQ(bounceStep(0, increasing, 10), 1);
-    EXPECT_EQ(bounceStep(-20, increasing, -20), -20);
-    EXPECT_EQ(increasing, 0);
-    EXPECT_EQ(bounceStep(-20, increasing, -20), -20);
-    EXPECT_EQ(increasing, 1);
-}
+using vantrel::Point;
 
 TEST(BounceTask, MovesTheTwoCopiesAndReflectsThemAtTheEdges)
 {
     auto screen = makeTestScreen(200, 100);
-    auto picture = makePicture(50, 40);
-    auto topLeft = screen->createImageSprite(1, 11u, 0, 0, 4, picture);
-    auto bottomRight = screen->createImageSprite(1, 12u, 150, 60, 5, picture);
-    bottomRight->setSize(10, 10); // the bounds come from the picture, not the drawn size
+    auto topLeft = screen->createImageSprite(1, 11u, 0, 0, 4, makePicture(50, 40));
+    // Wider than the screen, so it only turns on x; the bounds come from the picture, not
+    // the drawn size.
+    auto bottomRight = screen->createImageSprite(1, 12u, -50, 60, 5, makePicture(250, 40));
+    bottomRight->setSize(10, 10);
     BounceTask task;
 
-    task(*screen);
-    EXPECT_EQ(topLeft->getX(), 1);
-    EXPECT_EQ(topLeft->getY(), 1);
-    EXPECT_EQ(bottomRight->getX(), 150);
-    EXPECT_EQ(bottomRight->getY(), 60);
-    task(*screen);
-    EXPECT_EQ(bottomRight->getX(), 149);
-    EXPECT_EQ(bottomRight->getY(), 59);
-    for (int call = 0; call < 59; ++call) {
-        task(*screen);
+    // Where the two copies are after a number of calls: id 12 first only turns, each
+    // copy turns at the far edges and again at the near ones.
+    const std::tuple<int, Point, Point> afters[] = {{1, {1, 1}, {-50, 60}},   {2, {2, 2}, {-50, 59}},
+                                                    {61, {61, 60}, {-50, 0}}, {62, {62, 59}, {-50, 0}},
+                                                    {63, {63, 58}, {-50, 1}}};
+    int calls = 0;
+    for (const auto& [after, topLeftAt, bottomRightAt] : afters) {
+        for (; calls < after; ++calls) {
+            task(*screen);
+        }
+        EXPECT_EQ((Point{topLeft->getX(), topLeft->getY()}), topLeftAt) << calls;
+        EXPECT_EQ((Point{bottomRight->getX(), bottomRight->getY()}), bottomRightAt) << calls;
     }
-    EXPECT_EQ(topLeft->getY(), 60); // turned at the bottom edge
-    task(*screen);
-    EXPECT_EQ(topLeft->getY(), 59);
-}
 
-TEST(BounceTask, IgnoresMissingCopiesAndOtherSpriteKinds)
-{
-    auto screen = makeTestScreen(200, 100);
+    // A copy that is missing or not a picture is left alone.
+    screen->getSprites(1).remove(11);
     auto fill = screen->createFillRectSprite(1, 11u, vantrel::Rect{0, 0, 10, 10}, 4, vantrel::Color::gray(0));
-    BounceTask task;
     task(*screen);
     EXPECT_EQ(fill->getX(), 0);
+    EXPECT_EQ(bottomRight->getY(), 2);
 }

@@ -16,7 +16,6 @@ TEST(PlanTrail, SpawnsEveryFourPixelsTruncatingTowardZeroAndJittersOnlyShortMove
         bool jitter;
     };
     const Case cases[] = {
-        {{100, 100}, {100, 100}, {{100, 100}}, true},
         {{0, 0}, {7, 0}, {{7, 0}}, true},
         {{10, 10}, {10, 18}, {{10, 14}, {10, 18}}, false},
         {{0, 0},
@@ -33,27 +32,23 @@ TEST(PlanTrail, SpawnsEveryFourPixelsTruncatingTowardZeroAndJittersOnlyShortMove
     EXPECT_EQ(agedOpacity(3), 0);
 }
 
-namespace {
-
-struct ParticleFixture : ::testing::Test {
-    std::unique_ptr<vantrel::Screen> screen = makeTestScreen(640, 480);
-    std::shared_ptr<FixedPointer> pointer = std::make_shared<FixedPointer>(Point{200, 150});
-    vantrel::Mouse mouse{pointer};
-    std::shared_ptr<vantrel::Image> image1 = makePicture(48, 48);
-    std::shared_ptr<vantrel::Image> image2 = makePicture(32, 32);
-    ParticleTask task{mouse, image1, image2};
-
-    auto particles() { return spritesOf<vantrel::ImageSprite>(*screen, 0, ParticleTask::particleId); }
-};
-
-} // namespace
-
-TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOne)
+TEST(ParticleTask, SpawnsPairsAtTheCursorAndAlongItsPathThatGrowFadeAndGo)
 {
+    auto screen = makeTestScreen(640, 480);
+    auto pointer = std::make_shared<FixedPointer>(Point{200, 150});
+    vantrel::Mouse mouse{pointer};
+    auto image1 = makePicture(48, 48);
+    auto image2 = makePicture(32, 32);
+    ParticleTask task{mouse, image1, image2};
+    auto particles = [&] { return spritesOf<vantrel::ImageSprite>(*screen, 0, ParticleTask::particleId); };
+    auto other = screen->createImageSprite(0, 7u, 5, 5, 1000, image1); // left alone
+    other->setOpacity(128);
+    other->show();
+
     task(*screen);
     auto spawned = particles();
     ASSERT_EQ(spawned.size(), 4u);
-    for (int i = 0; i < 4; ++i) { // the pair at the cursor, then the jittered pair
+    for (int i = 0; i < 4; ++i) { // the pair at the resting cursor, then the jittered pair
         SCOPED_TRACE(i);
         EXPECT_EQ(spawned[i]->getImage(), i % 2 == 0 ? image1 : image2);
         EXPECT_EQ(spawned[i]->getOpacity(), i < 2 ? 128 : 96);
@@ -64,17 +59,22 @@ TEST_F(ParticleFixture, RestingCursorSpawnsTwoPairsCentredOnImageOne)
         EXPECT_TRUE(spawned[i]->isVisible());
     }
     EXPECT_EQ(spawned[2]->getX(), spawned[3]->getX());
-}
+    const auto first = spawned[0];
 
-TEST_F(ParticleFixture, ParticlesGrowFadeAndGoTheCallAfterReachingZero)
-{
-    auto other = screen->createImageSprite(0, 7u, 5, 5, 1000, image1);
-    other->setOpacity(128);
-    other->show();
-
+    pointer->position = Point{240, 138};
+    mouse.update();
     task(*screen);
-    auto first = particles().front();
-    for (int call = 1; call <= 32; ++call) {
+    spawned = particles();
+    ASSERT_EQ(spawned.size(), 4u + 20u); // nine path pairs and the pair at the cursor
+    EXPECT_EQ(spawned[4]->getX(), 176 + 4);
+    EXPECT_EQ(spawned[4]->getY(), 126 - 1);
+    EXPECT_EQ(spawned[23]->getX(), 216);
+    EXPECT_EQ(spawned[23]->getY(), 114);
+    EXPECT_TRUE(std::all_of(spawned.begin() + 4, spawned.end(),
+                            [](const auto& p) { return p->getOpacity() == 128; }));
+    spawned.clear();
+
+    for (int call = 2; call <= 32; ++call) {
         task(*screen);
         EXPECT_EQ(first->getOpacity(), std::max(0, 128 - 4 * call));
     }
@@ -83,25 +83,10 @@ TEST_F(ParticleFixture, ParticlesGrowFadeAndGoTheCallAfterReachingZero)
     EXPECT_EQ(first->getY(), 126 - 64);
     EXPECT_EQ(first.use_count(), 2); // still listed
     task(*screen);
-    EXPECT_EQ(first.use_count(), 1); // erased
+    EXPECT_EQ(first.use_count(), 1); // erased the call after reaching zero
     EXPECT_FALSE(first->isVisible());
 
     EXPECT_EQ(other->getOpacity(), 128);
     EXPECT_EQ(other->getWidth(), 48u);
     EXPECT_EQ(screen->getSprites(0).find(7), other);
-}
-
-TEST_F(ParticleFixture, MovingCursorSpawnsAlongItsPath)
-{
-    pointer->position = Point{240, 138};
-    mouse.update();
-    task(*screen);
-
-    auto spawned = particles();
-    ASSERT_EQ(spawned.size(), 20u); // nine path pairs and the pair at the cursor
-    EXPECT_EQ(spawned[0]->getX(), 176 + 4);
-    EXPECT_EQ(spawned[0]->getY(), 126 - 1);
-    EXPECT_EQ(spawned[19]->getX(), 216);
-    EXPECT_EQ(spawned[19]->getY(), 114);
-    EXPECT_TRUE(std::all_of(spawned.begin(), spawned.end(), [](const auto& p) { return p->getOpacity() == 128; }));
 }

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 #include <vector>
 
 #include <vantrel/base/Exception.h>
@@ -12,8 +11,8 @@
 #include <vantrel/sound/sdl/SdlAudioSound.h>
 #include <vantrel/sound/sdl/SdlAudioSoundManager.h>
 #include <vantrel/sound/SoundManager.h>
+#include "tests/support/Eventually.h"
 #include "tests/support/TemporaryDirectory.h"
-#include "tests/sound/ScopedEnvironment.h"
 #include "tests/sound/WaveFiles.h"
 #include "tests/support/Failure.h"
 
@@ -21,10 +20,15 @@ using namespace vantrel;
 
 namespace {
 
-Bytes clickFile()
-{
-    return waveFile({chunk("fmt ", basicFormat(1, 1, 22050, 16)), chunk("data", samples<std::int16_t>({1000, -1000, 500}))});
-}
+// Each test picks SDL's audio driver; none leaves its choice to the tests after it.
+class SdlAudioSoundManagerTest : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        unsetenv("SDL_AUDIODRIVER");
+        unsetenv("SDL_DISKAUDIOFILE");
+    }
+};
 
 std::string constructionFailure()
 {
@@ -33,79 +37,53 @@ std::string constructionFailure()
     return error ? error->what() : "constructed";
 }
 
-bool loadsSilently(SoundManager& manager)
-{
-    Bytes file = clickFile();
-    manager.loadSound(0, file.data(), static_cast<std::uint32_t>(file.size()));
-    return dynamic_cast<NullSound*>(manager.getSound(0).get()) != nullptr;
-}
-
 } // namespace
 
-TEST(SdlAudioSoundManager, FailingDeviceGivesTheErrorAndSoundManagerFallsBackToSilence)
+TEST_F(SdlAudioSoundManagerTest, FailingDeviceGivesTheErrorAndSoundManagerFallsBackToSilence)
 {
-    {
-        ScopedEnvironment environment({{"SDL_AUDIODRIVER", "vantrel-no-such-driver"}});
-        EXPECT_EQ(constructionFailure(),
-                  "SDL_InitSubSystem API failed in vantrel::SdlAudioSoundManager::SdlAudioSoundManager method.");
-        auto manager = SoundManager::getInstance();
-        EXPECT_EQ(SoundManager::getInstance(), manager);
-        EXPECT_TRUE(loadsSilently(*manager));
-        SoundManager::destroy();
-    }
-    ScopedEnvironment environment({{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", "/nonexistent-dir/out.raw"}});
+    setenv("SDL_AUDIODRIVER", "vantrel-no-such-driver", 1);
+    EXPECT_EQ(constructionFailure(),
+              "SDL_InitSubSystem API failed in vantrel::SdlAudioSoundManager::SdlAudioSoundManager method.");
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", "/nonexistent-dir/out.raw", 1);
     EXPECT_EQ(constructionFailure(),
               "SDL_OpenAudioDevice API failed in vantrel::SdlAudioSoundManager::SdlAudioSoundManager method.");
+    // The engine's manager falls back to the silent back end.
+    Bytes file = waveFile({chunk("fmt ", basicFormat(1, 1, 22050, 16)), chunk("data", Bytes(6, 0x11))});
     SoundManager manager;
-    EXPECT_TRUE(loadsSilently(manager));
+    auto sound = manager.loadSound(0, file.data(), static_cast<std::uint32_t>(file.size()));
+    EXPECT_NE(dynamic_cast<NullSound*>(sound.get()), nullptr);
 }
 
-TEST(SdlAudioSoundManager, WorkingDriverGivesTheAudibleBackEndWhoseSoundsMayOutliveIt)
-{
-    ScopedEnvironment environment({{"SDL_AUDIODRIVER", "dummy"}});
-    std::shared_ptr<ISound> kept;
-    {
-        SoundManager manager;
-        Bytes file = clickFile();
-        kept = manager.loadSound(0, file.data(), static_cast<std::uint32_t>(file.size()));
-        EXPECT_NE(dynamic_cast<SdlAudioSound*>(kept.get()), nullptr);
-        EXPECT_EQ(manager.getSound(0), kept);
-        manager.unloadSound(0);
-        EXPECT_EQ(manager.getSound(0), nullptr);
-        kept->rewind();
-        kept->start();
-    }
-    kept->stop();
-    kept->rewind();
-    kept->start();
-}
-
-TEST(SdlAudioSoundManager, DiskDriverReceivesThePlayedSamples)
+// A working driver gives the audible back end, which hands the played samples to the driver;
+// its sounds may outlive it.
+TEST_F(SdlAudioSoundManagerTest, DiskDriverReceivesThePlayedSamples)
 {
     TemporaryDirectory directory;
     std::string output = directory.file("out.raw");
-    ScopedEnvironment environment({{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", output.c_str()}});
-
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
     // 4800 stereo frames, 0.1 s, every value exact in float and unique.
     std::vector<float> values(9600);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        values[i] = static_cast<float>(i % 4000 + 1) / 4096.0f * (i < 4000 ? 1.0f : -1.0f);
-    }
+    std::generate(values.begin(), values.end(),
+                  [n = 0]() mutable { return static_cast<float>(++n) / 16384.0f; });
     Bytes file = waveFile({chunk("fmt ", basicFormat(3, 2, 48000, 32)), chunk("data", samples<float>(values))});
+    std::shared_ptr<ISound> sound;
     {
-        SdlAudioSoundManager manager;
-        auto sound = manager.loadSound(0, file.data(), static_cast<std::uint32_t>(file.size()));
-        std::uintmax_t before = std::filesystem::file_size(output);
+        SoundManager manager;
+        sound = manager.loadSound(0, file.data(), static_cast<std::uint32_t>(file.size()));
+        EXPECT_NE(dynamic_cast<SdlAudioSound*>(sound.get()), nullptr);
+        // The driver writes in real time; wait for the sound and a few buffers more to pass.
+        const auto enough = std::filesystem::file_size(output) + values.size() * sizeof(float) + 8 * 8192;
         sound->rewind();
         sound->start();
-        // The driver writes in real time; wait for the sound and a few buffers more to pass.
-        const std::uintmax_t enough = before + values.size() * sizeof(float) + 8 * 8192;
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
-        while (std::filesystem::file_size(output) < enough && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        ASSERT_GE(std::filesystem::file_size(output), enough);
+        ASSERT_TRUE(eventually([&] { return std::filesystem::file_size(output) >= enough; }));
+        manager.unloadSound(0);
+        EXPECT_EQ(manager.getSound(0), nullptr);
     }
+    sound->stop();
+    sound->rewind();
+    sound->start();
     std::vector<float> played(std::filesystem::file_size(output) / sizeof(float));
     std::ifstream(output, std::ios::binary)
         .read(reinterpret_cast<char*>(played.data()), static_cast<std::streamsize>(played.size() * sizeof(float)));

@@ -1,13 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <initializer_list>
 #include <vector>
 
 using Bytes = std::vector<unsigned char>;
-
-void appendLittleEndian(Bytes& out, std::uint32_t value, int bytes);
 
 // A chunk with its header; odd sizes get their pad byte. `declaredSize` overrides the size
 // written in the header.
@@ -27,7 +24,6 @@ Bytes waveFile(std::initializer_list<Bytes> chunks, std::int64_t declaredSize = 
 template <class Sample>
 Bytes samples(const std::vector<Sample>& values)
 {
-    Bytes out(values.size() * sizeof(Sample));
-    std::memcpy(out.data(), values.data(), out.size());
-    return out;
+    auto bytes = reinterpret_cast<const unsigned char*>(values.data());
+    return Bytes(bytes, bytes + values.size() * sizeof(Sample));
 }

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include <vantrel/io/LoadImage.h>
@@ -13,7 +10,6 @@
 #include "tools/datagen/IcoFile.h"
 #include "tools/datagen/Picture.h"
 #include "tools/datagen/RuleImages.h"
-#include "tools/datagen/WaveFile.h"
 
 using namespace vantrel::datagen;
 
@@ -24,11 +20,6 @@ std::uint8_t at(const GrayImage& image, std::uint32_t x, std::uint32_t y)
     return image.pixels[static_cast<std::size_t>(y) * image.width + x];
 }
 
-std::string dataFile(const std::string& name)
-{
-    return std::string(VANTREL_DATA_DIR) + "/" + name;
-}
-
 } // namespace
 
 TEST(SunsetPicture, IsOpaqueWhereverTheStretchedBackdropShowsAndFadesOutBelow)
@@ -37,10 +28,8 @@ TEST(SunsetPicture, IsOpaqueWhereverTheStretchedBackdropShowsAndFadesOutBelow)
     ASSERT_EQ(picture.width, 320u);
     ASSERT_EQ(picture.height, 240u);
     // Stretched to 1366 x 1024, a 768-row screen shows source rows 0 to 180.
-    for (std::uint32_t y = 0; y < 188; ++y) {
-        for (std::uint32_t x = 0; x < picture.width; ++x) {
-            ASSERT_EQ(picture.pixels[(y * picture.width + x) * 4 + 3], 255) << x << ", " << y;
-        }
+    for (std::uint32_t i = 0; i < 188 * picture.width; ++i) {
+        ASSERT_EQ(picture.pixels[i * 4 + 3], 255) << i % picture.width << ", " << i / picture.width;
     }
     EXPECT_LT(picture.pixels[(239 * picture.width + 160) * 4 + 3], 16);
     EXPECT_EQ(makeSunsetPicture().pixels, picture.pixels);
@@ -50,7 +39,6 @@ TEST(RuleImages, EveryRuleRunsFromFullyOnToFullyOffBrighterPixelsFirst)
 {
     for (RuleKind kind : allRuleKinds) {
         GrayImage rule = makeRuleImage(kind, 1366, 768);
-        ASSERT_EQ(rule.pixels.size(), 1366u * 768u);
         auto [low, high] = std::minmax_element(rule.pixels.begin(), rule.pixels.end());
         EXPECT_LE(*low, 8) << static_cast<int>(kind);
         EXPECT_GE(*high, 247) << static_cast<int>(kind);
@@ -79,53 +67,35 @@ TEST(RuleImages, CloudsSpreadEvenlyOverTheGreyLevels)
     }
 }
 
-TEST(ClickSound, IsAShortUnclippedMonoPcmWave)
+TEST(ClickSound, IsShortUnclippedAndStartsAndEndsAtZero)
 {
     Pcm16Sound click = makeClickSound();
-    EXPECT_EQ(click.channels, 1);
-    EXPECT_EQ(click.sampleRate, 44100u);
-    EXPECT_EQ(click.samples.size(), 44100u * 70 / 1000);
+    EXPECT_LT(click.samples.size(), click.sampleRate / 5 * click.channels);
     auto [low, high] = std::minmax_element(click.samples.begin(), click.samples.end());
     EXPECT_GT(*low, -32767);
     EXPECT_LT(*high, 32767);
     EXPECT_GT(*high, 8000);
     EXPECT_EQ(click.samples.front(), 0);
     EXPECT_EQ(click.samples.back(), 0);
-
-    std::vector<std::uint8_t> wave = encodeWave(click);
-    ASSERT_EQ(wave.size(), 44 + click.samples.size() * 2);
-    EXPECT_EQ(std::memcmp(wave.data(), "RIFF", 4), 0);
-    EXPECT_EQ(std::memcmp(wave.data() + 8, "WAVEfmt ", 8), 0);
-    EXPECT_EQ(wave[20], 1);  // PCM
-    EXPECT_EQ(wave[34], 16); // bits per sample
-    EXPECT_EQ(std::memcmp(wave.data() + 36, "data", 4), 0);
 }
 
 TEST(GeneratedFiles, DecodeIntoTheFormatsTheSceneExpects)
 {
-    auto names = dataFileNames();
-    EXPECT_GE(std::count_if(names.begin(), names.end(),
-                            [](const std::string& n) { return n.rfind("trans", 0) == 0; }),
-              6);
-    auto picture = vantrel::loadImage(dataFile("load.gra").c_str());
-    EXPECT_EQ(picture->getFormat(), vantrel::PixelFormat::Bgra32);
-    EXPECT_EQ(picture->getWidth(), 320u);
-    for (const char* name : {"snow.png", "snow2.png", "particle.png", "particle2.png"}) {
-        EXPECT_EQ(vantrel::loadImage(dataFile(name).c_str())->getFormat(), vantrel::PixelFormat::Bgra32) << name;
-    }
-    for (const std::string& name : names) {
-        if (name.rfind("trans", 0) == 0) {
-            auto rule = vantrel::loadImage(dataFile(name).c_str());
-            EXPECT_EQ(rule->getFormat(), vantrel::PixelFormat::Gray8) << name;
-            EXPECT_EQ(rule->getWidth(), 1366u) << name;
-            EXPECT_EQ(rule->getHeight(), 768u) << name;
+    int rules = 0;
+    for (const std::string& name : dataFileNames()) {
+        if (name == "click.wav") {
+            continue;
+        }
+        const bool rule = name.rfind("trans", 0) == 0;
+        rules += rule;
+        auto image = vantrel::loadImage((std::string(VANTREL_DATA_DIR) + "/" + name).c_str());
+        EXPECT_EQ(image->getFormat(), rule ? vantrel::PixelFormat::Gray8 : vantrel::PixelFormat::Bgra32) << name;
+        if (rule) {
+            EXPECT_EQ(image->getWidth(), 1366u) << name;
+            EXPECT_EQ(image->getHeight(), 768u) << name;
         }
     }
-    std::ifstream wave(dataFile("click.wav"), std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(wave)), std::istreambuf_iterator<char>());
-    std::vector<std::uint8_t> expected = encodeWave(makeClickSound());
-    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), expected.begin(), expected.end(),
-                           [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; }));
+    EXPECT_GE(rules, 6);
 }
 
 // Each directory entry points at its own picture, one after the other to the end: a

@@ -25,18 +25,13 @@ std::uint32_t framePixel(int x, int y)
 // and nothing outside the rectangle changes.
 TEST(GdiPresentTarget, BlitsExactlyTheRectangleTheRightWayUp)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down, so row y of `bits` is row y of the DC
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    // 32 bits top-down, so row y of `bits` is row y of the DC
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void* bits = nullptr;
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     ASSERT_NE(bitmap, nullptr);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
+    SelectObject(dc, bitmap);
     auto* dcPixels = static_cast<std::uint32_t*>(bits);
 
     Image frame(width, height, PixelFormat::Bgrx32);
@@ -60,7 +55,6 @@ TEST(GdiPresentTarget, BlitsExactlyTheRectangleTheRightWayUp)
         }
     }
 
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
     DeleteDC(dc);
+    DeleteObject(bitmap);
 }

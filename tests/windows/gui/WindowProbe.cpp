@@ -1,27 +1,25 @@
 // Looks at and drives the running vantrel.exe from inside the same Wine session, for the
 // window tests. One step per call; facts are printed as UTF-8 "name=value" lines.
-//   wait-window SECONDS   the shown main window's title, client size, style and whether
-//                         it has a menu
-//   menu-resource EXE     the texts and states of menu 101 in EXE (Wine keeps a menu to
-//                         its own process, so the live menu cannot be read from here)
+//   wait-window SECONDS   the shown main window's title, client size, style, whether it
+//                         has a menu, and its DPI awareness
 //   wait-box SECONDS [keep]  the caption and text of a message box, which is then closed
 //                         unless "keep" follows
 //   keys ctrl+q|alt+enter the accelerator keys, typed into the main window
 //   command ID            the menu command ID posted to the main window
 //   close                 the window's close command (its system menu)
 //   no-window             exit code 0 when there is no main window
-//   resources EXE         what EXE's manifest asks of the system, the sizes its icon loads
-//                         at, its version and the languages of its menu and strings
-//   dpi                   the DPI awareness of the main window and, asked inside the
-//                         running program, of its threads
+//   resources EXE         the texts and states of menu 101 in EXE (Wine keeps a menu to
+//                         its own process, so the live menu cannot be read from here), what
+//                         EXE's manifest asks of the system, the sizes its icon loads at, its
+//                         version and the languages of its menu and strings
 #include <windows.h>
-#include <psapi.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -104,39 +102,18 @@ int describeWindow(int seconds)
     std::snprintf(style, sizeof style, "0x%08lX", static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)));
     print("style", style);
     print("menu", GetMenu(window) != nullptr ? "attached" : "none");
+    const char* const awareness[] = {"unaware", "system", "per-monitor"}; // DPI_AWARENESS 0, 1, 2
+    int index = GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window));
+    print("window-dpi-awareness", index >= 0 && index < 3 ? awareness[index] : "invalid");
     return 0;
-}
-
-int describeMenuResource(const char* exe)
-{
-    HMODULE module = LoadLibraryExA(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HMENU menu = module != nullptr ? LoadMenuW(module, MAKEINTRESOURCEW(101)) : nullptr;
-    if (menu == nullptr) {
-        print("error", "no menu 101");
-        return 1;
-    }
-    print("menu", describeMenu(menu));
-    return 0;
-}
-
-BOOL CALLBACK findBox(HWND window, LPARAM found)
-{
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    if (std::wcscmp(name, L"#32770") == 0 && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 int describeBox(int seconds, bool keep)
 {
     HWND box = waitFor(
         [] {
-            HWND found = nullptr;
-            EnumWindows(findBox, reinterpret_cast<LPARAM>(&found));
-            return found;
+            HWND found = FindWindowW(L"#32770", nullptr); // the dialog class
+            return found != nullptr && IsWindowVisible(found) ? found : nullptr;
         },
         seconds);
     if (box == nullptr) {
@@ -152,13 +129,6 @@ int describeBox(int seconds, bool keep)
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
     return 0;
-}
-
-std::string hex4(unsigned value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "%04X", value & 0xFFFF);
-    return text;
 }
 
 // The settings the system's own manifest reader finds, from an activation context made of
@@ -186,15 +156,6 @@ void describeManifest(const wchar_t* exe)
     ReleaseActCtx(context);
 }
 
-#pragma pack(push, 2)
-struct IconGroupEntry {
-    BYTE width, height, colours, reserved;
-    WORD planes, bitsPerPixel;
-    DWORD bytes;
-    WORD id;
-};
-#pragma pack(pop)
-
 // Each size of icon group 1 that the system loads at that size.
 std::string iconSizes(HMODULE module)
 {
@@ -203,22 +164,21 @@ std::string iconSizes(HMODULE module)
     if (group == nullptr) {
         return "none";
     }
+    // A 6-byte header whose third word is the count, then 14-byte entries that start with the
+    // width (0 for 256).
     WORD count = reinterpret_cast<const WORD*>(group)[2];
-    const auto* entries = reinterpret_cast<const IconGroupEntry*>(group + 6);
     std::string sizes;
     for (WORD i = 0; i < count; ++i) {
-        int size = entries[i].width == 0 ? 256 : entries[i].width;
+        int size = group[6 + 14 * i] == 0 ? 256 : group[6 + 14 * i];
         auto icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
         ICONINFO info{};
         BITMAP bitmap{};
-        if (icon != nullptr && GetIconInfo(icon, &info)) {
+        if (GetIconInfo(icon, &info)) {
             GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
             DeleteObject(info.hbmColor);
             DeleteObject(info.hbmMask);
         }
-        if (icon != nullptr) {
-            DestroyIcon(icon);
-        }
+        DestroyIcon(icon);
         sizes += (i > 0 ? " " : "") + std::to_string(size) + (bitmap.bmWidth == size ? "" : ":failed");
     }
     return sizes;
@@ -249,8 +209,10 @@ std::string versionText(const wchar_t* exe)
 
 BOOL CALLBACK addLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR languages)
 {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%04X", language);
     auto* text = reinterpret_cast<std::string*>(languages);
-    *text += (text->empty() ? "" : " ") + hex4(language);
+    *text += (text->empty() ? "" : " ") + std::string(hex);
     return TRUE;
 }
 
@@ -269,84 +231,14 @@ int describeResources(const char* exe)
         print("error", "cannot open the program");
         return 1;
     }
+    HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(101));
+    print("menu", menu != nullptr ? describeMenu(menu) : "none");
     describeManifest(path.c_str());
     print("icon", iconSizes(module));
     print("version", versionText(path.c_str()));
     print("menu-language", languages(module, MAKEINTRESOURCEW(4), MAKEINTRESOURCEW(101)));           // RT_MENU
     print("string-language", languages(module, MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(40001 / 16 + 1))); // RT_STRING
     FreeLibrary(module);
-    return 0;
-}
-
-std::string awarenessName(DPI_AWARENESS_CONTEXT context)
-{
-    switch (GetAwarenessFromDpiAwarenessContext(context)) {
-    case DPI_AWARENESS_UNAWARE:
-        return "unaware";
-    case DPI_AWARENESS_SYSTEM_AWARE:
-        return "system";
-    case DPI_AWARENESS_PER_MONITOR_AWARE:
-        return "per-monitor";
-    default:
-        return "invalid";
-    }
-}
-
-// user32's base address in the process, found among its modules by name.
-std::uintptr_t user32Base(HANDLE process)
-{
-    HMODULE modules[512];
-    DWORD bytes = 0;
-    if (!EnumProcessModulesEx(process, modules, sizeof modules, &bytes, LIST_MODULES_ALL)) {
-        return 0;
-    }
-    for (DWORD i = 0; i < bytes / sizeof modules[0]; ++i) {
-        wchar_t name[MAX_PATH] = {};
-        GetModuleBaseNameW(process, modules[i], name, MAX_PATH);
-        if (_wcsicmp(name, L"user32.dll") == 0) {
-            return reinterpret_cast<std::uintptr_t>(modules[i]);
-        }
-    }
-    return 0;
-}
-
-// GetThreadDpiAwarenessContext run on a new thread of the program: a thread starts with
-// the process's awareness. Its context comes back as the thread's exit code.
-std::string programThreadAwareness(HWND window)
-{
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
-    std::uintptr_t base = process != nullptr ? user32Base(process) : 0;
-    if (base == 0) {
-        return "unreadable";
-    }
-    auto offset = reinterpret_cast<std::uintptr_t>(reinterpret_cast<void*>(&GetThreadDpiAwarenessContext))
-                  - reinterpret_cast<std::uintptr_t>(GetModuleHandleW(L"user32.dll"));
-    HANDLE thread = CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(base + offset),
-                                       nullptr, 0, nullptr);
-    DWORD code = 0;
-    if (thread != nullptr) {
-        WaitForSingleObject(thread, 10000);
-        GetExitCodeThread(thread, &code);
-        CloseHandle(thread);
-    }
-    CloseHandle(process);
-    // Contexts are small numbers or small negative pseudo-handles: the low 32 bits, widened
-    // with their sign, are the whole of them.
-    auto context = reinterpret_cast<DPI_AWARENESS_CONTEXT>(static_cast<std::intptr_t>(static_cast<std::int32_t>(code)));
-    return thread != nullptr ? awarenessName(context) : "no thread";
-}
-
-int describeDpi()
-{
-    HWND window = findShownMainWindow();
-    if (window == nullptr) {
-        print("error", "no window");
-        return 1;
-    }
-    print("window-dpi-awareness", awarenessName(GetWindowDpiAwarenessContext(window)));
-    print("thread-dpi-awareness", programThreadAwareness(window));
     return 0;
 }
 
@@ -390,34 +282,21 @@ int main(int argc, char** argv)
     if (argc < 2) {
         return 2;
     }
-    std::string step = argv[1];
-    int value = argc > 2 ? std::atoi(argv[2]) : 0;
-    if (step == "wait-window") {
-        return describeWindow(value);
-    }
-    if (step == "wait-box") {
-        return describeBox(value, argc > 3 && std::strcmp(argv[3], "keep") == 0);
-    }
-    if (step == "menu-resource" && argc > 2) {
-        return describeMenuResource(argv[2]);
-    }
-    if (step == "keys" && argc > 2) {
-        return typeKeys(argv[2]);
-    }
-    if (step == "command") {
-        return post(WM_COMMAND, static_cast<WPARAM>(value));
-    }
-    if (step == "close") {
-        return post(WM_SYSCOMMAND, SC_CLOSE);
-    }
-    if (step == "resources" && argc > 2) {
-        return describeResources(argv[2]);
-    }
-    if (step == "dpi") {
-        return describeDpi();
-    }
-    if (step == "no-window") {
-        return findMainWindow() == nullptr ? 0 : 1;
+    const char* argument = argc > 2 ? argv[2] : "";
+    int value = std::atoi(argument);
+    const std::pair<const char*, std::function<int()>> steps[] = {
+        {"wait-window", [&] { return describeWindow(value); }},
+        {"wait-box", [&] { return describeBox(value, argc > 3 && std::strcmp(argv[3], "keep") == 0); }},
+        {"keys", [&] { return typeKeys(argument); }},
+        {"command", [&] { return post(WM_COMMAND, static_cast<WPARAM>(value)); }},
+        {"close", [] { return post(WM_SYSCOMMAND, SC_CLOSE); }},
+        {"resources", [&] { return describeResources(argument); }},
+        {"no-window", [] { return findMainWindow() == nullptr ? 0 : 1; }},
+    };
+    for (const auto& [name, run] : steps) {
+        if (std::strcmp(argv[1], name) == 0) {
+            return run();
+        }
     }
     return 2;
 }
