@@ -136,9 +136,7 @@ void paint(Image& destination, const ClipRegion* clip, BlendMode mode, std::uint
             if (s) {
                 unsigned char* p = at(destination, x, y, 4);
                 const Channels out = blendPixel(mode, weight, Channels{p[0], p[1], p[2], p[3]}, *s);
-                for (int i = 0; i < 4; ++i) {
-                    p[i] = static_cast<unsigned char>(out[i]);
-                }
+                std::copy(out.begin(), out.end(), p);
             }
         }
     }

@@ -31,8 +31,7 @@ class PictureInvariant : public ::testing::TestWithParam<Case> {};
 void expectPresentedEqualsFullRedraw(Screen& screen, MemoryPresentTarget& target, std::uint32_t seed,
                                      int checkpoint)
 {
-    Image expected = drawFrameFromScratch(screen);
-    long difference = firstDifference(target.snapshot(), expected);
+    const long difference = firstDifference(target.snapshot(), drawFrameFromScratch(screen));
     ASSERT_EQ(difference, -1) << "seed " << seed << ", checkpoint " << checkpoint
                               << ", first wrong pixel at (" << difference % width << ", "
                               << difference / width << ")";
