@@ -7,10 +7,15 @@ function(vantrel_add_test)
     target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gtest_main
                                               GTest::gmock)
     include(GoogleTest)
-    # Escaped so that several labels stay one property value.
-    string(REPLACE ";" "\\;" labels "${ARG_LABELS}")
     gtest_discover_tests(${ARG_NAME}
         DISCOVERY_MODE PRE_TEST
-        PROPERTIES LABELS "${labels}"
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    # Labels go on in a file read after the discovered tests: gtest_discover_tests passes its
+    # PROPERTIES on unescaped, so a test would keep only the first of several labels.
+    if(ARG_LABELS)
+        set(labels_file ${CMAKE_CURRENT_BINARY_DIR}/${ARG_NAME}_labels.cmake)
+        file(WRITE ${labels_file}
+             "set_tests_properties(\${${ARG_NAME}_TESTS} PROPERTIES LABELS \"${ARG_LABELS}\")\n")
+        set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${labels_file})
+    endif()
 endfunction()

@@ -1,11 +1,13 @@
 // libFuzzer harness: arbitrary bytes through the PNG loader row by row, then through
 // loadImage and every drawing operation at every kernel level.
+#include <png.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #include <zlib.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,12 +21,6 @@
 using namespace vantrel;
 
 namespace {
-
-// The loader's own decoded-size limit decides what is too large, lowered here to a quarter:
-// the harness's memory (corpus, sanitizer reserves) counts against the same 256 MiB as each
-// input, and an interlaced picture read row by row is held twice for a moment. The
-// regression table in tests/io covers the default limit itself.
-constexpr std::uint64_t decodedByteLimit = PngLoader::defaultDecodedByteLimit / 4;
 
 // The loader alone, row by row; true when the file is a picture.
 bool decodeRows(const std::uint8_t* data, std::size_t size)
@@ -44,16 +40,12 @@ bool decodeRows(const std::uint8_t* data, std::size_t size)
 std::shared_ptr<Image> loadThroughFile(const std::uint8_t* data, std::size_t size)
 {
     int fd = memfd_create("fuzz.png", 0);
-    if (fd < 0) {
-        return nullptr;
-    }
     std::shared_ptr<Image> image;
-    if (write(fd, data, size) == static_cast<ssize_t>(size)) {
-        std::string path = "/proc/self/fd/" + std::to_string(fd);
-        try {
-            image = loadImage(path.c_str());
-        } catch (const IoException&) {
+    try {
+        if (fd >= 0 && write(fd, data, size) == static_cast<ssize_t>(size)) {
+            image = loadImage(("/proc/self/fd/" + std::to_string(fd)).c_str());
         }
+    } catch (const IoException&) {
     }
     close(fd);
     return image;
@@ -62,17 +54,15 @@ std::shared_ptr<Image> loadThroughFile(const std::uint8_t* data, std::size_t siz
 void drawEverywhere(const Image& picture)
 {
     Image canvas(48, 40, PixelFormat::Bgrx32);
-    std::vector<unsigned char> clear(std::size_t{canvas.getPitch()} * canvas.getHeight(), 0x5A);
-    std::int32_t w = static_cast<std::int32_t>(picture.getWidth());
-    std::int32_t h = static_cast<std::int32_t>(picture.getHeight());
-    const Rect source{0, 0, w, h};
+    const Rect source{0, 0, static_cast<std::int32_t>(picture.getWidth()),
+                      static_cast<std::int32_t>(picture.getHeight())};
     for (int isa = 0; isa <= static_cast<int>(KernelIsa::Avx512); ++isa) {
         if (selectKernelIsa(static_cast<KernelIsa>(isa)) != static_cast<KernelIsa>(isa)) {
             continue;
         }
         for (int mode = 0; mode <= static_cast<int>(BlendMode::InverseMultiply); ++mode) {
             auto blend = static_cast<BlendMode>(mode);
-            std::copy(clear.begin(), clear.end(), canvas.getPixels());
+            std::memset(canvas.getPixels(), 0x5A, std::size_t{canvas.getPitch()} * canvas.getHeight());
             drawImage(canvas, nullptr, blend, Rect{-3, 2, 45, 38}, picture, Point{1, 0}, 200);
             drawImageRect(canvas, nullptr, blend, Rect{5, 5, 40, 30}, picture, source, 255, mode % 2 == 0);
             stretchImage(canvas, nullptr, blend, Rect{0, 0, 48, 40}, picture, source, 128, mode % 2 != 0);
@@ -81,44 +71,35 @@ void drawEverywhere(const Image& picture)
     selectKernelIsa(bestKernelIsa());
 }
 
-std::uint32_t bigEndian(const std::uint8_t* bytes)
-{
-    return std::uint32_t{bytes[0]} << 24 | std::uint32_t{bytes[1]} << 16 | std::uint32_t{bytes[2]} << 8 | bytes[3];
-}
-
-// libpng refuses a critical chunk whose checksum is wrong, so a mutation inside a chunk
-// would never reach the decoder: every complete chunk gets its checksum back.
-void repairChecksums(std::uint8_t* data, std::size_t size)
-{
-    for (std::size_t at = 8; at + 12 <= size;) {
-        std::uint32_t length = bigEndian(data + at);
-        if (length > size - at - 12) {
-            break;
-        }
-        auto crc = static_cast<std::uint32_t>(crc32(0, data + at + 4, length + 4));
-        std::uint8_t* stored = data + at + 8 + length;
-        for (int i = 0; i < 4; ++i) {
-            stored[i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
-        }
-        at += 12 + std::size_t{length};
-    }
-}
-
 } // namespace
 
 extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
 
+// libpng refuses a critical chunk whose checksum is wrong, so a mutation inside a chunk
+// would never reach the decoder: every complete chunk gets its checksum back.
 extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size, std::size_t maxSize,
                                                unsigned int)
 {
     size = LLVMFuzzerMutate(data, size, maxSize);
-    repairChecksums(data, size);
+    for (std::size_t at = 8; at + 12 <= size;) {
+        std::uint32_t length = png_get_uint_32(data + at);
+        if (length > size - at - 12) {
+            break;
+        }
+        auto crc = static_cast<png_uint_32>(crc32(0, data + at + 4, length + 4));
+        png_save_uint_32(data + at + 8 + length, crc);
+        at += 12 + std::size_t{length};
+    }
     return size;
 }
 
+// The loader's own decoded-size limit decides what is too large, lowered here to a quarter:
+// the harness's memory (corpus, sanitizer reserves) counts against the same 256 MiB as each
+// input, and an interlaced picture read row by row is held twice for a moment. The
+// regression table in tests/io covers the default limit itself.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    PngLoader::setDecodedByteLimit(decodedByteLimit);
+    PngLoader::setDecodedByteLimit(PngLoader::defaultDecodedByteLimit / 4);
     return 0;
 }
 

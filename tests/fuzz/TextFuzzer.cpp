@@ -21,36 +21,26 @@ constexpr std::size_t codesPerInput = 32;
 
 Font& fontFor(std::uint8_t selector)
 {
-    static Font small(sceneFace, 0, 12, false, false);
-    static Font large(sceneFace, 0, 32, true, false);
-    static Font slanted("vantrel-no-such-face", 7, 20, false, true);
-    switch (selector % 3) {
-    case 0:
-        return small;
-    case 1:
-        return large;
-    default:
-        return slanted;
-    }
+    static Font fonts[] = {Font(sceneFace, 0, 12, false, false), Font(sceneFace, 0, 32, true, false),
+                           Font("vantrel-no-such-face", 7, 20, false, true)};
+    return fonts[selector % 3];
 }
 
 void layOutAndDraw(const std::uint8_t* data, std::size_t size)
 {
     Font& font = fontFor(data[0]);
-    bool asCodes = (data[1] & 1) != 0;
     const std::uint8_t* rest = data + 2;
     std::size_t restSize = size - 2;
-    if (asCodes) {
+    if ((data[1] & 1) != 0) { // character codes
         for (std::size_t i = 0; i + 4 <= restSize && i < 4 * codesPerInput; i += 4) {
             std::uint32_t code;
             std::memcpy(&code, rest + i, 4);
-            GlyphData glyph = font.getGlyphData(code);
-            (void)glyph;
+            (void)font.getGlyphData(code);
         }
         return;
     }
-    TextSprite sprite({}, {}, 1u, static_cast<std::int8_t>(data[1]), -3, 0, reinterpret_cast<const char*>(rest),
-                      restSize, font, Color::gray(255));
+    TextSprite sprite({}, {}, 1u, static_cast<std::int8_t>(data[1]), -3, 0,
+                      reinterpret_cast<const char*>(rest), restSize, font, Color::gray(255));
     sprite.show();
     DrawCommands commands;
     DrawResources resources;
@@ -70,9 +60,7 @@ void layOutAndDraw(const std::uint8_t* data, std::size_t size)
 // Font set-up (fontconfig's first look at the system) is not the text path's cost.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    for (std::uint8_t selector = 0; selector < 3; ++selector) {
-        fontFor(selector);
-    }
+    fontFor(0); // makes all three
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include <vantrel/sound/sdl/SdlAudioMixer.h>
 #include <vantrel/sound/sdl/SdlAudioSound.h>
 #include <vantrel/sound/WaveDataReader.h>
+#include "tests/support/Failure.h"
 
 using namespace vantrel;
 
@@ -21,12 +22,7 @@ constexpr std::size_t framesPerBuffer = 1024;
 bool silentBackEndLoads(const std::uint8_t* data, std::uint32_t size)
 {
     NullSoundManager manager;
-    bool refused = false;
-    try {
-        manager.loadSound(0, data, size);
-    } catch (const IoException&) {
-        refused = true;
-    }
+    bool refused = failureOf<IoException>([&] { manager.loadSound(0, data, size); }) != "no exception";
     // A refused file registers nothing.
     if (refused == (manager.getSound(0) != nullptr)) {
         std::abort();
@@ -54,7 +50,8 @@ bool audibleBackEndPlays(const std::uint8_t* data, std::uint32_t size)
             sound->rewind();
             sound->start();
         }
-        mixer->mix(reinterpret_cast<unsigned char*>(output.data()), static_cast<int>(output.size() * sizeof(float)));
+        auto bytes = static_cast<int>(output.size() * sizeof(float));
+        mixer->mix(reinterpret_cast<unsigned char*>(output.data()), bytes);
         for (float sample : output) {
             if (!(sample >= -1.0f && sample <= 1.0f)) {
                 std::abort();

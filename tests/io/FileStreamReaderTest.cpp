@@ -7,8 +7,6 @@
 #include <filesystem>
 
 #include <vantrel/base/FailureText.h>
-#include <vantrel/io/BufferedStreamReader.h>
-#include "tests/support/MemoryStreamReader.h"
 #endif
 
 #include <cstdint>
@@ -16,8 +14,10 @@
 #include <vector>
 
 #include <vantrel/base/Exception.h>
+#include <vantrel/io/BufferedStreamReader.h>
 #include <vantrel/io/FileStreamReader.h>
 #include "tests/support/Failure.h"
+#include "tests/support/MemoryStreamReader.h"
 #include "tests/support/TemporaryDirectory.h"
 
 using namespace vantrel;
@@ -33,7 +33,8 @@ struct Failures {
 };
 #ifdef _WIN32
 const Failures failures{"CreateFileA API failed in vantrel::FileStreamReader::FileStreamReader method.",
-                        ERROR_FILE_NOT_FOUND, "SetFilePointer API failed in vantrel::FileStreamReader::seekImpl method.",
+                        ERROR_FILE_NOT_FOUND,
+                        "SetFilePointer API failed in vantrel::FileStreamReader::seekImpl method.",
                         ERROR_NEGATIVE_SEEK};
 #else
 const Failures failures{"open API failed in vantrel::FileStreamReader::FileStreamReader method.", ENOENT,
@@ -47,6 +48,38 @@ void expectSystemError(Action action, const char* message, std::uint32_t error)
     ASSERT_TRUE(thrown) << "no error, expected " << message;
     EXPECT_STREQ(thrown->what(), message);
     EXPECT_EQ(thrown->getErrorCode(), error);
+}
+
+// The same moves on `reader` and on the same bytes in memory: every result agrees.
+void expectMovesLikeMemory(IStreamReader& reader, const std::vector<unsigned char>& bytes)
+{
+    MemoryStreamReader memory(bytes);
+    // Read, skip, seek from the beginning, the current position, the end, and from any other
+    // origin (which counts from the end); beyond the end nothing arrives, and the position
+    // is not the length either. No move goes before the start, even in an empty file.
+    enum Kind { read, skip, begin, current, end, other };
+    const std::pair<Kind, std::int64_t> moves[] = {
+        {read, 0},    {skip, 0},    {skip, 20}, {read, 10}, {current, -5}, {read, 3},      {read, 700},
+        {read, 3},    {skip, 20},   {read, 2000}, {read, 1}, {begin, 0},   {skip, 300},    {read, 1},
+        {skip, 5000}, {read, 1},    {begin, 100}, {current, -40}, {end, 0}, {read, 1},     {other, 0},
+        {read, 5},    {begin, 997}, {read, 1},  {read, 8}};
+    const SeekOrigin origins[] = {SeekOrigin::Begin, SeekOrigin::Current, SeekOrigin::End, SeekOrigin(7)};
+    for (auto [kind, amount] : moves) {
+        SCOPED_TRACE(testing::Message() << "move " << kind << " by " << amount);
+        std::vector<unsigned char> a(kind == read ? amount : 0), b(a.size());
+        if (kind == read) {
+            ASSERT_EQ(reader.read(a.data(), a.size()), memory.read(b.data(), b.size()));
+            ASSERT_EQ(a, b);
+        } else if (kind == skip) {
+            ASSERT_EQ(reader.skip(amount), memory.skip(amount));
+        } else {
+            reader.seek(amount, origins[kind - begin]);
+            memory.seek(amount, origins[kind - begin]);
+        }
+        ASSERT_EQ(reader.getCursor(), memory.getCursor());
+        ASSERT_EQ(reader.isEof(), memory.isEof());
+        ASSERT_EQ(reader.getLength(), memory.getLength());
+    }
 }
 
 // The bytes 0, 1, 2, ... of a 1000-byte file.
@@ -64,49 +97,39 @@ protected:
     std::string path;
 };
 
+// Counts the reads that reach the source.
+class CountingStream : public MemoryStreamReader {
+public:
+    using MemoryStreamReader::MemoryStreamReader;
+    int reads = 0;
+
+protected:
+    std::size_t readImpl(void* buffer, std::size_t size) override
+    {
+        ++reads;
+        return MemoryStreamReader::readImpl(buffer, size);
+    }
+};
+
 } // namespace
 
-TEST_F(FileStreamReaderTest, ReadSkipAndSeekMoveOneCursor)
+TEST_F(FileStreamReaderTest, TheReaderAndTheBufferedReaderMoveAsTheSameBytesInMemory)
 {
     FileStreamReader reader(path.c_str());
-    unsigned char buffer[2000] = {};
-    EXPECT_EQ(reader.read(buffer, 0), 0u);
-    EXPECT_EQ(reader.skip(0), 0u);
-    EXPECT_FALSE(reader.isEof());
-    EXPECT_EQ(reader.read(buffer, 10), 10u);
-    EXPECT_EQ(buffer[9], 9);
-    EXPECT_EQ(reader.getCursor(), 10);
-    EXPECT_EQ(reader.read(buffer, sizeof buffer), 990u);
-    EXPECT_EQ(buffer[0], 10);
-    EXPECT_EQ(buffer[989], content[999]);
-    EXPECT_TRUE(reader.isEof());
-    EXPECT_EQ(reader.read(buffer, sizeof buffer), 0u);
-
+    expectMovesLikeMemory(reader, content);
     FileStreamReader empty(directory.write("empty.bin", {}).c_str());
-    EXPECT_EQ(empty.getLength(), 0);
-    EXPECT_TRUE(empty.isEof());
-    EXPECT_EQ(empty.read(buffer, 1), 0u);
-
-    reader.seek(0, SeekOrigin::Begin);
-    EXPECT_EQ(reader.skip(300), 300u);
+    expectMovesLikeMemory(empty, {});
+    BufferedStreamReader buffered(std::make_shared<FileStreamReader>(path.c_str()), 16);
+    expectMovesLikeMemory(buffered, content);
+    // Small reads reach the source once a buffer.
+    auto source = std::make_shared<CountingStream>(content);
+    BufferedStreamReader overCounting(source, 16);
     unsigned char byte = 0;
-    EXPECT_EQ(reader.read(&byte, 1), 1u);
-    EXPECT_EQ(byte, content[300]);
-    // Beyond the end nothing arrives, and the position is not the length either.
-    EXPECT_EQ(reader.skip(5000), 5000u);
-    EXPECT_EQ(reader.getCursor(), 5301);
-    EXPECT_EQ(reader.read(&byte, 1), 0u);
-    EXPECT_FALSE(reader.isEof());
-
-    reader.seek(100, SeekOrigin::Begin);
-    reader.seek(-40, SeekOrigin::Current);
-    EXPECT_EQ(reader.getCursor(), 60);
-    reader.seek(0, SeekOrigin::End);
-    EXPECT_EQ(reader.getCursor(), 1000);
-    EXPECT_TRUE(reader.isEof());
-    reader.seek(-1, static_cast<SeekOrigin>(7)); // any other origin counts from the end
-    EXPECT_EQ(reader.getCursor(), 999);
-    EXPECT_EQ(reader.getLength(), 1000);
+    for (int i = 0; i < 64; ++i) {
+        ASSERT_EQ(overCounting.read(&byte, 1), 1u);
+        ASSERT_EQ(byte, i);
+    }
+    EXPECT_LE(source->reads, 5);
 }
 
 TEST_F(FileStreamReaderTest, OpeningAMissingFileAndMovingBeforeTheStartFailWithTheirCall)
@@ -149,7 +172,8 @@ TEST_F(FileStreamReaderTest, ReadersAndAWriterExcludeEachOther)
 TEST_F(FileStreamReaderTest, NothingStaysOpenAndReadFailuresNameTheirCall)
 {
     auto openDescriptors = [] {
-        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator());
+        using std::filesystem::directory_iterator;
+        return std::distance(directory_iterator("/proc/self/fd"), directory_iterator());
     };
     const auto before = openDescriptors();
     EXPECT_THROW(FileStreamReader(directory.file("missing.bin").c_str()), Win32Exception);
@@ -185,44 +209,4 @@ TEST_F(FileStreamReaderTest, AFileThatCannotBeOpenedIsNamedWithTheFolderItWasLoo
     EXPECT_EQ(failureText(IoException(format("%s", "no file"))), "no file");
 }
 
-// Counts the reads that reach the source.
-class CountingStream : public MemoryStreamReader {
-public:
-    using MemoryStreamReader::MemoryStreamReader;
-    int reads = 0;
-
-protected:
-    std::size_t readImpl(void* buffer, std::size_t size) override { return ++reads, MemoryStreamReader::readImpl(buffer, size); }
-};
-
-TEST(BufferedStreamReader, MovesAsItsSourceWouldWithFewerReads)
-{
-    std::vector<unsigned char> bytes(10000);
-    std::iota(bytes.begin(), bytes.end(), 0);
-    auto source = std::make_shared<CountingStream>(bytes);
-    BufferedStreamReader buffered(source, 256);
-    MemoryStreamReader plain(bytes);
-    // Small reads, a read larger than the buffer, skips within and beyond it, seeks.
-    for (int step = 0; step < 60; ++step) {
-        std::size_t size = step % 7 == 3 ? 700 : static_cast<std::size_t>(step % 5);
-        std::vector<unsigned char> a(size), b(size);
-        ASSERT_EQ(buffered.read(a.data(), size), plain.read(b.data(), size)) << step;
-        ASSERT_EQ(a, b) << step;
-        if (step % 9 == 4) {
-            ASSERT_EQ(buffered.skip(step * 3), plain.skip(step * 3)) << step;
-        }
-        if (step % 11 == 6) {
-            buffered.seek(-5, SeekOrigin::Current);
-            plain.seek(-5, SeekOrigin::Current);
-        }
-        ASSERT_EQ(buffered.getCursor(), plain.getCursor()) << step;
-        ASSERT_EQ(buffered.isEof(), plain.isEof()) << step;
-    }
-    EXPECT_LT(source->reads, 30);
-    buffered.seek(-3, SeekOrigin::End);
-    unsigned char tail[8];
-    EXPECT_EQ(buffered.read(tail, sizeof tail), 3u);
-    EXPECT_TRUE(buffered.isEof());
-    EXPECT_EQ(buffered.getLength(), 10000);
-}
 #endif

@@ -3,46 +3,51 @@
 #include <cstdint>
 #include <vector>
 
+using Bytes = std::vector<unsigned char>;
+
+// A PNG's colour type and bit depth, with or without a tRNS chunk, plain or interlaced.
+struct PngKind {
+    int colorType = 0;
+    int bitDepth = 8;
+    bool transparency = false;
+    bool interlaced = false;
+};
+
+// Every colour type at every bit depth it allows, with and without tRNS where the type
+// takes one, each plain and interlaced.
+std::vector<PngKind> everyPngKind();
+
 // What a test PNG holds: samples at the file's own bit depth, one value per channel
 // (palette files: one index per pixel), rows top first.
 struct PngPicture {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
-    int colorType = 0;
-    int bitDepth = 8;
-    bool interlaced = false;
+    PngKind kind;
     std::vector<std::uint16_t> samples;
-    std::vector<std::uint8_t> palette; // r, g, b per entry
-    bool hasTransparency = false;
-    std::vector<std::uint8_t> paletteAlpha;     // palette files
-    std::uint16_t transparentGray = 0;          // gray files
-    std::uint16_t transparentRgb[3] = {0, 0, 0}; // RGB files
+    std::vector<std::uint8_t> palette;          // r, g, b per entry
+    std::vector<std::uint8_t> paletteAlpha;     // palette files with transparency
+    std::vector<std::uint16_t> transparentKey;  // gray and RGB files with transparency: a colour
 };
 
 // A picture of pseudo-random samples; the transparent key colour appears in it.
-PngPicture makePicture(std::uint32_t width, std::uint32_t height, int colorType, int bitDepth, bool interlaced,
-                       bool transparency, std::uint32_t seed);
+PngPicture makePicture(std::uint32_t width, std::uint32_t height, const PngKind& kind, std::uint32_t seed);
 
-// Encodes with libpng.
-std::vector<unsigned char> encodePng(const PngPicture& picture);
+// The signature and the chunks, the image data deflated at the best compression, unfiltered.
+Bytes encodePng(const PngPicture& picture);
 
 // The rows the engine's loader must produce for `picture`, in its output layout.
 std::vector<std::uint8_t> expectedRows(const PngPicture& picture);
 
-// A file with a hand-made header (any dimensions, no limit checks) and a tiny image stream;
-// `before` is put between the header and the image data.
-std::vector<unsigned char> pngWithHeader(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType,
-                                         bool interlaced = false, const std::vector<unsigned char>& before = {});
-
-// The 8-byte header of a chunk that declares `length` bytes (nothing of them follows).
-std::vector<unsigned char> chunkHeader(const char* type, std::uint32_t length);
+Bytes deflated(const Bytes& raw);
 
 // Appends a chunk with a correct or a deliberately wrong CRC.
-void appendChunk(std::vector<unsigned char>& file, const char* type, const std::vector<unsigned char>& data,
-                 bool correctCrc = true);
+void appendChunk(Bytes& file, const char* type, const Bytes& data, bool correctCrc = true);
 
-// A picture of zero samples, deflated as it is made, so that gigapixels cost no memory here.
-// Palette files get two colours and, with `transparency`, a tRNS chunk; `idatBytes`
-// splits the image data into chunks of at most that many bytes.
-std::vector<unsigned char> blankPng(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType,
-                                    bool interlaced, bool transparency, std::size_t idatBytes = 1u << 30);
+// A file with a hand-made header (any dimensions, no limit checks): `before`, then `scanlines`
+// deflated as the image data (by default enough for a 1 x 1 8-bit gray image).
+Bytes pngWithHeader(std::uint32_t width, std::uint32_t height, const PngKind& kind, const Bytes& before = {},
+                    const Bytes& scanlines = {0, 0x80});
+
+// A picture of zero samples, made without holding them: a small file for any size. Palette
+// files get two colours, the first one transparent with tRNS.
+Bytes blankPng(std::uint32_t width, std::uint32_t height, const PngKind& kind);
