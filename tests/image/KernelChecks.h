@@ -20,8 +20,7 @@ void forEveryKernelIsa(Body body)
     vantrel::selectKernelIsa(vantrel::bestKernelIsa());
 }
 
-// The engine's operations and the reference's under the same names, so that one body draws
-// with either.
+// The engine's operations under the names of ReferenceOps, so that one body draws with either.
 struct EngineOps {
     static constexpr auto fillRect = &vantrel::fillRect;
     static constexpr auto drawImage = &vantrel::drawImage;
@@ -29,15 +28,6 @@ struct EngineOps {
     static constexpr auto stretchImage = &vantrel::stretchImage;
     static constexpr auto drawGlyphs = &vantrel::drawGlyphs;
     static constexpr auto drawTransition = &vantrel::drawTransition;
-};
-struct ReferenceOps {
-    static constexpr auto fillRect = &reference::fillRect;
-    static constexpr auto drawImage = &reference::drawImage;
-    // A stretch to the same size is a plain copy, smoothed or not.
-    static constexpr auto drawImageRect = &reference::stretchImage;
-    static constexpr auto stretchImage = &reference::stretchImage;
-    static constexpr auto drawGlyphs = &reference::drawGlyphs;
-    static constexpr auto drawTransition = &reference::drawTransition;
 };
 
 // draw(ops, image) on two copies of `start`, with the engine and with the reference: the whole
@@ -48,6 +38,6 @@ void expectLikeReference(const vantrel::Image& start, Draw draw)
     vantrel::Image actual = kerneltest::cloneImage(start);
     vantrel::Image expected = kerneltest::cloneImage(start);
     draw(EngineOps{}, actual);
-    draw(ReferenceOps{}, expected);
+    draw(reference::ReferenceOps{}, expected);
     EXPECT_EQ(kerneltest::bytesOf(actual), kerneltest::bytesOf(expected));
 }

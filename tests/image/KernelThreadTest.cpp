@@ -35,7 +35,7 @@ TEST(KernelThreads, BandsDrawnConcurrentlyMatchTheReference)
 
     Image expected = cloneImage(start);
     for (int band = 0; band < bands; ++band) {
-        drawBand(expected, band, ReferenceOps{});
+        drawBand(expected, band, reference::ReferenceOps{});
     }
     for (int attempt = 0; attempt < 5; ++attempt) {
         Image actual = cloneImage(start);

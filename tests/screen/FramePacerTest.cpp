@@ -23,9 +23,6 @@ struct FakeTime : ::testing::Test {
 
 TEST_F(FakeTime, SixtyDeadlinesMakeOneSecond)
 {
-    EXPECT_EQ(pacer.deadlines.front(), 16u);
-    EXPECT_EQ(pacer.deadlines[1], 33u);
-    EXPECT_EQ(pacer.deadlines.back(), 1000u);
     std::uint32_t previous = pacer.frameTime;
     for (int i = 0; i < 60; ++i) {
         pacer.wait(waiter);
@@ -51,13 +48,9 @@ TEST_F(FakeTime, LateIterationsRunBackToBackUntilTheScheduleIsMet)
     pacer.wait(waiter);
     EXPECT_EQ(pacer.frameTime, before) << "no wait after a late iteration";
     EXPECT_EQ(pacer.nextFrame, 2u);
+    // The clock moves only while the pacer waits.
     int immediate = 0;
-    while (true) {
-        std::uint32_t start = now;
-        pacer.wait(waiter);
-        if (pacer.frameTime != start) {
-            break;
-        }
+    for (pacer.wait(waiter); pacer.frameTime == before; pacer.wait(waiter)) {
         ++immediate;
     }
     EXPECT_EQ(immediate, 5) << "deadlines 1050 to 1116 had all come by 1116";

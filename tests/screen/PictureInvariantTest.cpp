@@ -31,8 +31,7 @@ class PictureInvariant : public ::testing::TestWithParam<Case> {};
 void expectPresentedEqualsFullRedraw(Screen& screen, MemoryPresentTarget& target, std::uint32_t seed,
                                      int checkpoint)
 {
-    Image expected = drawFrameFromScratch(screen);
-    long difference = firstDifference(target.snapshot(), expected);
+    const long difference = firstDifference(target.snapshot(), drawFrameFromScratch(screen));
     ASSERT_EQ(difference, -1) << "seed " << seed << ", checkpoint " << checkpoint
                               << ", first wrong pixel at (" << difference % width << ", "
                               << difference / width << ")";
@@ -44,25 +43,11 @@ TEST_P(PictureInvariant, SteppedOnOneThread)
 {
     auto target = std::make_shared<MemoryPresentTarget>(width, height);
     Screen screen(target, width, height, 1);
-    RandomSpriteScript script(GetParam().seed, GetParam().transitions);
-    script.setUp(screen);
-    bool changing = true;
-    std::mt19937 counts(GetParam().seed);
-    screen.addTask([&](Screen& s) {
-        for (std::uint32_t n = changing ? counts() % 5 : 0; n > 0; --n) {
-            script.changeSomething(s);
-        }
-        return false;
-    });
-
+    RandomSpriteScript script(screen, GetParam().seed, GetParam().transitions);
     std::uint32_t time = 0;
     for (int checkpoint = 0; checkpoint < 60; ++checkpoint) {
-        changing = true;
-        for (int i = 0; i < 50; ++i) {
-            screen.step(time += 16);
-        }
-        changing = false;
-        for (int i = 0; i < 4 && !screen.isSettled(); ++i) {
+        script.changesLeft = 50;
+        for (int i = 0; i < 54 && (script.changesLeft > 0 || !screen.isSettled()); ++i) {
             screen.step(time += 16);
         }
         ASSERT_TRUE(screen.isSettled());
@@ -82,24 +67,12 @@ TEST_P(PictureInvariant, DrawnByWorkers)
             std::this_thread::yield();
             return clock += 17;
         });
-        RandomSpriteScript script(GetParam().seed, GetParam().transitions);
-        script.setUp(screen);
-        std::atomic<int> changesLeft{0};
-        std::mt19937 counts(GetParam().seed);
-        screen.addTask([&](Screen& s) {
-            if (changesLeft > 0) {
-                --changesLeft;
-                for (std::uint32_t n = counts() % 5; n > 0; --n) {
-                    script.changeSomething(s);
-                }
-            }
-            return false;
-        });
+        RandomSpriteScript script(screen, GetParam().seed, GetParam().transitions);
         screen.start();
         for (int checkpoint = 0; checkpoint < 15; ++checkpoint) {
-            changesLeft = 40;
+            script.changesLeft = 40;
             auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-            while (changesLeft > 0 || !screen.isSettled()) {
+            while (script.changesLeft > 0 || !screen.isSettled()) {
                 ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the frames never settled";
                 std::this_thread::sleep_for(std::chrono::microseconds(200));
             }

@@ -16,9 +16,7 @@ TEST(RuleTable, SoftEdgeSweepsWithTheLevel)
 
     TransitionTable none = buildRuleTable(levelWeight(0), 64);
     EXPECT_EQ(none.progress, 0u);
-    for (auto weight : none.weights) {
-        EXPECT_EQ(weight, 0);
-    }
+    EXPECT_EQ(none.weights, decltype(none.weights){});
     TransitionTable full = buildRuleTable(levelWeight(255), 64);
     EXPECT_EQ(full.progress, 256u);
     EXPECT_EQ(full.weights[0], 255);

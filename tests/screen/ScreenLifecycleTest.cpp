@@ -3,9 +3,8 @@
 #include <malloc.h>
 
 #include <filesystem>
-#include <fstream>
+#include <iterator>
 #include <memory>
-#include <string>
 
 #include <vantrel/screen/MemoryPresentTarget.h>
 #include <vantrel/screen/Screen.h>
@@ -14,29 +13,18 @@ using namespace vantrel;
 
 namespace {
 
-struct ProcessFigures {
-    std::size_t threads = 0;
-    std::size_t openFiles = 0;
-    std::size_t heapBytes = 0;
+std::size_t entriesIn(const char* directory)
+{
+    std::error_code ignored;
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator(directory, ignored), {}));
+}
 
-    static ProcessFigures now()
-    {
-        ProcessFigures figures;
-        std::error_code ignored;
-        for (auto it = std::filesystem::directory_iterator("/proc/self/task", ignored);
-             it != std::filesystem::directory_iterator(); ++it) {
-            ++figures.threads;
-        }
-        for (auto it = std::filesystem::directory_iterator("/proc/self/fd", ignored);
-             it != std::filesystem::directory_iterator(); ++it) {
-            ++figures.openFiles;
-        }
-        // The directory listing holds one descriptor of its own while it runs.
-        --figures.openFiles;
-        struct mallinfo2 heap = mallinfo2();
-        figures.heapBytes = heap.uordblks + heap.hblkhd;
-        return figures;
-    }
+struct ProcessFigures {
+    std::size_t threads = entriesIn("/proc/self/task");
+    // The directory listing holds one descriptor of its own while it runs.
+    std::size_t openFiles = entriesIn("/proc/self/fd") - 1;
+    std::size_t heapBytes = mallinfo2().uordblks + mallinfo2().hblkhd;
 };
 
 void startAndStop(const std::shared_ptr<MemoryPresentTarget>& target)
@@ -59,11 +47,11 @@ TEST(ScreenLifecycle, AThousandStartsAndStopsLeaveNothingBehind)
     for (int round = 0; round < 10; ++round) {
         startAndStop(target);
     }
-    ProcessFigures before = ProcessFigures::now();
+    ProcessFigures before;
     for (int round = 0; round < 500; ++round) {
         startAndStop(target);
     }
-    ProcessFigures after = ProcessFigures::now();
+    ProcessFigures after;
     EXPECT_EQ(after.threads, before.threads);
     EXPECT_EQ(after.openFiles, before.openFiles);
     // A thread started under contention may get an arena of its own, whose few bookkeeping

@@ -2,16 +2,16 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstring>
+#include <future>
 #include <memory>
 #include <thread>
 
 #include <vantrel/screen/MemoryPresentTarget.h>
 #include <vantrel/screen/Screen.h>
+#include "tests/support/Eventually.h"
 #include "tests/support/Pixels.h"
 
 using namespace vantrel;
-
 
 // A reader never sees a frame whose bands are only partly handed over; a frame presented
 // whole or band by band ends up the same, and only the published rectangle counts.
@@ -24,21 +24,16 @@ TEST(StagedPicture, ReadersWaitForTheWholeFrame)
 
     Image second = filledImage(8, 6, 0x222222);
     target.presentBand(second, Rect{2, 0, 8, 3});
-    std::atomic<bool> read{false};
-    std::unique_ptr<Image> seen;
-    std::thread reader([&] {
-        seen = std::make_unique<Image>(target.snapshot());
-        read = true;
-    });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_FALSE(read) << "a half-copied frame was read";
+    auto reader = std::async(std::launch::async, [&] { return target.snapshot(); });
+    EXPECT_EQ(reader.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout)
+        << "a half-copied frame was read";
     target.presentBand(second, Rect{2, 3, 8, 6});
     target.publish(Rect{2, 0, 8, 6});
-    reader.join();
+    const Image seen = reader.get();
 
-    EXPECT_EQ(pixelAt(*seen, 1, 5), 0x111111u);
-    EXPECT_EQ(pixelAt(*seen, 2, 0), 0x222222u);
-    EXPECT_EQ(pixelAt(*seen, 7, 5), 0x222222u);
+    EXPECT_EQ(pixelAt(seen, 1, 5), 0x111111u);
+    EXPECT_EQ(pixelAt(seen, 2, 0), 0x222222u);
+    EXPECT_EQ(pixelAt(seen, 7, 5), 0x222222u);
     EXPECT_EQ(target.getPresentCount(), 2u);
     EXPECT_EQ(target.getLastRect(), (Rect{2, 0, 8, 6}));
     EXPECT_FALSE(MemoryPresentTarget(8, 6, false).takesBands());
@@ -57,9 +52,7 @@ protected:
     void presentBandImpl(const Image& frame, const Rect& rect) override
     {
         if (!bandArrived.exchange(true)) {
-            while (!stopAsked) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            }
+            eventually([this] { return stopAsked.load(); });
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
         MemoryPresentTarget::presentBandImpl(frame, rect);
@@ -76,9 +69,7 @@ TEST(StagedPicture, AStopDuringAFrameLeavesItPublished)
     Screen screen(target, 64, 32, 2);
     screen.createFillRectSprite(0, 1u, Rect{0, 0, 64, 32}, 0, Color::gray(9))->show();
     screen.start();
-    while (!target->bandArrived) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    ASSERT_TRUE(eventually([&] { return target->bandArrived.load(); }));
     std::thread stopper([&] { screen.stop(); });
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     target->stopAsked = true;
