@@ -6,6 +6,7 @@
 
 #include <vantrel/sprite/DrawerState.h>
 #include <vantrel/sprite/FillRectSprite.h>
+#include <vantrel/sprite/ImageSprite.h>
 #include <vantrel/sprite/ScreenDrawer.h>
 #include <vantrel/sprite/SpriteManager.h>
 #include "tests/support/Pixels.h"
@@ -97,13 +98,23 @@ TEST_F(Drawer, UntakenAndMergedFramesKeepEverySpan)
 // of them sets every pixel: otherwise the picture would hold what lay below it once.
 TEST_F(Drawer, KeptPicturesStartOnlyFromCommandsThatPaintEveryPixel)
 {
-    for (std::uint8_t bottomOpacity : {255, 128}) {
-        SCOPED_TRACE(int(bottomOpacity));
+    // Bottoms: an opaque fill, a translucent one, a picture whose pixels all carry alpha.
+    for (int bottom : {0, 1, 2}) {
+        SCOPED_TRACE(bottom);
         manager->entries.clear();
         ScreenDrawer keeping{manager, 1366, 768, 11};
         ScreenDrawer redrawing{manager, 1366, 768, 11};
         redrawing.setKeepsPictures(false);
-        fill(Rect{0, 0, 1366, 768}, Color::gray(100))->setOpacity(bottomOpacity);
+        if (bottom == 2) {
+            auto picture = std::make_shared<Image>(1366, 768, PixelFormat::GrayAlpha16);
+            std::memset(picture->getPixels(), 200, std::size_t{picture->getPitch()} * 768);
+            auto sprite = std::make_shared<ImageSprite>(manager, std::weak_ptr<ScreenDrawer>(), 1, 0, 0, 0,
+                                                        picture);
+            manager->add(sprite);
+            sprite->show();
+        } else {
+            fill(Rect{0, 0, 1366, 768}, Color::gray(100))->setOpacity(bottom == 0 ? 255 : 128);
+        }
         fill(Rect{0, 0, 600, 11}, Color::gray(50), 1)->setOpacity(70);
         auto top = fill(Rect{0, 0, 10, 10}, Color::gray(250), 2);
         // What lies below differs from frame to frame.
@@ -123,7 +134,7 @@ TEST_F(Drawer, KeptPicturesStartOnlyFromCommandsThatPaintEveryPixel)
             const Image expected = draw(redrawing, frame, redrawn);
             ASSERT_TRUE(sameImage(&picture, &expected)) << "frame " << frame;
         }
-        EXPECT_EQ(kept.keptPixelsCopied > 0, bottomOpacity == 255);
+        EXPECT_EQ(kept.keptPixelsCopied > 0, bottom == 0);
         EXPECT_GT(keeping.getKeptBytes(), 0u);
         EXPECT_EQ(redrawing.getKeptBytes(), 0u);
     }
