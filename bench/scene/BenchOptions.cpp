@@ -24,6 +24,21 @@ const char* const benchUsage =
     "                     frame's checksum (the browser page's ?steps=N gives the same)\n"
     "  --version          print the version and exit\n";
 
+namespace {
+
+// A whole decimal count from 1 to `most`, or nothing for any other text.
+std::optional<long> countFrom(const char* text, long most)
+{
+    char* end = nullptr;
+    const long count = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || count < 1 || count > most) {
+        return std::nullopt;
+    }
+    return count;
+}
+
+} // namespace
+
 std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv, std::string& error)
 {
     BenchOptions options;
@@ -50,29 +65,26 @@ std::optional<BenchOptions> parseBenchOptions(int argc, const char* const* argv,
                 return std::nullopt;
             }
         } else if (std::strcmp(argument, "--workers") == 0 && hasValue) {
-            char* end = nullptr;
-            const long workers = std::strtol(argv[++i], &end, 10);
-            if (end == argv[i] || *end != '\0' || workers < 1 || workers > 256) {
+            const auto workers = countFrom(argv[++i], 256);
+            if (!workers) {
                 error = std::string("--workers needs a count from 1 to 256, not ") + argv[i];
                 return std::nullopt;
             }
-            options.workers = static_cast<std::uint32_t>(workers);
+            options.workers = static_cast<std::uint32_t>(*workers);
         } else if (std::strcmp(argument, "--stepped") == 0 && hasValue) {
-            char* end = nullptr;
-            const long steps = std::strtol(argv[++i], &end, 10);
-            if (end == argv[i] || *end != '\0' || steps < 1 || steps > 1000000) {
+            const auto steps = countFrom(argv[++i], 1000000);
+            if (!steps) {
                 error = std::string("--stepped needs a count from 1 to 1000000, not ") + argv[i];
                 return std::nullopt;
             }
-            options.steps = static_cast<int>(steps);
+            options.steps = static_cast<int>(*steps);
         } else if (std::strcmp(argument, "--stepped-checksum") == 0 && hasValue) {
-            char* end = nullptr;
-            const long steps = std::strtol(argv[++i], &end, 10);
-            if (end == argv[i] || *end != '\0' || steps < 1 || steps > 1000000) {
+            const auto steps = countFrom(argv[++i], 1000000);
+            if (!steps) {
                 error = std::string("--stepped-checksum needs a count from 1 to 1000000, not ") + argv[i];
                 return std::nullopt;
             }
-            options.checksumSteps = static_cast<int>(steps);
+            options.checksumSteps = static_cast<int>(*steps);
         } else if (std::strcmp(argument, "--screenshot") == 0 && hasValue) {
             options.screenshot = argv[++i];
         } else if (std::strcmp(argument, "--plot") == 0 && hasValue) {
