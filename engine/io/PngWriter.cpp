@@ -74,38 +74,19 @@ bool writeRows(std::FILE* file, std::vector<unsigned char>* memory, std::uint32_
 // One row of any engine format as straight RGBA.
 void toRgba(const unsigned char* in, PixelFormat format, std::uint32_t width, unsigned char* out)
 {
-    for (std::uint32_t x = 0; x < width; ++x, out += 4) {
+    const std::uint32_t step = bytesPerPixel(format);
+    for (std::uint32_t x = 0; x < width; ++x, in += step, out += 4) {
         switch (format) {
         case PixelFormat::Gray8:
-            out[0] = out[1] = out[2] = in[0];
-            out[3] = 255;
-            in += 1;
-            break;
         case PixelFormat::GrayAlpha16:
             out[0] = out[1] = out[2] = in[0];
-            out[3] = in[1];
-            in += 2;
-            break;
-        case PixelFormat::Bgr24:
-            out[0] = in[2];
-            out[1] = in[1];
-            out[2] = in[0];
-            out[3] = 255;
-            in += 3;
-            break;
-        case PixelFormat::Bgra32:
-            out[0] = in[2];
-            out[1] = in[1];
-            out[2] = in[0];
-            out[3] = in[3];
-            in += 4;
+            out[3] = format == PixelFormat::GrayAlpha16 ? in[1] : 255;
             break;
         default:
             out[0] = in[2];
             out[1] = in[1];
             out[2] = in[0];
-            out[3] = 255;
-            in += 4;
+            out[3] = format == PixelFormat::Bgra32 ? in[3] : 255;
             break;
         }
     }
