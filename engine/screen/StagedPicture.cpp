@@ -7,8 +7,17 @@
 
 namespace vantrel {
 
-StagedPicture::StagedPicture(std::uint32_t width, std::uint32_t height, unsigned char fill)
-    : picture(width, height, PixelFormat::Bgrx32)
+namespace {
+
+void copyAsIs(unsigned char* to, const unsigned char* from, std::uint32_t pixels)
+{
+    std::memcpy(to, from, std::size_t{pixels} * 4);
+}
+
+} // namespace
+
+StagedPicture::StagedPicture(std::uint32_t width, std::uint32_t height, unsigned char fill, RowCopy copyRow)
+    : picture(width, height, PixelFormat::Bgrx32), copyRow(copyRow != nullptr ? copyRow : copyAsIs)
 {
     if (picture.getPixels()) {
         std::memset(picture.getPixels(), fill, std::size_t{picture.getPitch()} * height);
@@ -27,10 +36,9 @@ Rect StagedPicture::copyRows(const Image& frame, const Rect& rect)
         return Rect{};
     }
     const std::size_t offset = std::size_t(cut.left) * 4;
-    const std::size_t bytes = std::size_t(cut.width()) * 4;
     for (std::int32_t y = cut.top; y < cut.bottom; ++y) {
         auto row = static_cast<std::uint32_t>(y);
-        std::memcpy(picture.row(row) + offset, frame.row(row) + offset, bytes);
+        copyRow(picture.row(row) + offset, frame.row(row) + offset, static_cast<std::uint32_t>(cut.width()));
     }
     return cut;
 }

@@ -19,8 +19,13 @@ namespace vantrel {
 /// copied.
 class StagedPicture {
 public:
-    /// A picture of the given size, every byte set to `fill`.
-    StagedPicture(std::uint32_t width, std::uint32_t height, unsigned char fill);
+    /// Copies `pixels` 4-byte pixels of a frame row into the picture's row, as they are or in
+    /// the order its reader wants.
+    using RowCopy = void (*)(unsigned char* to, const unsigned char* from, std::uint32_t pixels);
+
+    /// A picture of the given size, every byte set to `fill`, whose rows `copyRow` fills
+    /// (by default byte for byte).
+    StagedPicture(std::uint32_t width, std::uint32_t height, unsigned char fill, RowCopy copyRow = nullptr);
 
     /// Any worker, bands of one frame never overlapping: copies `rect` of `frame` in and
     /// marks the frame as half copied.
@@ -41,6 +46,19 @@ public:
         return read(picture);
     }
 
+    /// For a reader that must never wait: calls `read(picture)` under the lock and returns
+    /// true, or returns false at once while a frame is half copied or a copy holds the lock.
+    template <class Read>
+    bool tryRead(Read&& read) const
+    {
+        std::unique_lock<std::shared_mutex> guard(lock, std::try_to_lock);
+        if (!guard.owns_lock() || halfCopied.load()) {
+            return false;
+        }
+        read(picture);
+        return true;
+    }
+
     /// Width in pixels.
     std::uint32_t getWidth() const noexcept { return picture.getWidth(); }
     /// Height in pixels.
@@ -54,6 +72,7 @@ private:
     mutable std::shared_mutex lock;
     mutable std::condition_variable_any whole;
     Image picture;
+    RowCopy copyRow;
     std::atomic<bool> halfCopied{false};
 };
 

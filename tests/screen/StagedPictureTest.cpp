@@ -8,6 +8,7 @@
 
 #include <vantrel/screen/MemoryPresentTarget.h>
 #include <vantrel/screen/Screen.h>
+#include <vantrel/screen/StagedPicture.h>
 #include "tests/support/Eventually.h"
 #include "tests/support/Pixels.h"
 
@@ -76,4 +77,24 @@ TEST(StagedPicture, AStopDuringAFrameLeavesItPublished)
     stopper.join();
     EXPECT_EQ(target->getPresentCount(), 1u);
     EXPECT_EQ(pixelAt(target->snapshot(), 63, 31), 0x090909u);
+}
+
+// A reader that must never wait is turned away while a frame is half copied; rows reach the
+// picture through its row copy (here one that swaps red and blue, as a canvas wants).
+TEST(StagedPicture, TryReadTurnsAwayFromAHalfCopiedFrameAndRowsGoThroughTheRowCopy)
+{
+    StagedPicture staging(3, 2, 0, [](unsigned char* to, const unsigned char* from, std::uint32_t pixels) {
+        for (std::uint32_t x = 0; x < pixels * 4; x += 4) {
+            to[x] = from[x + 2];
+            to[x + 1] = from[x + 1];
+            to[x + 2] = from[x];
+            to[x + 3] = from[x + 3];
+        }
+    });
+    staging.copyBand(filledImage(3, 2, 0x00010203), Rect{1, 0, 3, 2});
+    EXPECT_FALSE(staging.tryRead([](const Image&) { ADD_FAILURE() << "read a half-copied frame"; }));
+    staging.finishFrame();
+    std::uint32_t copied = 0;
+    EXPECT_TRUE(staging.tryRead([&](const Image& picture) { copied = pixelAt(picture, 2, 1); }));
+    EXPECT_EQ(copied, 0x00030201u);
 }

@@ -2,7 +2,6 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
 
 // Copies rows top..bottom of the RGBA picture into the canvas. A canvas's ImageData cannot
 // view shared WebAssembly memory, so the rows go through one ImageData of the page's own.
@@ -26,44 +25,35 @@ EM_JS(void, vantrelPutCanvasRows, (const char* id, const unsigned char* pixels, 
 
 namespace vantrel {
 
-CanvasPresentTarget::CanvasPresentTarget(std::uint32_t width, std::uint32_t height, const char* canvasId)
-    : width(width), height(height), rgba(std::size_t{width} * height * 4, 255), canvasSelector(canvasId)
+namespace {
+
+// Frames are BGRX; a canvas takes RGBA.
+void copyAsRgba(unsigned char* to, const unsigned char* from, std::uint32_t pixels)
 {
+    for (std::uint32_t x = 0; x < pixels; ++x, from += 4, to += 4) {
+        to[0] = from[2];
+        to[1] = from[1];
+        to[2] = from[0];
+        to[3] = 255;
+    }
 }
 
-void CanvasPresentTarget::copyRows(const Image& frame, const Rect& rect)
+} // namespace
+
+CanvasPresentTarget::CanvasPresentTarget(std::uint32_t width, std::uint32_t height, const char* canvasId)
+    : staging(width, height, 255, copyAsRgba), canvasSelector(canvasId)
 {
-    if (frame.getFormat() != PixelFormat::Bgrx32 && frame.getFormat() != PixelFormat::Bgra32) {
-        return;
-    }
-    const Rect part = intersect(rect, Rect{0, 0, static_cast<std::int32_t>(std::min(width, frame.getWidth())),
-                                           static_cast<std::int32_t>(std::min(height, frame.getHeight()))});
-    for (std::int32_t y = part.top; y < part.bottom; ++y) {
-        const std::uint8_t* source = frame.getPixels() + std::size_t(y) * frame.getPitch() + std::size_t(part.left) * 4;
-        std::uint8_t* target = rgba.data() + (std::size_t(y) * width + std::size_t(part.left)) * 4;
-        for (std::int32_t x = part.left; x < part.right; ++x, source += 4, target += 4) {
-            target[0] = source[2];
-            target[1] = source[1];
-            target[2] = source[0];
-            target[3] = 255;
-        }
-    }
 }
 
 void CanvasPresentTarget::presentImpl(const Image& frame, const Rect& rect)
 {
-    {
-        std::unique_lock<std::shared_mutex> guard(lock);
-        copyRows(frame, rect);
-    }
+    staging.copyFrame(frame, rect);
     publishImpl(rect);
 }
 
 void CanvasPresentTarget::presentBandImpl(const Image& frame, const Rect& rect)
 {
-    std::shared_lock<std::shared_mutex> guard(lock);
-    halfCopied.store(true);
-    copyRows(frame, rect);
+    staging.copyBand(frame, rect);
 }
 
 void CanvasPresentTarget::publishImpl(const Rect& rect)
@@ -72,7 +62,7 @@ void CanvasPresentTarget::publishImpl(const Rect& rect)
         std::lock_guard<std::mutex> guard(pendingLock);
         pending = unite(pending, rect);
     }
-    halfCopied.store(false);
+    staging.finishFrame();
     published.fetch_add(1);
 }
 
@@ -84,23 +74,19 @@ Rect CanvasPresentTarget::takePending()
     return taken;
 }
 
-void CanvasPresentTarget::putRows(const Rect& rect)
+void CanvasPresentTarget::putRows(const Image& picture, const Rect& rect) const
 {
-    const Rect part = intersect(rect, Rect{0, 0, static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)});
+    const Rect part = intersect(rect, Rect{0, 0, static_cast<std::int32_t>(picture.getWidth()),
+                                           static_cast<std::int32_t>(picture.getHeight())});
     if (!part.isEmpty()) {
-        vantrelPutCanvasRows(canvasSelector.c_str(), rgba.data(), static_cast<int>(width), static_cast<int>(height),
-                             part.left, part.top, part.right, part.bottom);
+        vantrelPutCanvasRows(canvasSelector.c_str(), picture.getPixels(), static_cast<int>(picture.getWidth()),
+                             static_cast<int>(picture.getHeight()), part.left, part.top, part.right, part.bottom);
     }
 }
 
 bool CanvasPresentTarget::restore(const Rect& rect)
 {
-    std::unique_lock<std::shared_mutex> guard(lock, std::try_to_lock);
-    if (!guard.owns_lock() || halfCopied.load()) {
-        return false;
-    }
-    putRows(rect);
-    return true;
+    return staging.tryRead([&](const Image& picture) { putRows(picture, rect); });
 }
 
 } // namespace vantrel

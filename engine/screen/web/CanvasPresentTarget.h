@@ -3,13 +3,12 @@
 #include <atomic>
 #include <cstdint>
 #include <mutex>
-#include <shared_mutex>
 #include <string>
-#include <vector>
 
 #include <vantrel/image/Geometry.h>
 #include <vantrel/image/Image.h>
 #include <vantrel/screen/PresentTarget.h>
+#include <vantrel/screen/StagedPicture.h>
 
 namespace vantrel {
 
@@ -29,21 +28,22 @@ public:
     template <class Overlay>
     bool flush(Overlay&& overlay)
     {
-        std::unique_lock<std::shared_mutex> guard(lock, std::try_to_lock);
-        if (!guard.owns_lock() || halfCopied.load()) {
+        Rect changed;
+        const bool put = staging.tryRead([&](const Image& picture) {
+            changed = takePending();
+            putRows(picture, changed);
+        });
+        if (!put) {
             return false;
         }
-        Rect changed = takePending();
-        putRows(changed);
-        guard.unlock();
         overlay(changed);
         return true;
     }
     // Main thread: puts `rect` of the picture into the canvas again (after an overlay went).
     bool restore(const Rect& rect);
 
-    std::uint32_t getWidth() const noexcept { return width; }
-    std::uint32_t getHeight() const noexcept { return height; }
+    std::uint32_t getWidth() const noexcept { return staging.getWidth(); }
+    std::uint32_t getHeight() const noexcept { return staging.getHeight(); }
     std::uint64_t getPublishedFrames() const noexcept { return published.load(); }
 
 protected:
@@ -53,17 +53,11 @@ protected:
     void publishImpl(const Rect& rect) override;
 
 private:
-    void copyRows(const Image& frame, const Rect& rect);
     Rect takePending();
-    void putRows(const Rect& rect);
+    void putRows(const Image& picture, const Rect& rect) const;
 
-    std::uint32_t width;
-    std::uint32_t height;
-    std::vector<std::uint8_t> rgba;
+    StagedPicture staging;
     std::string canvasSelector;
-    // Band copies share it (their rows never overlap); the main thread's put holds it alone.
-    mutable std::shared_mutex lock;
-    std::atomic<bool> halfCopied{false};
     std::mutex pendingLock;
     Rect pending;
     std::atomic<std::uint64_t> published{0};
